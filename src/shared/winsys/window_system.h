@@ -51,6 +51,9 @@ class WindowSystem {
   // does not handle itself. Empty when there is no such class.
   virtual WindowProc ClassProcedure(std::string_view class_name) = 0;
   virtual LRESULT DefWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) = 0;
+  // Replaces one window's procedure (GWLP_WNDPROC) and returns the one it had, which the new
+  // procedure calls for what it does not handle itself.
+  virtual WindowProc SubclassWindow(HWND window, WindowProc procedure) = 0;
 
   virtual HWND CreateWindow(const CreateParams& params) = 0;
   virtual bool DestroyWindow(HWND window) = 0;
