@@ -1,0 +1,106 @@
+#pragma once
+// A scenario script, parsed and checked before anything runs. The language is documented in
+// docs/scenarios.md; scripts written to it keep working, so a command's meaning never changes.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scenario {
+
+enum class Verb {
+  kClock,
+  kClientVersion,
+  kClientSignOn,
+  kClientSignOff,
+  kClientRoom,
+  kClientCloseRoom,
+  kClientJoin,
+  kClientLeave,
+  kClientFlash,
+  kClientFlashGenerate,
+  kClientNewMail,
+  kClientDelay,
+  kClientFault,
+  kClientPopup,
+  kSay,
+  kStart,
+  kClick,
+  kSelect,
+  kDoubleClick,
+  kType,
+  kKey,
+  kMenu,
+  kClose,
+  kAnswerOk,
+  kAnswerYes,
+  kAnswerNo,
+  kAnswerCancel,
+  kAnswerInput,
+  kAnswerFile,
+  kWait,
+  kExpectChat,
+  kExpectChatContains,
+  kExpectNoChat,
+  kExpectChatCount,
+  kExpectForward,
+  kExpectForwardTo,
+  kExpectSendMail,
+  kExpectMailContains,
+  kExpectMailCount,
+  kExpectDialog,
+  kExpectNoDialog,
+  kExpectCaption,
+  kExpectCount,
+  kExpectItem,
+  kExpectChecked,
+  kExpectEnabled,
+  kExpectVisible,
+  kExpectClipboard,
+  kExpectClipboardContains,
+  kExpectFile,
+  kExpectClientMailboxCount,
+  kExpectClientMailboxSubject,
+  kExpectClientIms,
+  kExpectClientVisited,
+  kExpectClientPopups,
+  kExpectClientOpen,
+};
+
+// One argument as written: texts are already in the system's 8-bit set.
+struct Argument {
+  std::string text;
+  double number = 0;  // for numeric arguments
+};
+
+struct Command {
+  int line = 0;
+  Verb verb = Verb::kStart;
+  std::string source;  // the line as written (UTF-8), for the log
+  std::vector<Argument> args;
+
+  const std::string& text(std::size_t i) const { return args.at(i).text; }
+  double number(std::size_t i) const { return args.at(i).number; }
+  int integer(std::size_t i) const { return static_cast<int>(args.at(i).number); }
+  bool IsExpectation() const;
+};
+
+struct ParseError {
+  int line = 0;
+  std::string why;
+};
+
+struct Script {
+  std::vector<Command> commands;
+};
+
+// Parses UTF-8 script text. On a malformed line, error is set and the script is empty.
+Script ParseScript(std::string_view utf8, std::optional<ParseError>& error);
+
+// Splits one line into words: blanks separate words; a word in double quotes may hold blanks, and
+// \" \\ \r \n \t stand for a quote, a backslash, CR, LF and TAB inside quotes. Returns false with
+// why set when a quote is left open or an escape is unknown.
+bool SplitWords(std::string_view line, std::vector<std::string>& words, std::string& why);
+
+}  // namespace scenario
