@@ -1,0 +1,109 @@
+#include "aol_automation/chat_room.h"
+
+#include <array>
+#include <cstdint>
+
+#include "aol_automation/client_windows.h"
+#include "aol_automation/shape_finder.h"
+#include "aol_automation/text_case.h"
+#include "aol_automation/window_operations.h"
+
+namespace vornik32 {
+namespace {
+
+using winsys::kNoWindow;
+
+constexpr char kEnter = 13;
+constexpr double kPauseBetweenEnters = 0.01;
+
+// The member record layout of the 32-bit client: the item data points at a record holding, at
+// +24, the 4-byte address of a name record whose screen name starts at +6, at most 16 bytes long.
+constexpr std::uint32_t kNameRecordAddressOffset = 24;
+constexpr std::uint32_t kScreenNameOffset = 6;
+constexpr std::size_t kScreenNameBytes = 16;
+
+HWND Transcript(winsys::WindowSystem& ws) {
+  return FirstChild(ws, FindChatRoom(ws), kRichTextClass);
+}
+
+std::uint32_t LittleEndian32(const std::array<std::uint8_t, 4>& bytes) {
+  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+// The screen name of the member record at item_address, or the empty text when a read fails.
+std::string ReadMemberName(winsys::WindowSystem& ws, winsys::HANDLE process,
+                           std::uint32_t item_address) {
+  std::array<std::uint8_t, 4> address_bytes{};
+  std::size_t read = 0;
+  if (!ws.ReadProcessMemory(process, item_address + kNameRecordAddressOffset, address_bytes.data(),
+                            address_bytes.size(), &read) ||
+      read != address_bytes.size()) {
+    return {};
+  }
+  const std::uint32_t name_record = LittleEndian32(address_bytes);
+  std::array<char, kScreenNameBytes> name_bytes{};
+  if (!ws.ReadProcessMemory(process, name_record + kScreenNameOffset, name_bytes.data(),
+                            name_bytes.size(), &read) ||
+      read != name_bytes.size()) {
+    return {};
+  }
+  std::size_t length = 0;
+  while (length < name_bytes.size() && name_bytes[length] != '\0') ++length;
+  return std::string(name_bytes.data(), length);
+}
+
+bool TargetHolds(const NameList& target, const std::string& name) {
+  for (int j = 0; j < target.count(); ++j) {
+    if (EqualIgnoringCase(target.item(j), name)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string ChatText(winsys::WindowSystem& ws) {
+  return GetText(ws, Transcript(ws));
+}
+
+void ClearChatText(winsys::WindowSystem& ws) {
+  SetWindowTextByMessage(ws, Transcript(ws), "");
+}
+
+void ChatSend(winsys::WindowSystem& ws, std::string_view line) {
+  const HWND transcript = Transcript(ws);
+  if (transcript == kNoWindow) return;
+  const HWND room = FindChatRoom(ws);
+  if (room == kNoWindow) return;
+  const HWND input = ws.FindWindowEx(room, transcript, kRichTextClass, nullptr);
+  SetWindowTextByMessage(ws, input, line);
+  ws.SendMessage(input, winsys::WM_CHAR, kEnter, 0);
+  vornik32::WaitSeconds(ws, kPauseBetweenEnters);
+  ws.SendMessage(input, winsys::WM_CHAR, kEnter, 0);
+}
+
+void AddRoomMembers(winsys::WindowSystem& ws, NameList& target, IncludeSelf include_self,
+                    UniqueOnly unique_only) {
+  const HWND room = FindChatRoom(ws);
+  if (room == kNoWindow) return;
+  const HWND members = FirstChild(ws, room, kListClass);
+  // The user's name is read once for the whole walk: each reading costs a search for the Welcome
+  // window, and it cannot change while the user stays signed on.
+  const std::string own_name = include_self == IncludeSelf::kNo ? UserScreenName(ws) : "";
+  winsys::DWORD process_id = 0;
+  ws.GetWindowThreadProcessId(members, &process_id);
+  const winsys::HANDLE process =
+      ws.OpenProcess(winsys::PROCESS_VM_READ | winsys::STANDARD_RIGHTS_REQUIRED, false, process_id);
+  const int count = ListCount(ws, members);
+  for (int i = 0; i < count; ++i) {
+    const auto item_address = static_cast<std::uint32_t>(
+        ws.SendMessage(members, winsys::LB_GETITEMDATA, static_cast<winsys::WPARAM>(i), 0));
+    const std::string name = ReadMemberName(ws, process, item_address);
+    if (include_self == IncludeSelf::kNo && name == own_name) continue;
+    if (unique_only == UniqueOnly::kYes && TargetHolds(target, name)) continue;
+    target.add(name);
+  }
+  if (process != 0) ws.CloseHandle(process);
+}
+
+}  // namespace vornik32

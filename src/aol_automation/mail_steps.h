@@ -1,0 +1,26 @@
+#pragma once
+// The steps of the five mail operations, shared by both client layouts; the units' variants
+// (mail_operations.h) pass the numbers of their layout.
+
+#include <string_view>
+
+#include "aol_automation/client_windows.h"
+#include "aol_automation/instant_messages.h"
+#include "aol_automation/mail_layout.h"
+#include "aol_automation/wait_bounds.h"
+
+namespace vornik32 {
+
+Outcome OpenMailboxWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                        const WaitBounds& bounds);
+Outcome ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                        std::string_view recipient, std::string_view note, int position,
+                        CloseAfter close_after, const WaitBounds& bounds);
+Outcome SendMailWith(winsys::WindowSystem& ws, const MailLayout& layout, std::string_view recipient,
+                     std::string_view subject, std::string_view body, const WaitBounds& bounds);
+Outcome RunFlashSessionWith(winsys::WindowSystem& ws, const MailLayout& layout, Check final_state,
+                            const WaitBounds& bounds);
+Outcome SetMailPreferencesWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                               const WaitBounds& bounds);
+
+}  // namespace vornik32

@@ -1,0 +1,61 @@
+#pragma once
+// Finding the client's content windows by the shape of their children. A window matches a
+// signature when it has, for every class of the signature, at least the given number of children
+// of that class; a probe only asks whether those children exist and reads no text, so that the
+// waiting loops that repeat searches every tenth of a second stay cheap.
+
+#include <span>
+
+#include "aol_automation/client_windows.h"
+
+namespace vornik32 {
+
+struct ChildCount {
+  const char* class_name;
+  int ordinal;  // the window must have at least this many children of the class
+};
+
+using Signature = std::span<const ChildCount>;
+
+inline constexpr ChildCount kChatRoomShape[] = {
+    {kStaticClass, 5},   {kRichTextClass, 2}, {kIconClass, 14},
+    {kComboboxClass, 1}, {kImageClass, 1},    {kListClass, 1},
+};
+inline constexpr ChildCount kReadMailShape[] = {
+    {kStaticClass, 6},
+    {kRichTextClass, 1},
+    {kIconClass, 10},
+    {kViewClass, 1},
+};
+inline constexpr ChildCount kComposeShape[] = {
+    {kStaticClass, 7},    {kRichTextClass, 1}, {kIconClass, 15},    {kEditClass, 3},
+    {kFontComboClass, 1}, {kComboboxClass, 1}, {kCheckboxClass, 1},
+};
+inline constexpr ChildCount kWelcomeShape[] = {
+    {kRichTextClass, 8},
+    {kIconClass, 21},
+};
+
+// How many windows the walk looks at after the first one before it gives up.
+inline constexpr int kFurtherProbes = 100;
+
+struct ShapeSearch {
+  HWND window = winsys::kNoWindow;  // the first match in the walk, or 0
+  int further_probes = 0;           // probes after the first window (each after one yield)
+};
+
+// Whether window (0 never does) has the children of the signature.
+bool HasShape(winsys::WindowSystem& ws, HWND window, Signature signature);
+
+// The walk over the MDI area's "AOL Child" windows: the first one, then up to kFurtherProbes
+// further ones with a yield to the message loop before each, wrapping round to the first after the
+// last. So the first matching window in child order wins, and a search that finds nothing costs
+// exactly kFurtherProbes yields, however many content windows there are.
+ShapeSearch FindByShape(winsys::WindowSystem& ws, Signature signature);
+
+HWND FindChatRoom(winsys::WindowSystem& ws);
+HWND FindReadMailWindow(winsys::WindowSystem& ws);
+HWND FindComposeWindow(winsys::WindowSystem& ws);
+HWND FindWelcomeWindow(winsys::WindowSystem& ws);
+
+}  // namespace vornik32

@@ -1,0 +1,43 @@
+#pragma once
+// The small operations on single windows that the rest of the automation is built from. Each
+// accepts window 0 and then does nothing (or answers the empty text, 0).
+
+#include <string>
+
+#include "shared/winsys/window_system.h"
+
+namespace vornik32 {
+
+using winsys::HWND;
+
+// The window's whole live text (WM_GETTEXTLENGTH, then WM_GETTEXT).
+std::string GetText(winsys::WindowSystem& ws, HWND window);
+// WM_LBUTTONDOWN then WM_LBUTTONUP, sent: both are handled when the call returns.
+void ClickWindow(winsys::WindowSystem& ws, HWND window);
+// Posts WM_CLOSE and returns at once.
+void CloseWindow(winsys::WindowSystem& ws, HWND window);
+// LB_GETCOUNT.
+int ListCount(winsys::WindowSystem& ws, HWND list);
+// LB_SETCURSEL with the 0-based index.
+void SetListIndex(winsys::WindowSystem& ws, HWND list, int index);
+void HideWindow(winsys::WindowSystem& ws, HWND window);
+// Makes one of the program's own windows topmost without moving or sizing it.
+void StayOnTop(winsys::WindowSystem& ws, HWND window);
+// The program's one wait: yields to the message loop while it waits (see winsys::WaitSeconds).
+void WaitSeconds(winsys::WindowSystem& ws, double seconds);
+
+// Whether the client's Welcome window is open.
+bool IsSignedOn(winsys::WindowSystem& ws);
+// The signed-on screen name as the client shows it, cut out of the Welcome window's caption;
+// the empty text when there is no Welcome window or its caption is too short.
+std::string UserScreenName(winsys::WindowSystem& ws);
+
+}  // namespace vornik32
+
+namespace aol432 {
+
+// Whether the client has the 5.0 layout: its 22nd toolbar button stands to the right of the
+// address box. Asked afresh on every call; false without a toolbar.
+bool IsAOL5(winsys::WindowSystem& ws);
+
+}  // namespace aol432
