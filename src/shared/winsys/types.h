@@ -99,6 +99,7 @@ inline constexpr UINT CB_GETLBTEXTLEN = 0x0149;
 inline constexpr UINT CB_INSERTSTRING = 0x014A;
 inline constexpr UINT CB_RESETCONTENT = 0x014B;
 inline constexpr UINT CB_SETCURSEL = 0x014E;
+inline constexpr LRESULT CB_OKAY = 0;
 inline constexpr LRESULT CB_ERR = -1;
 inline constexpr UINT CBN_SELCHANGE = 1;
 inline constexpr UINT CBN_EDITCHANGE = 5;
@@ -120,6 +121,8 @@ inline constexpr UINT SB_GETTEXTA = WM_USER + 2;
 inline constexpr UINT SB_GETTEXTLENGTHA = WM_USER + 3;
 inline constexpr UINT PBM_SETRANGE = WM_USER + 1;
 inline constexpr UINT PBM_SETPOS = WM_USER + 2;
+inline constexpr UINT PBM_SETRANGE32 = WM_USER + 6;
+inline constexpr UINT PBM_GETRANGE = WM_USER + 7;
 inline constexpr UINT PBM_GETPOS = WM_USER + 8;
 
 // Window styles.
@@ -149,6 +152,7 @@ inline constexpr DWORD LBS_NOTIFY = 0x0001;
 inline constexpr DWORD LBS_SORT = 0x0002;
 inline constexpr DWORD LBS_HASSTRINGS = 0x0040;
 inline constexpr DWORD CBS_DROPDOWN = 0x0002;
+inline constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
 
 // ShowWindow commands.
 inline constexpr int SW_HIDE = 0;
