@@ -1,0 +1,149 @@
+#include "shared/ui/list_box.h"
+
+#include <algorithm>
+
+namespace ui {
+
+using namespace winsys;
+
+namespace {
+
+LPARAM TextParam(const std::string& text) {
+  return reinterpret_cast<LPARAM>(text.c_str());
+}
+
+}  // namespace
+
+ListBox::ListBox(Container& container, std::string name, const TwipsRect& position,
+                 Visibility visibility)
+    : Control(container, std::move(name), Kind::kListBox, position, visibility) {}
+
+DWORD ListBox::class_style() const {
+  return LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
+}
+
+LRESULT ListBox::Send(UINT message, WPARAM wparam, LPARAM lparam) const {
+  return ws().SendMessage(hwnd(), message, wparam, lparam);
+}
+
+std::string ListBox::item(int index) const {
+  return valid(index) ? texts_[index] : std::string();
+}
+
+void ListBox::Count(const std::string& text) {
+  ++occurrences_[text];
+}
+
+void ListBox::Uncount(const std::string& text) {
+  const auto found = occurrences_.find(text);
+  if (found == occurrences_.end()) return;
+  if (--found->second == 0) occurrences_.erase(found);
+}
+
+int ListBox::add(std::string text) {
+  Count(text);
+  texts_.push_back(std::move(text));
+  data_.push_back(0);
+  if (hwnd() != kNoWindow) Send(LB_ADDSTRING, 0, TextParam(texts_.back()));
+  return count() - 1;
+}
+
+void ListBox::insert(int index, std::string text) {
+  if (index == -1 || index == count()) {
+    add(std::move(text));
+    return;
+  }
+  if (!valid(index)) return;
+  Count(text);
+  texts_.insert(texts_.begin() + index, std::move(text));
+  data_.insert(data_.begin() + index, 0);
+  if (hwnd() != kNoWindow) {
+    Send(LB_INSERTSTRING, static_cast<WPARAM>(index), TextParam(texts_[index]));
+  } else if (selected_ >= index) {
+    ++selected_;
+  }
+}
+
+void ListBox::remove_at(int index) {
+  if (!valid(index)) return;
+  Uncount(texts_[index]);
+  texts_.erase(texts_.begin() + index);
+  data_.erase(data_.begin() + index);
+  if (hwnd() != kNoWindow) {
+    Send(LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  } else if (selected_ == index) {
+    selected_ = -1;
+  } else if (selected_ > index) {
+    --selected_;
+  }
+}
+
+void ListBox::clear() {
+  texts_.clear();
+  data_.clear();
+  occurrences_.clear();
+  selected_ = -1;
+  if (hwnd() != kNoWindow) Send(LB_RESETCONTENT, 0, 0);
+}
+
+int ListBox::find_exact(std::string_view text) const {
+  if (!contains(text)) return -1;
+  const auto found = std::find(texts_.begin(), texts_.end(), text);
+  return static_cast<int>(found - texts_.begin());
+}
+
+bool ListBox::contains(std::string_view text) const {
+  return occurrences_.find(std::string(text)) != occurrences_.end();
+}
+
+int ListBox::selected_index() const {
+  if (hwnd() == kNoWindow) return selected_;
+  const LRESULT selected = Send(LB_GETCURSEL, 0, 0);
+  return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
+void ListBox::set_selected_index(int index, ClickEvent event) {
+  const int before = selected_index();
+  if (!valid(index)) index = -1;
+  if (hwnd() != kNoWindow) {
+    Send(LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  } else {
+    selected_ = index;
+  }
+  if (event == ClickEvent::kFire && selected_index() != before && on_click) on_click();
+}
+
+LONG_PTR ListBox::item_data(int index) const {
+  return valid(index) ? data_[index] : 0;
+}
+
+void ListBox::set_item_data(int index, LONG_PTR data) {
+  if (!valid(index)) return;
+  data_[index] = data;
+  if (hwnd() != kNoWindow) Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data);
+}
+
+void ListBox::AfterCreate() {
+  for (int i = 0; i < count(); ++i) {
+    Send(LB_ADDSTRING, 0, TextParam(texts_[i]));
+    if (data_[i] != 0) Send(LB_SETITEMDATA, static_cast<WPARAM>(i), data_[i]);
+  }
+  if (selected_ != -1) Send(LB_SETCURSEL, static_cast<WPARAM>(selected_), 0);
+}
+
+void ListBox::ResetProperties() {
+  texts_.clear();
+  data_.clear();
+  occurrences_.clear();
+  selected_ = -1;
+}
+
+void ListBox::OnCommand(unsigned code) {
+  if (code == LBN_SELCHANGE && on_click) {
+    on_click();
+  } else if (code == LBN_DBLCLK && on_double_click) {
+    on_double_click();
+  }
+}
+
+}  // namespace ui
