@@ -1,7 +1,5 @@
 #include "app/program.h"
 
-#include "serving_engine/server_form.h"
-
 namespace app {
 
 Program::Program(winsys::WindowSystem& ws, ui::Registry& registry,
@@ -9,8 +7,6 @@ Program::Program(winsys::WindowSystem& ws, ui::Registry& registry,
     : ws_(ws), registry_(registry), bounds_(bounds) {}
 
 Program::~Program() = default;
-
-void Program::Start() { serverFrm().Load(); }
 
 void Program::End() {
   if (ended_) return;

@@ -39,7 +39,7 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // The program's start: the server window loads.
+  // The program's start: the server window loads. Defined beside the server window.
   void Start();
   // Whether the server window was closed, which ends the program.
   bool ended() const { return ended_; }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "shared/winsys/sim/text_compare.h"
+
 namespace winsys::sim {
 
 std::string TextFromParam(LPARAM text) {
@@ -51,29 +53,6 @@ std::string ReadWindowText(WindowSystem& system, HWND window) {
   const LRESULT copied = system.SendMessage(window, WM_GETTEXT, buffer.size(),
                                             reinterpret_cast<LPARAM>(buffer.data()));
   return std::string(buffer.data(), static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
-}
-
-char FoldCase(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  if (byte >= 'A' && byte <= 'Z') return static_cast<char>(byte + 0x20);
-  // Accented capitals (except the multiplication sign) sit 0x20 below their small letters.
-  if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return static_cast<char>(byte + 0x20);
-  switch (byte) {
-    case 0x8A:  // S caron
-    case 0x8C:  // OE
-    case 0x8E:  // Z caron
-      return static_cast<char>(byte + 0x10);
-    case 0x9F:  // Y diaeresis
-      return static_cast<char>(0xFF);
-    default:
-      return c;
-  }
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return FoldCase(x) == FoldCase(y);
-         });
 }
 
 bool LessIgnoringCase(std::string_view a, std::string_view b) {

@@ -34,10 +34,7 @@ DWORD StyleOf(WindowSystem& system, HWND window);
 // The text a window holds, through WM_GETTEXTLENGTH and WM_GETTEXT.
 std::string ReadWindowText(WindowSystem& system, HWND window);
 
-// Case folding of the 8-bit character set (Windows-1252), for the comparisons Win32 makes without
-// regard to case (list searches and sorting).
-char FoldCase(char c);
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
+// Ordering without regard to case in the 8-bit set (see text_compare.h), for sorted lists.
 bool LessIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace winsys::sim

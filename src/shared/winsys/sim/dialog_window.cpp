@@ -7,6 +7,7 @@
 #include "shared/winsys/sim/control_procedures.h"
 #include "shared/winsys/sim/control_state_table.h"
 #include "shared/winsys/sim/control_support.h"
+#include "shared/winsys/sim/text_compare.h"
 
 namespace winsys::sim {
 namespace {
@@ -52,7 +53,7 @@ class DialogClass {
 
   bool HasButton(HWND dialog, int id) {
     const HWND button = system_.GetDlgItem(dialog, id);
-    return button != kNoWindow && EqualIgnoringCase(system_.GetClassName(button), kButtonClass);
+    return button != kNoWindow && EqualsIgnoringCase(system_.GetClassName(button), kButtonClass);
   }
 
   int CloseAnswer(HWND dialog) {
@@ -65,7 +66,7 @@ class DialogClass {
   void ClickDefaultButton(HWND dialog) {
     for (HWND child = system_.GetWindow(dialog, GW_CHILD); child != kNoWindow;
          child = system_.GetWindow(child, GW_HWNDNEXT)) {
-      if (EqualIgnoringCase(system_.GetClassName(child), kButtonClass) &&
+      if (EqualsIgnoringCase(system_.GetClassName(child), kButtonClass) &&
           (StyleOf(system_, child) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
         system_.SendMessage(child, BM_CLICK, 0, 0);
         return;

@@ -16,6 +16,7 @@
 #include "shared/winsys/sim/control_procedures.h"
 #include "shared/winsys/sim/control_state_table.h"
 #include "shared/winsys/sim/control_support.h"
+#include "shared/winsys/sim/text_compare.h"
 
 namespace winsys::sim {
 namespace {
@@ -83,7 +84,7 @@ class EditClass {
     if ((style & ES_MULTILINE) == 0) return false;
     if ((style & ES_WANTRETURN) != 0) return true;
     const HWND parent = system_.GetParent(edit);
-    return parent == kNoWindow || !EqualIgnoringCase(system_.GetClassName(parent), kDialogClass);
+    return parent == kNoWindow || !EqualsIgnoringCase(system_.GetClassName(parent), kDialogClass);
   }
 
   // Types one character; answers whether the text changed.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "shared/winsys/sim/control_support.h"
+#include "shared/winsys/sim/text_compare.h"
 
 namespace winsys::sim {
 
@@ -63,7 +64,7 @@ int ItemList::FindExact(int start, std::string_view text) const {
   if (start < -1 || start >= count) start = -1;
   for (int step = 1; step <= count; ++step) {
     const int index = (start + step) % count;
-    if (EqualIgnoringCase(items_[static_cast<std::size_t>(index)].text, text)) return index;
+    if (EqualsIgnoringCase(items_[static_cast<std::size_t>(index)].text, text)) return index;
   }
   return kNone;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The items of a list box or of a combo box's list: texts with item data and one selection, with
 // the index rules of the Win32 list messages (every bad index is an error, -1 where the messages
-// allow it). Sorted insertion and exact search compare without regard to case.
+// allow it). Sorted insertion and exact search compare without regard to case; sorting orders by
+// the folded bytes of the 8-bit set, not by a locale's collation (no list of the program sorts).
 
 #include <string>
 #include <string_view>

@@ -39,6 +39,20 @@ ModalDialog::ModalDialog(SimDesktop& desktop, WindowSystem& process, HWND owner,
   params.parent = owner_;
   params.rect = Centred(process_, width, height);
   window_ = process_.CreateWindow(params);
+  dialog_procedure_ = process_.SubclassWindow(
+      window_, [this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+        return Procedure(window, message, wparam, lparam);
+      });
+}
+
+LRESULT ModalDialog::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  const LRESULT result = dialog_procedure_
+                             ? dialog_procedure_(window, message, wparam, lparam)
+                             : process_.DefWindowProc(window, message, wparam, lparam);
+  if (answer_ == 0 && dialog_procedure_ && message != WM_NCDESTROY) {
+    answer_ = static_cast<int>(dialog_procedure_(window, kQueryDialogAnswer, 0, 0));
+  }
+  return result;
 }
 
 ModalDialog::~ModalDialog() {
@@ -77,14 +91,8 @@ int ModalDialog::Run(ModalInfo info, HWND focus, int unanswered) {
   desktop_.BeginModal(info);
   modal_open_ = true;
 
-  const auto answer = [this] {
-    return process_.IsWindow(window_)
-               ? static_cast<int>(process_.SendMessage(window_, kQueryDialogAnswer, 0, 0))
-               : 0;
-  };
-  RunModalLoop(process_, [&] { return answer() != 0 || !process_.IsWindow(window_); });
-  const int given = answer();
-  const int result = given != 0 ? given : unanswered;
+  RunModalLoop(process_, [this] { return answer_ != 0 || !process_.IsWindow(window_); });
+  const int result = answer_ != 0 ? answer_ : unanswered;
   desktop_.EndModal(window_, result);
   modal_open_ = false;
   return result;

@@ -40,6 +40,9 @@ class ModalDialog {
 
  private:
   void End(int answer);
+  // The dialog window's procedure with the answer noted as soon as a message gives one, so that
+  // the modal loop can watch for it without sending messages of its own.
+  LRESULT Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
   SimDesktop& desktop_;
   WindowSystem& process_;
@@ -47,6 +50,8 @@ class ModalDialog {
   HWND window_ = kNoWindow;
   bool owner_disabled_ = false;
   bool modal_open_ = false;
+  WindowProc dialog_procedure_;
+  int answer_ = 0;
 };
 
 }  // namespace winsys::sim
