@@ -1,0 +1,181 @@
+#include "shared/winsys/sim/event_loop.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "shared/winsys/sim/sim_desktop.h"
+#include "shared/winsys/sim/virtual_clock.h"
+
+namespace winsys::sim {
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// How long a real-clock wait with nothing scheduled sleeps before it looks again.
+constexpr double kRealIdleSleep = 0.050;
+
+}  // namespace
+
+EventLoop::EventLoop(Clock& clock, VirtualClock* virtual_clock, Deliver deliver)
+    : clock_(clock), virtual_clock_(virtual_clock), deliver_(std::move(deliver)) {}
+
+void EventLoop::Post(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  NoteActivity();
+  queue_.Post(window, message, wparam, lparam);
+}
+
+void EventLoop::SetTimer(HWND window, std::uintptr_t id, UINT milliseconds) {
+  NoteActivity();
+  timers_.Set(window, id, milliseconds, clock_.Now());
+}
+
+bool EventLoop::KillTimer(HWND window, std::uintptr_t id) {
+  return timers_.Kill(window, id);
+}
+
+void EventLoop::KillTimersOf(HWND window) {
+  timers_.KillAllOf(window);
+}
+
+int EventLoop::ScheduleAt(double when, std::function<void()> action) {
+  NoteActivity();
+  const int id = ++next_scheduled_id_;
+  scheduled_[id] = Scheduled{when, std::make_shared<std::function<void()>>(std::move(action))};
+  return id;
+}
+
+void EventLoop::CancelScheduled(int id) {
+  scheduled_.erase(id);
+}
+
+int EventLoop::AddIdleHook(std::function<void()> hook) {
+  const int id = ++next_hook_id_;
+  idle_hooks_[id] = std::make_shared<std::function<void()>>(std::move(hook));
+  return id;
+}
+
+void EventLoop::RemoveIdleHook(int id) {
+  idle_hooks_.erase(id);
+}
+
+void EventLoop::CheckWatchdog() const {
+  if (watchdog_deadline_ && clock_.Now() > *watchdog_deadline_) {
+    throw WatchdogExpired("the watchdog ran out at " + std::to_string(clock_.Now()) +
+                          " s: the loop was still waiting");
+  }
+}
+
+void EventLoop::DoEvents() {
+  CheckWatchdog();
+  bool dispatched = DispatchPosted();
+  dispatched = RunDueScheduled() || dispatched;
+  dispatched = FireDueTimers() || dispatched;
+  if (dispatched) return;
+  if (!RunIdleHooks() && virtual_clock_ != nullptr) {
+    virtual_clock_->Advance(SimDesktop::kIdleQuantum);
+  }
+}
+
+// Only what was waiting when the call began: a message posted while these are dispatched waits
+// for the next DoEvents, so a window that reposts to itself cannot keep the loop here forever.
+bool EventLoop::DispatchPosted() {
+  bool dispatched = false;
+  const std::uint64_t last = queue_.last_sequence();
+  while (std::optional<PostedMessage> posted = queue_.PopUpTo(last)) {
+    if (deliver_(posted->window, posted->message, posted->wparam, posted->lparam)) {
+      ++dispatch_count_;
+      dispatched = true;
+    }
+  }
+  return dispatched;
+}
+
+bool EventLoop::RunDueScheduled() {
+  const double now = clock_.Now();
+  std::vector<std::pair<double, int>> due;
+  for (const auto& [id, event] : scheduled_) {
+    if (event.when <= now) due.emplace_back(event.when, id);
+  }
+  std::sort(due.begin(), due.end());
+  bool ran = false;
+  for (const auto& entry : due) {
+    const auto found = scheduled_.find(entry.second);
+    if (found == scheduled_.end()) continue;  // cancelled, or run by a nested loop
+    const std::shared_ptr<std::function<void()>> action = found->second.action;
+    scheduled_.erase(found);
+    ++dispatch_count_;
+    ran = true;
+    (*action)();
+  }
+  return ran;
+}
+
+bool EventLoop::FireDueTimers() {
+  bool fired = false;
+  for (const TimerKey& key : timers_.Due(clock_.Now())) {
+    if (!queue_.empty()) break;
+    // A nested loop in an earlier handler may have fired or killed this one meanwhile.
+    if (!timers_.TakeIfDue(key, clock_.Now())) continue;
+    if (deliver_(key.first, WM_TIMER, key.second, 0)) {
+      ++dispatch_count_;
+      fired = true;
+    }
+  }
+  return fired;
+}
+
+bool EventLoop::RunIdleHooks() {
+  const std::uint64_t before = activity_;
+  std::vector<int> ids;
+  ids.reserve(idle_hooks_.size());
+  for (const auto& entry : idle_hooks_) ids.push_back(entry.first);
+  for (int id : ids) {
+    const auto found = idle_hooks_.find(id);
+    if (found == idle_hooks_.end()) continue;
+    const std::shared_ptr<std::function<void()>> hook = found->second;
+    (*hook)();
+  }
+  return activity_ != before;
+}
+
+bool EventLoop::SomethingDue() const {
+  const double now = clock_.Now();
+  if (!queue_.empty() || timers_.AnyDue(now)) return true;
+  return std::any_of(scheduled_.begin(), scheduled_.end(),
+                     [now](const auto& entry) { return entry.second.when <= now; });
+}
+
+double EventLoop::NextScheduled() const {
+  double next = kInfinity;
+  for (const auto& entry : scheduled_) next = std::min(next, entry.second.when);
+  return next;
+}
+
+void EventLoop::WaitForWork(double deadline) {
+  CheckWatchdog();
+  if (SomethingDue()) return;
+  if (RunIdleHooks()) return;
+  PassTime(std::min({timers_.NextDue(), NextScheduled(), deadline}));
+}
+
+void EventLoop::PassTime(double target) {
+  if (virtual_clock_ != nullptr) {
+    // Nothing will ever happen: step on, so that the watchdog ends the wait.
+    if (std::isinf(target)) {
+      virtual_clock_->Advance(SimDesktop::kIdleQuantum * 1000);
+    } else {
+      virtual_clock_->AdvanceTo(target);
+    }
+    return;
+  }
+  const double seconds = std::isinf(target) ? kRealIdleSleep : target - clock_.Now();
+  if (!(seconds > 0)) return;
+  std::this_thread::sleep_until(std::chrono::steady_clock::now() +
+                                std::chrono::duration<double>(seconds));
+}
+
+}  // namespace winsys::sim

@@ -1,0 +1,84 @@
+#pragma once
+// The desktop's one message loop: posted messages, timers, scheduled events, idle hooks, the
+// watchdog, and how time passes when there is nothing to do. All processes share it, as all the
+// simulated programs share one thread: a wait in one lets the others run.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "shared/winsys/clock.h"
+#include "shared/winsys/sim/message_queue.h"
+#include "shared/winsys/sim/timer_table.h"
+
+namespace winsys::sim {
+
+class VirtualClock;
+
+class EventLoop {
+ public:
+  // Hands a message to its window's procedure; false when the window is gone.
+  using Deliver = std::function<bool(HWND, UINT, WPARAM, LPARAM)>;
+
+  EventLoop(Clock& clock, VirtualClock* virtual_clock, Deliver deliver);
+
+  // Anything that shows the desktop is not idle: a message sent or posted, input, a window made
+  // or destroyed. Idle hooks that cause none of it are taken to have done nothing.
+  void NoteActivity() { ++activity_; }
+  std::uint64_t activity() const { return activity_; }
+
+  void Post(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  bool HasPosted() const { return !queue_.empty(); }
+
+  void SetTimer(HWND window, std::uintptr_t id, UINT milliseconds);
+  bool KillTimer(HWND window, std::uintptr_t id);
+  void KillTimersOf(HWND window);
+
+  int ScheduleAt(double when, std::function<void()> action);
+  void CancelScheduled(int id);
+
+  int AddIdleHook(std::function<void()> hook);
+  void RemoveIdleHook(int id);
+
+  void SetWatchdog(double deadline) { watchdog_deadline_ = deadline; }
+  void ClearWatchdog() { watchdog_deadline_.reset(); }
+
+  void DoEvents();
+  void WaitForWork(double deadline);
+
+  std::uint64_t dispatch_count() const { return dispatch_count_; }
+
+ private:
+  struct Scheduled {
+    double when = 0;
+    std::shared_ptr<std::function<void()>> action;
+  };
+
+  void CheckWatchdog() const;
+  bool DispatchPosted();
+  bool RunDueScheduled();
+  bool FireDueTimers();
+  // True when the hooks did something.
+  bool RunIdleHooks();
+  bool SomethingDue() const;
+  double NextScheduled() const;
+  void PassTime(double target);
+
+  Clock& clock_;
+  VirtualClock* virtual_clock_;
+  Deliver deliver_;
+  MessageQueue queue_;
+  TimerTable timers_;
+  std::map<int, Scheduled> scheduled_;
+  std::map<int, std::shared_ptr<std::function<void()>>> idle_hooks_;
+  int next_scheduled_id_ = 0;
+  int next_hook_id_ = 0;
+  std::optional<double> watchdog_deadline_;
+  std::uint64_t activity_ = 0;
+  std::uint64_t dispatch_count_ = 0;
+};
+
+}  // namespace winsys::sim

@@ -1,0 +1,14 @@
+#pragma once
+// Comparing class names and captions as the window system does: whole, and without regard to
+// case in the desktop's 8-bit character set (Windows-1252), where accented capitals fold too.
+
+#include <string>
+#include <string_view>
+
+namespace winsys::sim {
+
+char FoldCase(char c);
+std::string FoldCase(std::string_view text);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace winsys::sim

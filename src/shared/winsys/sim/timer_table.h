@@ -1,0 +1,46 @@
+#pragma once
+// Window timers. A timer is not a queued message: the loop asks which timers are due when no
+// posted message waits. A timer that missed several periods fires once and is then rescheduled
+// a whole period from the moment it fired.
+
+#include <cstdint>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "shared/winsys/types.h"
+
+namespace winsys::sim {
+
+using TimerKey = std::pair<HWND, std::uintptr_t>;
+
+class TimerTable {
+ public:
+  // Windows never runs a timer faster than this (USER_TIMER_MINIMUM).
+  static constexpr double kMinimumPeriod = 0.010;
+
+  // Sets or resets the timer; it first fires one period from now.
+  void Set(HWND window, std::uintptr_t id, UINT milliseconds, double now);
+  bool Kill(HWND window, std::uintptr_t id);
+  void KillAllOf(HWND window);
+
+  // The due timers, earliest first (ties in the order they were set).
+  std::vector<TimerKey> Due(double now) const;
+  bool AnyDue(double now) const;
+  // When the timer is still there and due, reschedules it from now and answers true.
+  bool TakeIfDue(const TimerKey& key, double now);
+  // The earliest due time, or infinity.
+  double NextDue() const;
+  std::size_t size() const { return timers_.size(); }
+
+ private:
+  struct Timer {
+    double period = 0;
+    double due = 0;
+    std::uint64_t order = 0;
+  };
+  std::map<TimerKey, Timer> timers_;
+  std::uint64_t next_order_ = 0;
+};
+
+}  // namespace winsys::sim
