@@ -1,0 +1,48 @@
+#pragma once
+// The Banning window: the screen names whose chat requests the server ignores. Members of the
+// room are offered in `Combo1`; Enter bans what it holds, a double-click in `List1` lifts a ban.
+// Bans are in force once the window has been closed the first time (`BanListUsed`).
+
+#include <string_view>
+
+#include "shared/ui/combo_box.h"
+#include "shared/ui/form.h"
+#include "shared/ui/frame.h"
+#include "shared/ui/list_box.h"
+
+namespace app {
+class Program;
+}
+
+namespace list_designer {
+
+class BanningForm {
+ public:
+  explicit BanningForm(app::Program& program);
+  ~BanningForm();
+  BanningForm(const BanningForm&) = delete;
+  BanningForm& operator=(const BanningForm&) = delete;
+
+  // Makes the window visible (loading it the first time), as the server's Banning button does.
+  void Show();
+
+  // Whether an entry of the ban list equals the sender, both lower-cased, whole texts (blanks
+  // count). The list is only in force while `BanListUsed` is true; the caller checks the flag.
+  bool IsBanned(std::string_view sender) const;
+
+  ui::Form form;
+  ui::ComboBox Combo1;
+  ui::Frame Frame1;
+  ui::ListBox List1;
+
+  void Form_Load();
+  void Form_Activate();
+  void Form_QueryUnload(ui::CloseAction& action);
+  void Combo1_KeyPress(char& key);
+  void List1_DblClick();
+
+ private:
+  app::Program& program_;
+};
+
+}  // namespace list_designer

@@ -1,0 +1,72 @@
+#pragma once
+// The List Designer: prepares the Flash mailbox for serving in four steps (a flash session, the
+// titles gathered and the serving lists mailed, a second flash session, the lists found again),
+// all at once ("Auto"), or by adopting lists made in an earlier run ("Old Lists"). It owns the
+// serving-list data the serving loop serves from: `MailList`, `ServingLists` and
+// `GatheredMailCount`, and writes `ItemOffset` and `ServingListCount` of the shared variables.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "shared/ui/button.h"
+#include "shared/ui/form.h"
+#include "shared/ui/frame.h"
+#include "shared/ui/label.h"
+#include "shared/ui/list_box.h"
+#include "shared/ui/text_box.h"
+
+namespace app {
+class Program;
+}
+
+namespace list_designer {
+
+class ListDesignerForm {
+ public:
+  explicit ListDesignerForm(app::Program& program);
+  ~ListDesignerForm();
+  ListDesignerForm(const ListDesignerForm&) = delete;
+  ListDesignerForm& operator=(const ListDesignerForm&) = delete;
+
+  // Makes the window visible (loading it the first time), as the main menu's entry does.
+  void Show();
+
+  ui::Form form;
+  ui::Frame Frame1;
+  ui::ListBox List1;
+  ui::Frame Frame2;
+  ui::Label Label1;
+  ui::Button Command1;
+  ui::Button Command2;
+  ui::Button Command3;
+  // The serving-list data; never shown.
+  ui::ListBox MailList;
+  ui::TextBox ServList;
+  ui::ListBox ServingLists;
+
+  // Lines of the Flash mailbox when the titles were gathered, after old lists were deleted.
+  std::int32_t GatheredMailCount = 0;
+
+  // --- Event handlers -------------------------------------------------------------------------
+  void Form_Load();
+  void Form_QueryUnload(ui::CloseAction& action);
+  void List1_Click();
+  void List1_DblClick();
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+
+  // --- The steps and procedures ---------------------------------------------------------------
+  void Step1();
+  void Step2();
+  void Step3();
+  void Step4();
+  void RunAllSteps();
+  void UseOldLists();
+
+ private:
+  app::Program& program_;
+};
+
+}  // namespace list_designer
