@@ -1,0 +1,24 @@
+#include "ui/ui_fixture.h"
+
+#include "shared/winsys/wait.h"
+
+namespace ui::testing {
+
+UiFixture::UiFixture() : desktop_(clock_), ws_(desktop_.CreateProcess("program")) {
+  desktop_.SetWatchdog(kWatchdogSeconds);
+  test_ = std::make_unique<TestForm>(ws_, registry_);
+}
+
+void UiFixture::RunFor(double seconds) {
+  winsys::WaitAtLeastSeconds(ws_, seconds);
+}
+
+void UiFixture::AnswerModals(std::function<void(const winsys::sim::ModalInfo&)> act) {
+  desktop_.AddIdleHook([this, act = std::move(act)] {
+    const auto top = desktop_.TopModal();
+    if (!top || !answered_.insert(top->window).second) return;
+    act(*top);
+  });
+}
+
+}  // namespace ui::testing
