@@ -337,6 +337,7 @@ Script ParseScript(std::string_view utf8, std::optional<ParseError>& error) {
   error.reset();
   Script script;
   bool started = false;
+  bool client_made = false;
   int line_number = 0;
   std::size_t pos = 0;
   while (pos <= utf8.size()) {
@@ -362,6 +363,14 @@ Script ParseScript(std::string_view utf8, std::optional<ParseError>& error) {
       error = ParseError{line_number, "'clock' must come before 'start'"};
       return {};
     }
+    const bool touches_client = (command.verb >= Verb::kClientSignOn &&
+                                 command.verb <= Verb::kClientPopup) ||
+                                command.verb == Verb::kSay || command.verb == Verb::kStart;
+    if (command.verb == Verb::kClientVersion && client_made) {
+      error = ParseError{line_number, "'client version' must come before the client is used"};
+      return {};
+    }
+    client_made = client_made || touches_client;
     if (command.verb == Verb::kStart) {
       if (started) {
         error = ParseError{line_number, "the program is started once"};

@@ -1,0 +1,447 @@
+#include "scenario/runner.h"
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include "aolsim/settings.h"
+#include "shared/ui/element.h"
+#include "shared/ui/form.h"
+#include "shared/ui/menu_entry.h"
+#include "shared/winsys/sim/dialogs.h"
+#include "shared/winsys/sim/virtual_clock.h"
+
+namespace scenario {
+namespace {
+
+using winsys::sim::InputResult;
+using winsys::sim::ModalInfo;
+using winsys::sim::ModalKind;
+
+// Thrown from the idle hook when the script is over, to leave whatever loop the program is in.
+struct ScriptFinished {};
+
+constexpr double kForever = std::numeric_limits<double>::infinity();
+
+winsys::LocalTime StartTime(const Script& script) {
+  winsys::LocalTime start{2000, 6, 15, 12, 0, 0, 0};
+  for (const Command& command : script.commands) {
+    if (command.verb != Verb::kClock) continue;
+    const std::string& text = command.text(0);
+    start.year = std::stoi(text.substr(0, 4));
+    start.month = std::stoi(text.substr(5, 2));
+    start.day = std::stoi(text.substr(8, 2));
+    start.hour = std::stoi(text.substr(11, 2));
+    start.minute = std::stoi(text.substr(14, 2));
+    start.second = std::stoi(text.substr(17, 2));
+  }
+  return start;
+}
+
+const char* AnswerName(int answer) {
+  switch (answer) {
+    case winsys::IDOK: return "OK";
+    case winsys::IDCANCEL: return "Cancel";
+    case winsys::IDYES: return "Yes";
+    case winsys::IDNO: return "No";
+    default: return "closed";
+  }
+}
+
+int ButtonFor(Verb verb) {
+  switch (verb) {
+    case Verb::kAnswerYes: return winsys::IDYES;
+    case Verb::kAnswerNo: return winsys::IDNO;
+    case Verb::kAnswerCancel: return winsys::IDCANCEL;
+    default: return winsys::IDOK;
+  }
+}
+
+}  // namespace
+
+Runner::Runner(Script script, RunOptions options, std::ostream& out)
+    : script_(std::move(script)), options_(std::move(options)), out_(out) {}
+
+Runner::~Runner() {
+  if (world_) world_->desktop().RemoveObserver(this);
+}
+
+double Runner::ScriptedSeconds(const Script& script) {
+  double total = 0;
+  for (const Command& command : script.commands) {
+    if (command.verb == Verb::kWait) total += command.number(0);
+  }
+  return total;
+}
+
+int Runner::Run() {
+  world_ = std::make_unique<World>(options_.time, StartTime(script_));
+  log_ = std::make_unique<EventLog>(out_, world_->clock(), options_.style);
+  world_->desktop().AddObserver(this);
+  world_->SetClientEvents([this](const aolsim::ClientEvent& event) { LogClientEvent(event); });
+  // A program that keeps the loop from ever reaching the script's next command would otherwise
+  // run on for good; a day beyond what the script waits is far more than any run needs.
+  world_->desktop().SetWatchdog(ScriptedSeconds(script_) + 86400.0);
+  const int hook = world_->desktop().AddIdleHook([this] { Step(); });
+
+  winsys::WindowSystem& ws = world_->program_process();
+  try {
+    Step();
+    while (!finished_) {
+      ws.DoEvents();
+      ws.WaitForWork(kForever);
+    }
+  } catch (const ScriptFinished&) {
+  } catch (const winsys::sim::WatchdogExpired& expired) {
+    ++failed_;
+    log_->Write(EventKind::kCheck, std::string("FAIL watchdog: ") + expired.what() +
+                                       " (the program never let the script go on)");
+  }
+  world_->desktop().RemoveIdleHook(hook);
+  log_->WritePlain(std::to_string(passed_) + " passed, " + std::to_string(failed_) + " failed");
+  world_->desktop().RemoveObserver(this);
+  world_.reset();
+  return failed_ == 0 ? 0 : 1;
+}
+
+void Runner::Step() {
+  if (finished_) return;
+  if (AnswerOpenModal()) return;
+  while (!waiting_ && next_ < script_.commands.size()) {
+    const Command& command = script_.commands[next_++];
+    if (Execute(command)) return;
+  }
+  if (!waiting_ && next_ >= script_.commands.size()) Finish();
+}
+
+void Runner::Finish() {
+  finished_ = true;
+  for (const ModalInfo& modal : world_->desktop().OpenModals()) {
+    if (modal.kind == ModalKind::kPopupMenu) continue;
+    ++failed_;
+    log_->Write(EventKind::kCheck, "FAIL end: the program is still waiting for the dialog " +
+                                       Quoted(modal.title) + " " + Quoted(modal.text) +
+                                       " (no answer closed it)");
+  }
+  throw ScriptFinished{};
+}
+
+bool Runner::Execute(const Command& command) {
+  if (command.IsExpectation()) {
+    Check(command);
+    return false;
+  }
+  switch (command.verb) {
+    case Verb::kClock:
+      return false;  // read before the run started
+    case Verb::kWait: {
+      waiting_ = true;
+      winsys::sim::SimDesktop& desktop = world_->desktop();
+      desktop.ScheduleAt(world_->clock().Now() + command.number(0), [this] { waiting_ = false; });
+      return true;
+    }
+    case Verb::kAnswerOk:
+    case Verb::kAnswerYes:
+    case Verb::kAnswerNo:
+    case Verb::kAnswerCancel:
+    case Verb::kAnswerInput:
+    case Verb::kAnswerFile:
+      answers_.push_back(Answer{command.verb,
+                                command.args.empty() ? std::string() : command.text(0),
+                                command.line});
+      return false;
+    case Verb::kSay:
+      world_->client().Say(command.text(0), command.text(1));
+      return true;
+    case Verb::kStart:
+      world_->client();  // the client is on the desktop before the program looks for it
+      started_ = true;
+      log_->Write(EventKind::kAction, "start");
+      world_->program().Start();
+      return true;
+    default:
+      break;
+  }
+  if (command.verb >= Verb::kClientVersion && command.verb <= Verb::kClientPopup) {
+    return ExecuteClient(command);
+  }
+  return ExecuteAction(command);
+}
+
+bool Runner::ExecuteClient(const Command& command) {
+  if (command.verb == Verb::kClientVersion) {
+    world_->ChooseLayout(command.integer(0) == 4 ? aolsim::Layout::kVersion4
+                                                 : aolsim::Layout::kVersion5);
+    return false;
+  }
+  aolsim::Client& client = world_->client();
+  switch (command.verb) {
+    case Verb::kClientSignOn:
+      client.SignOn(command.text(0));
+      break;
+    case Verb::kClientSignOff:
+      client.SignOff();
+      break;
+    case Verb::kClientRoom: {
+      std::vector<std::string> members;
+      for (std::size_t i = 1; i < command.args.size(); ++i) members.push_back(command.text(i));
+      client.OpenRoom(command.text(0), members);
+      break;
+    }
+    case Verb::kClientCloseRoom:
+      client.CloseRoom();
+      break;
+    case Verb::kClientJoin:
+      client.Join(command.text(0));
+      break;
+    case Verb::kClientLeave:
+      client.Leave(command.text(0));
+      break;
+    case Verb::kClientFlash: {
+      std::vector<std::string> subjects;
+      for (const Argument& arg : command.args) subjects.push_back(arg.text);
+      client.AddFlashMails(subjects);
+      break;
+    }
+    case Verb::kClientFlashGenerate:
+      client.GenerateFlashMails(command.integer(0), command.text(1));
+      break;
+    case Verb::kClientNewMail:
+      client.NewMail(command.text(0), command.text(1));
+      break;
+    case Verb::kClientDelay:
+      client.SetDelay(*aolsim::ParseDelay(command.text(0)), command.number(1));
+      break;
+    case Verb::kClientFault:
+      client.SetFault(*aolsim::ParseFault(command.text(0)));
+      break;
+    case Verb::kClientPopup:
+      client.Popup(*aolsim::ParsePopupKind(command.text(0)));
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+ui::Element* Runner::Resolve(const std::string& form, const std::string& control,
+                             std::string& why) {
+  ui::Registry& registry = world_->registry();
+  if (registry.FindForm(form) == nullptr) {
+    why = "the program has no window " + Printable(form);
+    return nullptr;
+  }
+  ui::Element* element = registry.Find(form, control);
+  if (element == nullptr) why = Printable(form) + " has no " + Printable(control);
+  return element;
+}
+
+void Runner::LogIgnored(const Command& command, const std::string& why) {
+  log_->Write(EventKind::kAction, "ignored line " + std::to_string(command.line) + ": " +
+                                      command.source + " (" + why + ")");
+}
+
+bool Runner::ExecuteAction(const Command& command) {
+  winsys::sim::SimDesktop& desktop = world_->desktop();
+  if (command.verb == Verb::kMenu) {
+    ui::MenuEntry* entry = world_->registry().FindMenuEntry(command.text(0));
+    if (entry == nullptr) {
+      LogIgnored(command, "the program has no menu entry " + Printable(command.text(0)));
+      return false;
+    }
+    std::string why;
+    ui::Element* options = Resolve("serverFrm", "Command5", why);
+    if (options == nullptr) {
+      LogIgnored(command, why);
+      return false;
+    }
+    log_->Write(EventKind::kAction, command.source);
+    pending_menu_ = entry;
+    const InputResult result = desktop.UserClick(options->hwnd());
+    if (result != InputResult::kDelivered) {
+      pending_menu_ = nullptr;
+      LogIgnored(command, std::string("the Options button: ") + winsys::sim::ToString(result));
+    }
+    return true;
+  }
+
+  const std::string& form = command.text(0);
+  const std::string& control = command.verb == Verb::kClose ? form : command.text(1);
+  std::string why;
+  ui::Element* element = Resolve(form, control, why);
+  if (element == nullptr) {
+    LogIgnored(command, why);
+    return false;
+  }
+  log_->Write(EventKind::kAction, command.source);
+  const winsys::HWND window = element->hwnd();
+  InputResult result = InputResult::kNoWindow;
+  switch (command.verb) {
+    case Verb::kClick: result = desktop.UserClick(window); break;
+    case Verb::kSelect: result = desktop.UserSelect(window, command.integer(2)); break;
+    case Verb::kDoubleClick: result = desktop.UserDoubleClickItem(window, command.integer(2)); break;
+    case Verb::kType: result = desktop.UserType(window, command.text(2)); break;
+    case Verb::kKey: result = desktop.UserKey(window, winsys::VK_RETURN); break;
+    case Verb::kClose: result = desktop.UserClose(window); break;
+    default: break;
+  }
+  if (result != InputResult::kDelivered) {
+    LogIgnored(command, window == winsys::kNoWindow ? std::string("the window is not open")
+                                                    : winsys::sim::ToString(result));
+  }
+  return true;
+}
+
+bool Runner::AnswerOpenModal() {
+  const std::optional<ModalInfo> top = world_->desktop().TopModal();
+  if (!top || answered_.count(top->window) != 0) return false;
+  answered_.insert(top->window);
+  if (top->kind == ModalKind::kPopupMenu) {
+    AnswerPopupMenu(*top);
+  } else {
+    AnswerDialog(*top);
+  }
+  return true;
+}
+
+void Runner::AnswerPopupMenu(const ModalInfo& modal) {
+  winsys::sim::SimDesktop& desktop = world_->desktop();
+  ui::MenuEntry* entry = pending_menu_;
+  pending_menu_ = nullptr;
+  if (entry != nullptr &&
+      desktop.UserChooseMenuCommand(modal.window, entry->command_id()) == InputResult::kDelivered) {
+    log_->Write(EventKind::kAction, "menu entry " + Printable(entry->name()) + " " +
+                                        Quoted(entry->caption()) + " chosen");
+    return;
+  }
+  log_->Write(EventKind::kAction, "popup menu closed without a choice");
+  world_->program_process().PostMessage(modal.window, winsys::WM_KEYDOWN, winsys::VK_ESCAPE, 0);
+}
+
+void Runner::AnswerDialog(const ModalInfo& modal) {
+  winsys::sim::SimDesktop& desktop = world_->desktop();
+  winsys::WindowSystem& ws = world_->program_process();
+  const auto button = [&](int id) { return ws.GetDlgItem(modal.window, id); };
+  const auto first_button = [&] { return ws.FindWindowEx(modal.window, 0, "Button", nullptr); };
+
+  std::optional<Answer> answer;
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  }
+  winsys::HWND target = winsys::kNoWindow;
+  std::string how = "(default button: no answer was waiting)";
+  if (answer) {
+    how = "(answer of line " + std::to_string(answer->line) + ")";
+    const bool wants_text = answer->verb == Verb::kAnswerInput || answer->verb == Verb::kAnswerFile;
+    if (wants_text) {
+      const bool fits = (answer->verb == Verb::kAnswerInput && modal.kind == ModalKind::kInputBox) ||
+                        (answer->verb == Verb::kAnswerFile && modal.kind == ModalKind::kFileDialog);
+      const winsys::HWND edit = ws.GetDlgItem(modal.window, winsys::sim::kDialogEditId);
+      if (fits && edit != winsys::kNoWindow) {
+        const std::string text =
+            answer->verb == Verb::kAnswerFile ? ResolvePath(answer->text) : answer->text;
+        desktop.UserType(edit, text);
+        target = button(winsys::IDOK);
+      }
+    } else {
+      target = button(ButtonFor(answer->verb));
+    }
+    if (target == winsys::kNoWindow) how += " does not fit this dialog; default button";
+  }
+  if (target == winsys::kNoWindow) target = first_button();
+  if (target == winsys::kNoWindow || desktop.UserClick(target) != InputResult::kDelivered) {
+    log_->Write(EventKind::kDialog, "dialog " + Quoted(modal.title) + " could not be answered");
+    return;
+  }
+  log_->Write(EventKind::kAction, "answered " + Quoted(modal.title) + " " + how);
+}
+
+std::string Runner::ResolvePath(const std::string& path) const {
+  const std::filesystem::path given(path);
+  if (given.is_absolute()) return path;
+  return (std::filesystem::path(options_.base_directory) / given).string();
+}
+
+void Runner::OnModalOpened(const ModalInfo& info) {
+  switch (info.kind) {
+    case ModalKind::kMessageBox:
+      message_boxes_.push_back(info.text);
+      log_->Write(EventKind::kDialog,
+                  "dialog " + Quoted(info.title) + ": " + Quoted(info.text));
+      break;
+    case ModalKind::kInputBox:
+      log_->Write(EventKind::kDialog, "input box " + Quoted(info.title) + ": " +
+                                          Quoted(info.text) + " default " +
+                                          Quoted(info.default_text));
+      break;
+    case ModalKind::kFileDialog:
+      log_->Write(EventKind::kDialog,
+                  std::string(info.file_kind == winsys::FileDialogKind::kOpen ? "open" : "save") +
+                      " dialog " + Quoted(info.title) + " " + Quoted(info.file_spec.filter_text));
+      break;
+    case ModalKind::kPopupMenu:
+      break;
+  }
+}
+
+void Runner::OnModalClosed(const ModalInfo& info, int answer) {
+  if (info.kind == ModalKind::kPopupMenu) return;
+  log_->Write(EventKind::kDialog, "dialog " + Quoted(info.title) + " closed: " + AnswerName(answer));
+}
+
+void Runner::LogClientEvent(const aolsim::ClientEvent& event) {
+  if (const auto* line = std::get_if<aolsim::ChatLine>(&event)) {
+    log_->Write(EventKind::kChat, "chat " + Printable(line->sender) + ": " + Printable(line->text));
+  } else if (const auto* mail = std::get_if<aolsim::Delivery>(&event)) {
+    if (mail->kind == aolsim::DeliveryKind::kForward) {
+      log_->Write(EventKind::kMail, "mail forward #" + std::to_string(mail->mailbox_position) +
+                                        " " + Quoted(mail->stored_subject) + " to " +
+                                        Quoted(mail->recipients_text));
+    } else {
+      log_->Write(EventKind::kMail, "mail new " + Quoted(mail->subject) + " to " +
+                                        Quoted(mail->recipients_text));
+    }
+  } else if (const auto* visit = std::get_if<aolsim::VisitedAddress>(&event)) {
+    log_->Write(EventKind::kNote, "client goes to " + Quoted(visit->address));
+  } else if (const auto* message = std::get_if<aolsim::InstantMessage>(&event)) {
+    log_->Write(EventKind::kNote,
+                "instant message to " + Quoted(message->recipient) +
+                    (message->outcome == aolsim::InstantMessageOutcome::kSent ? " sent"
+                                                                               : " refused"));
+  } else if (const auto* deletion = std::get_if<aolsim::MailDeletion>(&event)) {
+    log_->Write(EventKind::kNote, "client deletes mail #" +
+                                      std::to_string(deletion->mailbox_position) + " " +
+                                      Quoted(deletion->subject));
+  } else if (const auto* flash = std::get_if<aolsim::FlashSessionEnd>(&event)) {
+    log_->Write(EventKind::kNote, "flash session finished: " +
+                                      std::to_string(flash->mails_filed) + " mail(s) filed");
+  }
+}
+
+int RunScenarioText(std::string_view text, const RunOptions& options, std::ostream& out,
+                    std::ostream& err) {
+  std::optional<ParseError> error;
+  Script script = ParseScript(text, error);
+  if (error) {
+    err << "error: line " << error->line << ": " << error->why << '\n';
+    return 2;
+  }
+  Runner runner(std::move(script), options, out);
+  return runner.Run();
+}
+
+int RunScenarioFile(const std::string& path, RunOptions options, std::ostream& out,
+                    std::ostream& err) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    err << "error: cannot read " << path << '\n';
+    return 2;
+  }
+  std::ostringstream text;
+  text << file.rdbuf();
+  return RunScenarioText(text.str(), options, out, err);
+}
+
+}  // namespace scenario

@@ -1,0 +1,123 @@
+#pragma once
+// Plays a scenario script on the simulated desktop: the script's commands act as the user, the
+// room and the client; its expectations check what happened; every event goes to the log.
+//
+// The runner never owns the call stack. It runs as an idle hook of the desktop: whenever the
+// message loop has nothing left to do at the current instant (wherever it is: the top loop, a
+// wait inside a serving tick, a modal dialog), the runner takes the script's next commands. After
+// each action it returns, so that the program does all it can at that instant before the next
+// command is read; `wait` schedules its own end and returns, and virtual time moves on. Dialogs
+// are answered the moment they are the program's newest modal window, with the next queued answer
+// or, when none waits, their default (first) button.
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "scenario/event_log.h"
+#include "scenario/script.h"
+#include "scenario/world.h"
+#include "shared/winsys/sim/sim_desktop.h"
+
+namespace ui {
+class Element;
+class MenuEntry;
+}  // namespace ui
+
+namespace scenario {
+
+struct RunOptions {
+  TimeKind time = TimeKind::kVirtual;
+  LogStyle style = LogStyle::kFull;
+  // Relative paths in the script (answer file, expect file) are taken from here.
+  std::string base_directory = ".";
+};
+
+class Runner : public winsys::sim::DesktopObserver {
+ public:
+  Runner(Script script, RunOptions options, std::ostream& out);
+  ~Runner() override;
+  Runner(const Runner&) = delete;
+  Runner& operator=(const Runner&) = delete;
+
+  // Plays the whole script; 0 when every expectation held, 1 otherwise.
+  int Run();
+
+  // The seconds of virtual time the script's waits add up to (for the watchdogs).
+  static double ScriptedSeconds(const Script& script);
+
+ private:
+  struct Answer {
+    Verb verb;
+    std::string text;
+    int line;
+  };
+
+  // --- Playing ------------------------------------------------------------------------------
+  void Step();
+  // Runs one command; answers true when the program must be let run before the next one.
+  bool Execute(const Command& command);
+  bool ExecuteClient(const Command& command);
+  bool ExecuteAction(const Command& command);
+  void Finish();
+  bool AnswerOpenModal();
+  void AnswerDialog(const winsys::sim::ModalInfo& modal);
+  void AnswerPopupMenu(const winsys::sim::ModalInfo& modal);
+  std::string ResolvePath(const std::string& path) const;
+
+  // --- Expectations ---------------------------------------------------------------------------
+  void Check(const Command& command);
+  // Empty when it held, else why not.
+  std::string Evaluate(const Command& command);
+  std::string CheckChat(const Command& command);
+  std::string CheckMail(const Command& command);
+  std::string CheckDialog(const Command& command);
+  std::string CheckWindow(const Command& command);
+  std::string CheckClient(const Command& command);
+  // The program's chat lines so far (the signed-on user's lines of the room).
+  std::vector<std::string> ProgramLines() const;
+  // The element named by a command's form and control words; nullptr with why set.
+  ui::Element* Resolve(const std::string& form, const std::string& control, std::string& why);
+
+  // --- Logging --------------------------------------------------------------------------------
+  void OnModalOpened(const winsys::sim::ModalInfo& info) override;
+  void OnModalClosed(const winsys::sim::ModalInfo& info, int answer) override;
+  void LogClientEvent(const aolsim::ClientEvent& event);
+  void LogIgnored(const Command& command, const std::string& why);
+
+  Script script_;
+  RunOptions options_;
+  std::unique_ptr<World> world_;
+  std::unique_ptr<EventLog> log_;
+  std::ostream& out_;
+
+  std::size_t next_ = 0;
+  bool waiting_ = false;
+  bool started_ = false;
+  bool finished_ = false;
+  int passed_ = 0;
+  int failed_ = 0;
+
+  std::deque<Answer> answers_;
+  ui::MenuEntry* pending_menu_ = nullptr;
+  std::set<winsys::HWND> answered_;
+
+  std::size_t chat_cursor_ = 0;
+  std::size_t mail_cursor_ = 0;
+  std::optional<std::size_t> last_mail_;
+  std::vector<std::string> message_boxes_;  // the texts of the message boxes shown
+  std::size_t dialog_cursor_ = 0;
+};
+
+// Runs a script given as text; malformed scripts print "error: line N: WHY" to err and give 2.
+int RunScenarioText(std::string_view text, const RunOptions& options, std::ostream& out,
+                    std::ostream& err);
+// Reads and runs a file; a file that cannot be read gives 2.
+int RunScenarioFile(const std::string& path, RunOptions options, std::ostream& out,
+                    std::ostream& err);
+
+}  // namespace scenario

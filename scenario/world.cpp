@@ -1,0 +1,61 @@
+#include "scenario/world.h"
+
+#include "shared/winsys/sim/real_clock.h"
+#include "shared/winsys/sim/virtual_clock.h"
+
+namespace scenario {
+namespace {
+
+// Real time that reads as the scenario's own date and time of day at its start, so that a
+// realtime run shows the same dates as a virtual one.
+class ShiftedRealClock : public winsys::Clock {
+ public:
+  explicit ShiftedRealClock(const winsys::LocalTime& start) : calendar_(start) {}
+  double Now() const override { return real_.Now() - origin_; }
+  winsys::LocalTime Local() const override {
+    calendar_.AdvanceTo(Now());
+    return calendar_.Local();
+  }
+
+ private:
+  winsys::sim::RealClock real_;
+  double origin_ = real_.Now();
+  mutable winsys::sim::VirtualClock calendar_;
+};
+
+std::unique_ptr<winsys::Clock> MakeClock(TimeKind time, const winsys::LocalTime& start) {
+  if (time == TimeKind::kRealtime) return std::make_unique<ShiftedRealClock>(start);
+  return std::make_unique<winsys::sim::VirtualClock>(start);
+}
+
+}  // namespace
+
+World::World(TimeKind time, const winsys::LocalTime& start)
+    : clock_(MakeClock(time, start)),
+      desktop_(std::make_unique<winsys::sim::SimDesktop>(*clock_)) {
+  client_process_ = &desktop_->CreateProcess("client");
+  program_process_ = &desktop_->CreateProcess("tollmere");
+  program_ = std::make_unique<app::Program>(*program_process_, registry_);
+}
+
+World::~World() {
+  // The program goes first: its windows talk to nobody once it is gone; then the client.
+  program_.reset();
+  client_.reset();
+}
+
+aolsim::Client& World::client() {
+  if (!client_) {
+    client_ = std::make_unique<aolsim::Client>(*client_process_, layout_);
+    if (client_events_) client_->SetEventCallback(client_events_);
+    client_->Start();
+  }
+  return *client_;
+}
+
+void World::SetClientEvents(std::function<void(const aolsim::ClientEvent&)> callback) {
+  client_events_ = std::move(callback);
+  if (client_) client_->SetEventCallback(client_events_);
+}
+
+}  // namespace scenario

@@ -1,0 +1,51 @@
+#pragma once
+// Everything a scenario plays on: the clock (first, so it outlives the rest), the simulated
+// desktop, the stand-in client in a process of its own and the program in another, with the
+// registry through which the user's actions find the program's windows.
+
+#include <memory>
+
+#include "aolsim/client.h"
+#include "aolsim/layout.h"
+#include "app/program.h"
+#include "shared/ui/registry.h"
+#include "shared/winsys/sim/sim_desktop.h"
+
+namespace scenario {
+
+enum class TimeKind { kVirtual, kRealtime };
+
+class World {
+ public:
+  explicit World(TimeKind time, const winsys::LocalTime& start);
+  ~World();
+  World(const World&) = delete;
+  World& operator=(const World&) = delete;
+
+  winsys::Clock& clock() { return *clock_; }
+  winsys::sim::SimDesktop& desktop() { return *desktop_; }
+  winsys::WindowSystem& program_process() { return *program_process_; }
+  winsys::WindowSystem& client_process() { return *client_process_; }
+  ui::Registry& registry() { return registry_; }
+  app::Program& program() { return *program_; }
+
+  // The client is made when the scene first needs it, in the layout chosen by then.
+  void ChooseLayout(aolsim::Layout layout) { layout_ = layout; }
+  bool has_client() const { return client_ != nullptr; }
+  aolsim::Client& client();
+  // Called with every event of the client, from the moment it is made.
+  void SetClientEvents(std::function<void(const aolsim::ClientEvent&)> callback);
+
+ private:
+  std::unique_ptr<winsys::Clock> clock_;
+  std::unique_ptr<winsys::sim::SimDesktop> desktop_;
+  winsys::WindowSystem* client_process_ = nullptr;
+  winsys::WindowSystem* program_process_ = nullptr;
+  ui::Registry registry_;
+  aolsim::Layout layout_ = aolsim::Layout::kVersion5;
+  std::function<void(const aolsim::ClientEvent&)> client_events_;
+  std::unique_ptr<aolsim::Client> client_;
+  std::unique_ptr<app::Program> program_;
+};
+
+}  // namespace scenario
