@@ -1,0 +1,93 @@
+#pragma once
+// The chat command intake: turns the lines members typed into the room into entries of the four
+// request queues. It reads everything it judges by (handle, limits, ban list, size of the mail
+// list) from its sources at the moment it needs it and keeps no state between transcripts.
+//
+// A chat line is the sender, a colon, the chat view's two separator characters and the message.
+// Commands, tried in this order on the message, each addressed to the serving handle h:
+//   "/h find WORDS"   one search text, or several separated by commas
+//   "/h send list"    blanks around it are allowed
+//   "/h ... status"   anything after "/h " that contains "status"
+//   "/h send ITEMS"   a number, a range a-b, or a comma list of numbers and ranges
+// Nothing is ever answered: a line that fails a test is dropped, keeping what it queued before.
+//
+// Choices made here:
+// - A number is a run of the decimal digits 0-9 and nothing else. "4.5", "+4", "4e2" or "0x4"
+//   are not numbers: a lone token or a list token like that drops the rest of the line, as does
+//   a range end like that. Numbers are read without overflow: one too large for 64 bits (a
+//   40-digit number, say) stays far above any valid item number, so it is simply out of range.
+// - A limit of 0 or less admits nothing: a requester's pending count is never below it.
+// - A take that starts while another is still letting messages run (a timer tick inside the
+//   previous tick's yields) is skipped. The transcript it would have read is left in the room and
+//   read at the next tick, so no line is lost.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "serving_engine/request_queue.h"
+
+namespace serving_engine {
+
+// What the intake reads, asked afresh at each use.
+class IntakeSources {
+ public:
+  virtual ~IntakeSources() = default;
+  // The handle requesters address, in lower case.
+  virtual std::string ServingHandle() const = 0;
+  virtual std::int64_t ItemRequestLimit() const = 0;
+  virtual std::int64_t FindRequestLimit() const = 0;
+  // Whether lines from this sender are ignored (the ban list, while it is in use).
+  virtual bool IsBanned(std::string_view sender) const = 0;
+  // How many titles the mail list holds: item numbers run from 0 to this minus 1.
+  virtual std::int64_t MailCount() const = 0;
+  // Whether the number names an item of the mail list.
+  virtual bool IsValidNumber(std::int64_t number) const = 0;
+  // Lets pending window messages run, between the terms and tokens of one line.
+  virtual void LetMessagesRun() = 0;
+};
+
+struct IntakeQueues {
+  RequestQueue& requests;
+  RequestQueue& lists;
+  RequestQueue& finds;
+  RequestQueue& statuss;
+};
+
+enum class TakeResult { kTaken, kSkippedBusy };
+
+class ChatIntake {
+ public:
+  ChatIntake(IntakeQueues queues, IntakeSources& sources);
+
+  // Takes every line of a transcript (lines end at carriage returns; line feeds are dropped).
+  // own_screen_name is the signed-on user's, whose lines are never requests.
+  TakeResult TakeTranscript(std::string_view transcript, std::string_view own_screen_name);
+  // Whether a take is running now (inside its yields).
+  bool busy() const { return busy_; }
+
+  // One chat line, as the room shows it.
+  void TakeLine(std::string_view line, std::string_view own_screen_name);
+
+ private:
+  void TakeList(const std::string& sender);
+  void TakeStatus(const std::string& sender);
+  void TakeFind(const std::string& sender, std::string_view message);
+  void TakeOneFindTerm(const std::string& sender, std::string_view terms);
+  void TakeFindTerms(const std::string& sender, std::string_view terms);
+  void TakeSend(const std::string& sender, std::string_view message);
+  void TakeLoneNumber(const std::string& sender, const std::string& token);
+  // Each answers whether the rest of the line is still to be taken.
+  bool TakeListNumber(const std::string& sender, const std::string& token);
+  bool TakeRange(const std::string& sender, const std::string& token);
+  bool UnderItemLimit(const std::string& sender) const;
+  bool UnderFindLimit(const std::string& sender) const;
+  void AppendItem(const std::string& sender, std::int64_t number);
+
+  IntakeQueues queues_;
+  IntakeSources& sources_;
+  bool busy_ = false;
+};
+
+}  // namespace serving_engine

@@ -1,0 +1,71 @@
+#pragma once
+// One of the server window's request queues: a list box whose entries are the requests, oldest
+// first, and (for the shown queues) the frame whose caption is the queue's label and its count.
+//
+// The queue owns its list box, so that every change goes through here and on to the window,
+// where the user sees it. Beside the entries it keeps how many each requester has (the text before
+// the first " - " of an entry, or the whole entry when it has none), so that the per-requester
+// limits of the chat intake cost one look-up instead of a scan of the queue.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "shared/ui/frame.h"
+#include "shared/ui/list_box.h"
+
+namespace serving_engine {
+
+// The separator between requester and item number or search text.
+inline constexpr char kEntrySeparator[] = " - ";
+
+// The requester part of an entry: the text before the first " - ", or the whole entry.
+std::string_view RequesterOf(std::string_view entry);
+
+class RequestQueue {
+ public:
+  // A shown queue: its list box sits in frame, which shows label followed by the count.
+  RequestQueue(ui::Frame& frame, std::string name, const ui::TwipsRect& position,
+               std::string label);
+  // A hidden queue on the form, without frame or caption.
+  RequestQueue(ui::Container& container, std::string name);
+
+  // Appends at the end; a shown queue then shows its new count.
+  void Append(std::string entry);
+  int Count() const { return list_.count(); }
+  // Entry i, 0 the oldest; the empty text out of range.
+  std::string Entry(int index) const { return list_.item(index); }
+  // Removes entry i (nothing out of range); a shown queue then shows its new count.
+  void RemoveAt(int index);
+  // Removes every entry; the caption is the caller's to set.
+  void Clear();
+  // How many entries have this requester, compared exactly.
+  int PendingFor(std::string_view requester) const;
+  // Whether an entry equals text exactly.
+  bool Contains(std::string_view text) const { return list_.contains(text); }
+
+  // Writes label + count into the frame (nothing for a hidden queue).
+  void RefreshCaption();
+  const std::string& label() const { return label_; }
+  ui::Frame* frame() const { return frame_; }
+
+  // The list box, for reading its selection and entries; changes go through the queue.
+  const ui::ListBox& list() const { return list_; }
+  ui::ListBox& list_for_events() { return list_; }
+
+ private:
+  void CountRequester(std::string_view entry);
+  void UncountRequester(std::string_view entry);
+  // The form puts its controls back to their design values when it unloads, behind the queue's
+  // back; the counts are then taken again from what the list holds.
+  void ResyncIfListChanged() const;
+
+  ui::Frame* frame_ = nullptr;
+  ui::ListBox list_;
+  std::string label_;
+  mutable std::unordered_map<std::string, int> per_requester_;
+  mutable std::size_t counted_entries_ = 0;
+};
+
+}  // namespace serving_engine

@@ -1,0 +1,141 @@
+#pragma once
+// The server window, `serverFrm`: the program's main window and the owner of the serving state.
+// It shows the three visible request queues and the served counters, carries the buttons that
+// start, stop, pause, resume and finish serving and open the Banning window and the options
+// menu, and holds the five timers that drive everything else: the chat intake (ChatTimer), the
+// serving tick (RequestTimer, the serving loop's), the advert and list minute timers, and the
+// dialog watchdog (WindowTimer).
+//
+// Stop, Pause and Finish never touch the client: they raise flags of the shared variables that
+// the serving tick carries out. Closing the window ends the program.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "serving_engine/chat_intake.h"
+#include "serving_engine/request_queue.h"
+#include "shared/ui/button.h"
+#include "shared/ui/form.h"
+#include "shared/ui/frame.h"
+#include "shared/ui/list_box.h"
+#include "shared/ui/status_bar.h"
+#include "shared/ui/timer.h"
+#include "shared/ui/toolbar.h"
+
+namespace app {
+class Program;
+}
+
+namespace serving_engine {
+
+inline constexpr char kServerCaption[] = "tollmere server for aol 4/5 by vornik";
+inline constexpr ui::TwipsSize kServerSize{4725, 5070};
+
+inline constexpr char kStartCaption[] = "Start";
+inline constexpr char kStopCaption[] = "Stop";
+inline constexpr char kPauseCaption[] = "Pause";
+inline constexpr char kResumeCaption[] = "Resume";
+
+inline constexpr char kItemRequestsLabel[] = "Item Requests:  ";
+inline constexpr char kListRequestsLabel[] = "List Requests:  ";
+inline constexpr char kFindRequestsLabel[] = "Find Requests:  ";
+
+// The status bar's text for a number of mails sent: N " Mails, " P " People Served".
+std::string ServedCountsText(int mails_served, int people_served);
+
+class ServerForm {
+ public:
+  explicit ServerForm(app::Program& program);
+  ~ServerForm();
+  ServerForm(const ServerForm&) = delete;
+  ServerForm& operator=(const ServerForm&) = delete;
+
+  // --- The window and its controls, as designed ------------------------------------------------
+  ui::Form form;
+  ui::Toolbar Toolbar1;
+  ui::Button Command1;  // Start / Stop
+  ui::Button Command2;  // Pause / Resume
+  ui::Button Command3;  // Finish
+  ui::Button Command4;  // Banning
+  ui::Button Command5;  // Options
+  ui::Frame Frame1;
+  RequestQueue Requests;  // "Joe - 12"
+  ui::Frame Frame2;
+  RequestQueue Lists;  // "Joe"
+  ui::Frame Frame3;
+  RequestQueue Finds;  // "Joe - red car"
+  ui::StatusBar StatusBar1;
+  ui::ListBox PeopleServed;  // hidden: each screen name served, once
+  RequestQueue Statuss;      // hidden: "Joe"
+  ui::Timer ChatTimer;
+  ui::Timer RequestTimer;
+  ui::Timer WindowTimer;
+  ui::Timer AdvTimer;
+  ui::Timer ListTimer;
+
+  // Loads the window (the program's start): greeting, handle, reminder box, shown topmost.
+  void Load() { form.Load(); }
+
+  // --- Event handlers
+  // -----------------------------------------------------------------------------
+  void Form_Load();
+  void Form_Resize();
+  void Form_Unload();
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+  void Requests_DblClick();
+  void Lists_DblClick();
+  void Finds_DblClick();
+  void ChatTimer_Timer();
+  void RequestTimer_Timer();
+  void WindowTimer_Timer();
+  void AdvTimer_Timer();
+  void ListTimer_Timer();
+
+  // --- What other windows call ------------------------------------------------------------------
+  // Adds the screen name to PeopleServed unless an entry equals it exactly.
+  void AddToServed(const std::string& screen_name);
+  // Whether the number names a title of the List Designer's mail list.
+  bool IsValidNumber(std::int64_t number) const;
+  // The pending-count announcement: every seventh call posts the counts of the shown queues.
+  void AdvCommands();
+  // The four advert lines for the current handle and mail data, and posting them (0.01 s apart).
+  std::vector<std::string> AdvertLines() const;
+  void PostAdvert();
+
+  // The mails-served number: the leading number of the status bar's text.
+  int MailsServed() const;
+  // Writes N " Mails, " P " People Served" with P the count of PeopleServed.
+  void ShowServedCounts(int mails_served);
+
+  int advert_minutes() const { return advert_minutes_; }
+  int list_minutes() const { return list_minutes_; }
+  int announcement_calls() const { return announcement_calls_; }
+
+ private:
+  class Sources;
+
+  bool IsServing() const;
+  // Start's steps after its checks.
+  void StartServing();
+  // Finds the mailbox, opening it when it is not open; false when it did not appear in time.
+  bool OpenAndHideMailbox();
+  void RemoveSelected(RequestQueue& queue);
+  bool AdvertMinuteDue(int minutes) const;
+  bool ListMinuteDue(int minutes) const;
+
+  app::Program& program_;
+  std::unique_ptr<Sources> sources_;
+  ChatIntake intake_;
+  int advert_minutes_ = 0;
+  int list_minutes_ = 0;
+  int announcement_calls_ = 0;
+  bool resizing_ = false;
+};
+
+}  // namespace serving_engine

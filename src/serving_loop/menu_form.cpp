@@ -1,0 +1,238 @@
+#include "serving_loop/menu_form.h"
+
+#include "aol_automation/text_case.h"
+#include "aol_automation/toolbar_menu.h"
+#include "app/program.h"
+#include "list_designer/list_designer_form.h"
+#include "list_designer/messages_form.h"
+#include "serving_engine/server_form.h"
+#include "serving_loop/serving_loop.h"
+#include "serving_loop/setting_caption.h"
+#include "shared/addresses.h"
+#include "shared/ui/input_box.h"
+
+namespace app {
+
+serving_loop::MenuForm& Program::menuFrm() {
+  if (!menu_form_) menu_form_ = std::make_shared<serving_loop::MenuForm>(*this);
+  return *menu_form_;
+}
+
+}  // namespace app
+
+namespace serving_loop {
+
+using ui::MenuCheck;
+using ui::MenuState;
+
+namespace {
+
+// The window is never shown; its size only matters to the form designer.
+constexpr ui::TwipsSize kMenuFormSize{3000, 1500};
+
+// Where the "Make Money Websites" entries lead. The sites are fictional, on a reserved example
+// domain, each with the author's referral mark.
+constexpr const char* kAllAdvantageAddress = "http://alladvantage.example.com/join?ref=vornik";
+constexpr const char* kGoToWorldAddress = "http://gotoworld.example.com/?ref=vornik";
+constexpr const char* kEpipoAddress = "http://epipo.example.com/signup?ref=vornik";
+constexpr const char* kSharkHuntAddress = "http://sharkhunt.example.com/signup?ref=vornik";
+constexpr const char* kUtopiadAddress = "http://utopiad.example.com/?ref=vornik";
+constexpr const char* kSurfing2CashAddress = "http://surfing2cash.example.com/?ref=vornik";
+constexpr const char* kDesktopHorizonAddress = "http://desktophorizon.example.com/?ref=vornik";
+constexpr const char* kDotAdAddress = "http://dotad.example.com/?ref=vornik";
+constexpr const char* kDesktopDollarsAddress = "http://desktopdollars.example.com/?ref=vornik";
+constexpr const char* kAllCommunityAddress = "http://allcommunity.example.com/members/vornik";
+constexpr const char* kSpediaAddress = "http://spedia.example.com/?ref=vornik";
+constexpr const char* kValuePayAddress = "http://valuepay.example.com/?ref=vornik";
+constexpr const char* kSendMoreInfoAddress = "http://sendmoreinfo.example.com/?ref=vornik";
+constexpr const char* kUrge2netAddress = "http://urge2net.example.com/signup?ref=vornik";
+constexpr const char* kEpilotAddress = "http://epilot.example.com/?ref=vornik";
+constexpr const char* kPayBarAddress = "http://paybar.example.com/?ref=vornik";
+
+}  // namespace
+
+MenuForm::MenuForm(app::Program& program)
+    : form(program.ws(), program.registry(), "menuFrm", "menuFrm", kMenuFormSize),
+      menu(form),
+      optionsMenu(menu, "optionsMenu", "options"),
+      settingsMenu(optionsMenu, "settingsMenu", "Settings"),
+      findrequestlimit(settingsMenu, "findrequestlimit", "Pending Find Request Limit:  5"),
+      requestlimitmenu(settingsMenu, "requestlimitmenu", "Pending Item Request Limit:  100"),
+      maxfindsmenu(settingsMenu, "maxfindsmenu", "Max Finds To Return:  300"),
+      settingsSeparator1(settingsMenu, "", ui::kSeparatorCaption),
+      acceptpackrequestsmenu(settingsMenu, "acceptpackrequestsmenu", "Accept Pack Requests",
+                             MenuCheck::kChecked, MenuState::kDisabled),
+      advertisependingnumbermenu(settingsMenu, "advertisependingnumbermenu",
+                                 "Advertise Pending Number", MenuCheck::kChecked),
+      settingsSeparator2(settingsMenu, "", ui::kSeparatorCaption),
+      handle(settingsMenu, "handle", std::string(kHandleLabel) + kHandlePlaceholder),
+      sendlistsMenu(optionsMenu, "sendlistsMenu", "Send Lists"),
+      onrequest(sendlistsMenu, "onrequest", "On Request"),
+      sendlistsSeparator(sendlistsMenu, "", ui::kSeparatorCaption),
+      everyminute(sendlistsMenu, "everyminute", "Every Minute", MenuCheck::kChecked),
+      everytwominutes(sendlistsMenu, "everytwominutes", "Every 2 Minutes"),
+      everythreeminutes(sendlistsMenu, "everythreeminutes", "Every 3 Minutes"),
+      everyfourminutes(sendlistsMenu, "everyfourminutes", "Every 4 Minutes"),
+      everyfiveminutes(sendlistsMenu, "everyfiveminutes", "Every 5 Minutes"),
+      advertiseMenu(optionsMenu, "advertiseMenu", "Advertise"),
+      adveverymin(advertiseMenu, "adveverymin", "Every Minute"),
+      adveverytwomins(advertiseMenu, "adveverytwomins", "Every 2 Minutes", MenuCheck::kChecked),
+      adveverythreemins(advertiseMenu, "adveverythreemins", "Every 3 Minutes"),
+      adveveryfourmins(advertiseMenu, "adveveryfourmins", "Every 4 Minutes"),
+      adveveryfivemins(advertiseMenu, "adveveryfivemins", "Every 5 Minutes"),
+      requestsMenu(optionsMenu, "requestsMenu", "Requests"),
+      loadreqmenu(requestsMenu, "loadreqmenu", "Load Requests"),
+      savereqmenu(requestsMenu, "savereqmenu", "Save Requests"),
+      requestsSeparator(requestsMenu, "", ui::kSeparatorCaption),
+      clearcommandsmenu(requestsMenu, "clearcommandsmenu", "Clear Commands"),
+      optionsSeparator1(optionsMenu, "", ui::kSeparatorCaption),
+      listdesignermenu(optionsMenu, "listdesignermenu", "List Designer..."),
+      msgsMenu(optionsMenu, "msgsMenu", "Messages..."),
+      optionsSeparator2(optionsMenu, "", ui::kSeparatorCaption),
+      websitesMenu(optionsMenu, "websitesMenu", "Websites"),
+      vornikcommenu(websitesMenu, "vornikcommenu", shared::kAuthorAddress),
+      tollmereorgmenu(websitesMenu, "tollmereorgmenu", shared::kProductAddress),
+      websitesSeparator(websitesMenu, "", ui::kSeparatorCaption),
+      makemoneyMenu(websitesMenu, "makemoneyMenu", "Make Money Websites"),
+      alladvmenu(makemoneyMenu, "alladvmenu", "AllAdvantage"),
+      gotoworldmenu(makemoneyMenu, "gotoworldmenu", "GoTo World"),
+      epipomenu(makemoneyMenu, "epipomenu", "ePIPO"),
+      sharkhuntmenu(makemoneyMenu, "sharkhuntmenu", "Shark Hunt"),
+      utopiadmenu(makemoneyMenu, "utopiadmenu", "UtopiAD"),
+      sufintocashmenu(makemoneyMenu, "sufintocashmenu", "Surfing2Cash"),
+      desktophorizmenu(makemoneyMenu, "desktophorizmenu", "Desktop Horizon"),
+      dotadmenu(makemoneyMenu, "dotadmenu", "DotAD"),
+      desktopdollarsmenu(makemoneyMenu, "desktopdollarsmenu", "Desktop Dollars"),
+      allcommunitymenu(makemoneyMenu, "allcommunitymenu", "AllCommunity"),
+      spediamenu(makemoneyMenu, "spediamenu", "Spedia"),
+      valuepaymenu(makemoneyMenu, "valuepaymenu", "ValuePay"),
+      sendmoreinfomenu(makemoneyMenu, "sendmoreinfomenu", "SendMoreInfo"),
+      urgetmenu(makemoneyMenu, "urgetmenu", "Urge2net"),
+      epilotmenu(makemoneyMenu, "epilotmenu", "ePilot"),
+      paybarmenu(makemoneyMenu, "paybarmenu", "Pay Bar"),
+      program_(program) {
+  WireHandlers();
+}
+
+MenuForm::~MenuForm() = default;
+
+void MenuForm::WireHandlers() {
+  findrequestlimit.on_click = [this] { findrequestlimit_Click(); };
+  requestlimitmenu.on_click = [this] { requestlimitmenu_Click(); };
+  maxfindsmenu.on_click = [this] { maxfindsmenu_Click(); };
+  handle.on_click = [this] { handle_Click(); };
+  onrequest.on_click = [this] { onrequest_Click(); };
+  everyminute.on_click = [this] { everyminute_Click(); };
+  everytwominutes.on_click = [this] { everytwominutes_Click(); };
+  everythreeminutes.on_click = [this] { everythreeminutes_Click(); };
+  everyfourminutes.on_click = [this] { everyfourminutes_Click(); };
+  everyfiveminutes.on_click = [this] { everyfiveminutes_Click(); };
+  adveverymin.on_click = [this] { adveverymin_Click(); };
+  adveverytwomins.on_click = [this] { adveverytwomins_Click(); };
+  adveverythreemins.on_click = [this] { adveverythreemins_Click(); };
+  adveveryfourmins.on_click = [this] { adveveryfourmins_Click(); };
+  adveveryfivemins.on_click = [this] { adveveryfivemins_Click(); };
+  loadreqmenu.on_click = [this] { loadreqmenu_Click(); };
+  savereqmenu.on_click = [this] { savereqmenu_Click(); };
+  clearcommandsmenu.on_click = [this] { clearcommandsmenu_Click(); };
+  listdesignermenu.on_click = [this] { listdesignermenu_Click(); };
+  msgsMenu.on_click = [this] { msgsMenu_Click(); };
+
+  const struct {
+    ui::MenuEntry& entry;
+    const char* address;
+  } websites[] = {
+      {vornikcommenu, shared::kAuthorAddress},
+      {tollmereorgmenu, shared::kProductAddress},
+      {alladvmenu, kAllAdvantageAddress},
+      {gotoworldmenu, kGoToWorldAddress},
+      {epipomenu, kEpipoAddress},
+      {sharkhuntmenu, kSharkHuntAddress},
+      {utopiadmenu, kUtopiadAddress},
+      {sufintocashmenu, kSurfing2CashAddress},
+      {desktophorizmenu, kDesktopHorizonAddress},
+      {dotadmenu, kDotAdAddress},
+      {desktopdollarsmenu, kDesktopDollarsAddress},
+      {allcommunitymenu, kAllCommunityAddress},
+      {spediamenu, kSpediaAddress},
+      {valuepaymenu, kValuePayAddress},
+      {sendmoreinfomenu, kSendMoreInfoAddress},
+      {urgetmenu, kUrge2netAddress},
+      {epilotmenu, kEpilotAddress},
+      {paybarmenu, kPayBarAddress},
+  };
+  for (const auto& website : websites) {
+    website.entry.on_click = [this, address = website.address] {
+      vornik32::GoToAddress(program_.ws(), address);
+    };
+  }
+}
+
+// --- The settings --------------------------------------------------------------------------------
+
+std::string MenuForm::ServingHandle() const {
+  return SettingValue(handle.caption());
+}
+
+bool MenuForm::HandleIsPlaceholder() const {
+  return handle.caption() == std::string(kHandleLabel) + kHandlePlaceholder;
+}
+
+void MenuForm::SetServingHandle(std::string_view name) {
+  handle.set_caption(kHandleLabel + vornik32::LowerCase(name));
+}
+
+std::int64_t MenuForm::FindRequestLimit() const {
+  return LeadingNumber(SettingValue(findrequestlimit.caption()));
+}
+
+std::int64_t MenuForm::ItemRequestLimit() const {
+  return LeadingNumber(SettingValue(requestlimitmenu.caption()));
+}
+
+std::int64_t MenuForm::MaxFindsToReturn() const {
+  return LeadingNumber(SettingValue(maxfindsmenu.caption()));
+}
+
+// --- Handlers ------------------------------------------------------------------------------------
+
+void MenuForm::findrequestlimit_Click() {}
+void MenuForm::requestlimitmenu_Click() {}
+void MenuForm::maxfindsmenu_Click() {}
+void MenuForm::handle_Click() {}
+void MenuForm::onrequest_Click() {}
+void MenuForm::everyminute_Click() {}
+void MenuForm::everytwominutes_Click() {}
+void MenuForm::everythreeminutes_Click() {}
+void MenuForm::everyfourminutes_Click() {}
+void MenuForm::everyfiveminutes_Click() {}
+void MenuForm::adveverymin_Click() {}
+void MenuForm::adveverytwomins_Click() {}
+void MenuForm::adveverythreemins_Click() {}
+void MenuForm::adveveryfourmins_Click() {}
+void MenuForm::adveveryfivemins_Click() {}
+
+void MenuForm::loadreqmenu_Click() {
+  program_.servingLoop().requestsFile().LoadRequests();
+}
+
+void MenuForm::savereqmenu_Click() {
+  program_.servingLoop().requestsFile().SaveRequests();
+}
+
+void MenuForm::clearcommandsmenu_Click() {}
+
+void MenuForm::listdesignermenu_Click() {
+  program_.listdesignerFrm().Show();
+}
+
+void MenuForm::msgsMenu_Click() {
+  program_.messagesFrm().Show();
+}
+
+void MenuForm::EditLimit(ui::MenuEntry&, const LimitEdit&) {}
+void MenuForm::CheckSendLists(ui::MenuEntry&) {}
+void MenuForm::CheckAdvertise(ui::MenuEntry&) {}
+void MenuForm::OpenWebsite(ui::MenuEntry&, std::string_view) {}
+
+}  // namespace serving_loop

@@ -1,0 +1,148 @@
+#pragma once
+// `menuFrm`: the window that holds the options menu and is never shown. The server window's
+// Options button pops the menu up. The settings are the captions of its entries (a label, ":  "
+// and the value) and the check marks of the frequency submenus; every reader takes the value
+// from the caption at the moment it needs it, so an edit takes effect at once.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "shared/ui/form.h"
+#include "shared/ui/menu.h"
+#include "shared/ui/menu_entry.h"
+
+namespace app {
+class Program;
+}
+
+namespace serving_loop {
+
+inline constexpr char kHandleLabel[] = "Serving Handle:  ";
+// The handle's value until it is set from the signed-on screen name.
+inline constexpr char kHandlePlaceholder[] = "[Screenname]";
+
+class MenuForm {
+ public:
+  explicit MenuForm(app::Program& program);
+  ~MenuForm();
+  MenuForm(const MenuForm&) = delete;
+  MenuForm& operator=(const MenuForm&) = delete;
+
+  ui::Form form;
+  ui::Menu menu;
+  ui::MenuEntry optionsMenu;
+
+  ui::MenuEntry settingsMenu;
+  ui::MenuEntry findrequestlimit;
+  ui::MenuEntry requestlimitmenu;
+  ui::MenuEntry maxfindsmenu;
+  ui::MenuEntry settingsSeparator1;
+  ui::MenuEntry acceptpackrequestsmenu;
+  ui::MenuEntry advertisependingnumbermenu;
+  ui::MenuEntry settingsSeparator2;
+  ui::MenuEntry handle;
+
+  ui::MenuEntry sendlistsMenu;
+  ui::MenuEntry onrequest;
+  ui::MenuEntry sendlistsSeparator;
+  ui::MenuEntry everyminute;
+  ui::MenuEntry everytwominutes;
+  ui::MenuEntry everythreeminutes;
+  ui::MenuEntry everyfourminutes;
+  ui::MenuEntry everyfiveminutes;
+
+  ui::MenuEntry advertiseMenu;
+  ui::MenuEntry adveverymin;
+  ui::MenuEntry adveverytwomins;
+  ui::MenuEntry adveverythreemins;
+  ui::MenuEntry adveveryfourmins;
+  ui::MenuEntry adveveryfivemins;
+
+  ui::MenuEntry requestsMenu;
+  ui::MenuEntry loadreqmenu;
+  ui::MenuEntry savereqmenu;
+  ui::MenuEntry requestsSeparator;
+  ui::MenuEntry clearcommandsmenu;
+
+  ui::MenuEntry optionsSeparator1;
+  ui::MenuEntry listdesignermenu;
+  ui::MenuEntry msgsMenu;
+  ui::MenuEntry optionsSeparator2;
+
+  ui::MenuEntry websitesMenu;
+  ui::MenuEntry vornikcommenu;
+  ui::MenuEntry tollmereorgmenu;
+  ui::MenuEntry websitesSeparator;
+  ui::MenuEntry makemoneyMenu;
+  ui::MenuEntry alladvmenu;
+  ui::MenuEntry gotoworldmenu;
+  ui::MenuEntry epipomenu;
+  ui::MenuEntry sharkhuntmenu;
+  ui::MenuEntry utopiadmenu;
+  ui::MenuEntry sufintocashmenu;
+  ui::MenuEntry desktophorizmenu;
+  ui::MenuEntry dotadmenu;
+  ui::MenuEntry desktopdollarsmenu;
+  ui::MenuEntry allcommunitymenu;
+  ui::MenuEntry spediamenu;
+  ui::MenuEntry valuepaymenu;
+  ui::MenuEntry sendmoreinfomenu;
+  ui::MenuEntry urgetmenu;
+  ui::MenuEntry epilotmenu;
+  ui::MenuEntry paybarmenu;
+
+  // --- The settings, read from the captions
+  // -------------------------------------------------------- The serving handle (lower case;
+  // "[Screenname]" until it is set).
+  std::string ServingHandle() const;
+  bool HandleIsPlaceholder() const;
+  // Sets the handle's caption to "Serving Handle:  " and the lower-cased name.
+  void SetServingHandle(std::string_view name);
+  // The limits' leading numbers (see LeadingNumber).
+  std::int64_t FindRequestLimit() const;
+  std::int64_t ItemRequestLimit() const;
+  std::int64_t MaxFindsToReturn() const;
+  bool AdvertisePendingNumber() const { return advertisependingnumbermenu.checked(); }
+
+  // --- Click handlers
+  // --------------------------------------------------------------------------------
+  void findrequestlimit_Click();
+  void requestlimitmenu_Click();
+  void maxfindsmenu_Click();
+  void handle_Click();
+  void onrequest_Click();
+  void everyminute_Click();
+  void everytwominutes_Click();
+  void everythreeminutes_Click();
+  void everyfourminutes_Click();
+  void everyfiveminutes_Click();
+  void adveverymin_Click();
+  void adveverytwomins_Click();
+  void adveverythreemins_Click();
+  void adveveryfourmins_Click();
+  void adveveryfivemins_Click();
+  void loadreqmenu_Click();
+  void savereqmenu_Click();
+  void clearcommandsmenu_Click();
+  void listdesignermenu_Click();
+  void msgsMenu_Click();
+
+ private:
+  // What one of the three numeric edits asks and writes.
+  struct LimitEdit {
+    std::string_view prompt;
+    std::string_view title;
+    std::string_view new_label;
+    std::int64_t below;  // accepted values are less than this (0: no bound)
+  };
+  void EditLimit(ui::MenuEntry& entry, const LimitEdit& edit);
+  void CheckSendLists(ui::MenuEntry& chosen);
+  void CheckAdvertise(ui::MenuEntry& chosen);
+  void OpenWebsite(ui::MenuEntry& entry, std::string_view address);
+  void WireHandlers();
+
+  app::Program& program_;
+};
+
+}  // namespace serving_loop
