@@ -308,12 +308,12 @@ TEST_F(DialogsTest, FileDialogs) {
   };
   for (const FileCase& c : cases) {
     SCOPED_TRACE(c.name);
-    FileDialogSpec spec;
-    spec.title = "Type a filename";
-    spec.filter_text = "*.txt  (Text Files)";
-    spec.filter_pattern = "*.txt";
-    spec.default_extension = c.default_extension;
-    spec.initial_name = "lists.txt";
+    FileDialogSpec request;
+    request.title = "Type a filename";
+    request.filter_text = "*.txt  (Text Files)";
+    request.filter_pattern = "*.txt";
+    request.default_extension = c.default_extension;
+    request.initial_name = "lists.txt";
     std::optional<ModalInfo> seen;
     AnswerModals([&](const ModalInfo& info) {
       seen = info;
@@ -327,7 +327,7 @@ TEST_F(DialogsTest, FileDialogs) {
       if (c.typed) desktop_.UserType(name, *c.typed);
       Press(info.window, c.press);
     });
-    EXPECT_EQ(app_.FileDialog(form_, c.kind, spec), c.result);
+    EXPECT_EQ(app_.FileDialog(form_, c.kind, request), c.result);
     ASSERT_TRUE(seen);
     EXPECT_EQ(seen->kind, ModalKind::kFileDialog);
     EXPECT_EQ(seen->file_kind, c.kind);

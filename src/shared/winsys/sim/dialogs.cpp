@@ -159,11 +159,11 @@ std::string RunInputBox(SimDesktop& desktop, WindowSystem& process, HWND owner,
 // An empty file name is answered as Cancel is: the dialog closes with the empty text rather than
 // staying open for a name nobody will type (a run answering it by default would wait forever).
 std::string RunFileDialog(SimDesktop& desktop, WindowSystem& process, HWND owner,
-                          FileDialogKind kind, const FileDialogSpec& spec) {
+                          FileDialogKind kind, const FileDialogSpec& request) {
   const bool opening = kind == FileDialogKind::kOpen;
   const std::vector<ButtonSpec> buttons = {{IDOK, opening ? "&Open" : "&Save"},
                                            {IDCANCEL, "Cancel"}};
-  const std::string title = !spec.title.empty() ? spec.title : opening ? "Open" : "Save As";
+  const std::string title = !request.title.empty() ? request.title : opening ? "Open" : "Save As";
   const int width = 420;
   const int edit_top = kMargin;
   const int filter_top = edit_top + kEditHeight + kButtonGap;
@@ -172,9 +172,9 @@ std::string RunFileDialog(SimDesktop& desktop, WindowSystem& process, HWND owner
 
   ModalDialog dialog(desktop, process, owner, title, width, height);
   const HWND edit = dialog.AddControl(
-      kEditClass, spec.initial_name, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kDialogEditId,
+      kEditClass, request.initial_name, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kDialogEditId,
       Rect{kMargin, edit_top, width - kMargin, edit_top + kEditHeight});
-  dialog.AddControl(kStaticClass, spec.filter_text, 0, kDialogTextId,
+  dialog.AddControl(kStaticClass, request.filter_text, 0, kDialogTextId,
                     Rect{kMargin, filter_top, width - kMargin, filter_top + kLineHeight});
   AddButtonRow(dialog, buttons, width, buttons_top);
 
@@ -182,10 +182,10 @@ std::string RunFileDialog(SimDesktop& desktop, WindowSystem& process, HWND owner
   info.kind = ModalKind::kFileDialog;
   info.title = title;
   info.file_kind = kind;
-  info.file_spec = spec;
-  info.default_text = spec.initial_name;
+  info.file_spec = request;
+  info.default_text = request.initial_name;
   if (dialog.Run(info, edit, IDCANCEL) != IDOK) return {};
-  return WithDefaultExtension(dialog.ControlText(kDialogEditId), spec.default_extension);
+  return WithDefaultExtension(dialog.ControlText(kDialogEditId), request.default_extension);
 }
 
 }  // namespace winsys::sim
