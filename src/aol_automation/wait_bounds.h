@@ -30,6 +30,9 @@ struct WaitBounds {
   double window_closes = 30.0;
   // The client's answer to a sent instant message: the conversation window or the refusal.
   double instant_message_answer = 60.0;
+  // A flash session to report that it has finished: it files every New Mail into the Flash
+  // mailbox, hundreds of them over a slow line.
+  double flash_session_ends = 900.0;
 };
 
 // What an operation that waits for the client reports.

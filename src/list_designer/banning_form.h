@@ -42,6 +42,8 @@ class BanningForm {
   void List1_DblClick();
 
  private:
+  void ShowBannedCount();
+
   app::Program& program_;
 };
 

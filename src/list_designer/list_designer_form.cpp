@@ -1,6 +1,14 @@
 #include "list_designer/list_designer_form.h"
 
+#include <charconv>
+
+#include "aol_automation/automation.h"
 #include "app/program.h"
+#include "list_designer/list_designer_status_form.h"
+#include "list_designer/serving_lists.h"
+#include "serving_engine/server_form.h"
+#include "shared/addresses.h"
+#include "shared/ui/message_box.h"
 
 namespace app {
 
@@ -13,6 +21,42 @@ list_designer::ListDesignerForm& Program::listdesignerFrm() {
 }  // namespace app
 
 namespace list_designer {
+namespace {
+
+constexpr int kStepCount = 4;
+constexpr const char* kStepDescriptions[kStepCount] = {
+    "This step will run a FlashSession which will put all of your New Mail into your Flash mail "
+    "mailbox.",
+    "This step will gather all your Flash Mail and create your serving lists and put them into "
+    "your New Mail.",
+    "This step will run a FlashSession which will put all of your serving lists into your "
+    "FlashMail from your New Mail.",
+    "This step will find your serving lists in your Flash Mail.",
+};
+
+constexpr char kNotSignedOn[] = "Not signed on!";
+constexpr char kFlashSessionNotStarted[] = "The flash session did not start.";
+
+// Marks a step as running for as long as it lasts.
+class RunningStep {
+ public:
+  explicit RunningStep(bool& running) : running_(running) { running_ = true; }
+  ~RunningStep() { running_ = false; }
+  RunningStep(const RunningStep&) = delete;
+  RunningStep& operator=(const RunningStep&) = delete;
+
+ private:
+  bool& running_;
+};
+
+std::int32_t ListNumberOfEntry(const std::string& entry) {
+  const std::string number = SplitServingListEntry(entry).list_number;
+  std::int32_t value = 0;
+  std::from_chars(number.data(), number.data() + number.size(), value);
+  return value;
+}
+
+}  // namespace
 
 ListDesignerForm::ListDesignerForm(app::Program& program)
     : form(program.ws(), program.registry(), "listdesignerFrm", "List Designer", {4935, 3270}),
@@ -27,27 +71,271 @@ ListDesignerForm::ListDesignerForm(app::Program& program)
       ServList(form, "ServList", "", {0, 0, 1200, 1200}, ui::TextBoxStyle::kMultiLine,
                ui::Visibility::kHidden),
       ServingLists(form, "ServingLists", {0, 0, 1200, 1200}, ui::Visibility::kHidden),
-      program_(program) {}
+      program_(program),
+      procedures_(program, ServList) {
+  form.set_font_name("Arial");
+  form.on_load = [this] { Form_Load(); };
+  form.on_close = [this](ui::CloseAction& action) { Form_QueryUnload(action); };
+  List1.on_click = [this] { List1_Click(); };
+  List1.on_double_click = [this] { List1_DblClick(); };
+  Command1.on_click = [this] { Command1_Click(); };
+  Command2.on_click = [this] { Command2_Click(); };
+  Command3.on_click = [this] { Command3_Click(); };
+}
 
 ListDesignerForm::~ListDesignerForm() = default;
 
 void ListDesignerForm::Show() {
   form.Show();
 }
-void ListDesignerForm::Form_Load() {}
+
+// --- Events
+// ------------------------------------------------------------------------------------------
+
+// The server window is disabled here and enabled on every close, so it is disabled only while
+// the designer is open for the first time in a run.
+void ListDesignerForm::Form_Load() {
+  program_.serverFrm().form.Disable();
+  List1.clear();
+  for (int step = 1; step <= kStepCount; ++step) List1.add("Step #" + std::to_string(step));
+  List1.set_selected_index(0);
+  vornik32::StayOnTop(program_.ws(), form.hwnd());
+}
+
 void ListDesignerForm::Form_QueryUnload(ui::CloseAction& action) {
   action = ui::CloseAction::kHide;
+  program_.serverFrm().form.Enable();
 }
-void ListDesignerForm::List1_Click() {}
-void ListDesignerForm::List1_DblClick() {}
-void ListDesignerForm::Command1_Click() {}
-void ListDesignerForm::Command2_Click() {}
-void ListDesignerForm::Command3_Click() {}
-void ListDesignerForm::Step1() {}
-void ListDesignerForm::Step2() {}
-void ListDesignerForm::Step3() {}
-void ListDesignerForm::Step4() {}
-void ListDesignerForm::RunAllSteps() {}
-void ListDesignerForm::UseOldLists() {}
+
+void ListDesignerForm::List1_Click() {
+  const int selected = List1.selected_index();
+  if (selected < 0 || selected >= kStepCount) return;
+  Frame1.set_caption("Step:  " + std::to_string(selected + 1));
+  Label1.set_caption(kStepDescriptions[selected]);
+}
+
+void ListDesignerForm::List1_DblClick() {
+  Command3_Click();
+}
+
+void ListDesignerForm::Command1_Click() {
+  if (!running_) UseOldLists();
+}
+
+void ListDesignerForm::Command2_Click() {
+  if (!running_) RunAllSteps();
+}
+
+void ListDesignerForm::Command3_Click() {
+  if (running_) return;
+  switch (List1.selected_index()) {
+    case 0:
+      Step1();
+      break;
+    case 1:
+      Step2();
+      break;
+    case 2:
+      Step3();
+      break;
+    case 3:
+      Step4();
+      break;
+    default:
+      break;  // no step selected
+  }
+}
+
+// --- Boxes and the progress window
+// -------------------------------------------------------------------
+
+void ListDesignerForm::Inform(const std::string& text) {
+  ui::MsgBox(program_.ws(), form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kInformation,
+             shared::kProgramTitle);
+  FocusDesigner();
+}
+
+void ListDesignerForm::Refuse(const std::string& text) {
+  ui::MsgBox(program_.ws(), form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kCritical,
+             shared::kProgramTitle);
+  FocusDesigner();
+}
+
+// After its closing box the designer takes the keyboard focus back: the box had it, and the
+// person goes on with the next step from here.
+void ListDesignerForm::FocusDesigner() {
+  if (form.is_visible()) program_.ws().SetFocus(form.hwnd());
+}
+
+void ListDesignerForm::GiveUp(const std::string& what) {
+  CloseProgress();
+  Refuse(what);
+}
+
+bool ListDesignerForm::CheckSignedOn() {
+  if (vornik32::IsSignedOn(program_.ws())) return true;
+  Refuse(kNotSignedOn);
+  return false;
+}
+
+void ListDesignerForm::OpenProgress() {
+  program_.listdesignerstatusFrm().Open();
+}
+
+void ListDesignerForm::CloseProgress() {
+  program_.listdesignerstatusFrm().Close();
+}
+
+ListDraft ListDesignerForm::CurrentData() const {
+  ListDraft draft;
+  draft.titles = MailList.items();
+  draft.gathered_mail_count = GatheredMailCount;
+  draft.serving_list_count = program_.variables().ServingListCount;
+  draft.serving_lists = ServingLists.items();
+  draft.item_offset = program_.variables().ItemOffset;
+  return draft;
+}
+
+void ListDesignerForm::Adopt(const ListDraft& draft) {
+  if (MailList.items() != draft.titles) {
+    MailList.clear();
+    for (const std::string& title : draft.titles) MailList.add(title);
+  }
+  if (ServingLists.items() != draft.serving_lists) {
+    ServingLists.clear();
+    for (const std::string& entry : draft.serving_lists) ServingLists.add(entry);
+  }
+  GatheredMailCount = draft.gathered_mail_count;
+  program_.variables().ServingListCount = draft.serving_list_count;
+  program_.variables().ItemOffset = draft.item_offset;
+}
+
+// --- The steps
+// -------------------------------------------------------------------------------------
+
+// Steps 1 and 3 only start the session; the person runs the next step once it has finished.
+void ListDesignerForm::Step1() {
+  RunningStep running(running_);
+  if (!CheckSignedOn()) return;
+  if (vornik32::RunFlashSessionForClient(program_.ws(), vornik32::Check::kCleared,
+                                         program_.bounds()) == vornik32::Outcome::kGaveUp) {
+    Refuse(kFlashSessionNotStarted);
+    return;
+  }
+  Inform(
+      "AOL should now be running a flashsession.  When the flashsession is complete, run Step "
+      "2.");
+}
+
+void ListDesignerForm::Step2() {
+  RunningStep running(running_);
+  if (!CheckSignedOn()) return;
+  OpenProgress();
+  ListDraft draft = CurrentData();
+  procedures_.SetMailPreferences();
+  Failure failure = procedures_.OpenFlashMailbox();
+  if (!failure) failure = procedures_.DeleteOldLists();
+  if (!failure) {
+    procedures_.GatherMailTitles(draft);
+    failure = procedures_.CreateAndSendLists(draft);
+  }
+  if (failure) return GiveUp(*failure);
+  CloseProgress();
+  Adopt(draft);
+  Inform(std::to_string(draft.serving_list_count) + " list(s) were created.");
+}
+
+void ListDesignerForm::Step3() {
+  RunningStep running(running_);
+  if (!CheckSignedOn()) return;
+  if (vornik32::RunFlashSessionForClient(program_.ws(), vornik32::Check::kCleared,
+                                         program_.bounds()) == vornik32::Outcome::kGaveUp) {
+    Refuse(kFlashSessionNotStarted);
+    return;
+  }
+  Inform(
+      "AOL should now be running a flashsession.  When the flashsession is complete, run Step "
+      "4.");
+}
+
+// No sign-on check: the step only reads the mailbox, and it needs the titles of Step 2 of this
+// run, whose mailbox count gives the offset.
+void ListDesignerForm::Step4() {
+  RunningStep running(running_);
+  if (MailList.count() == 0) {
+    Refuse("Run steps 1 - 3 before running this step!");
+    return;
+  }
+  OpenProgress();
+  ListDraft draft = CurrentData();
+  if (Failure failure = procedures_.OpenFlashMailbox()) return GiveUp(*failure);
+  procedures_.FindServingLists(draft);
+  CloseProgress();
+  const bool all_found =
+      draft.serving_list_count <= static_cast<std::int64_t>(draft.serving_lists.size());
+  if (!all_found) draft.serving_lists.clear();
+  Adopt(draft);
+  if (!all_found) {
+    Refuse("1 or more of the lists could not be found!");
+    return;
+  }
+  Inform(std::to_string(draft.serving_list_count) + " list(s) were found.");
+}
+
+// The four steps without the person in between. A wait that runs out ends the whole run with the
+// data as it was: the steps after it would work on a mailbox in a state nobody knows.
+void ListDesignerForm::RunAllSteps() {
+  RunningStep running(running_);
+  if (!CheckSignedOn()) return;
+  OpenProgress();
+  ListDraft draft = CurrentData();
+  Failure failure = procedures_.CloseStatusWindow();
+  if (!failure) failure = procedures_.RunFlashAndWait();
+  if (!failure) {
+    procedures_.SetMailPreferences();
+    failure = procedures_.OpenFlashMailbox();
+  }
+  if (!failure) failure = procedures_.DeleteOldLists();
+  if (!failure) {
+    procedures_.GatherMailTitles(draft);
+    failure = procedures_.CreateAndSendLists(draft);
+  }
+  if (!failure) failure = procedures_.RunFlashAndWait();
+  if (!failure) failure = procedures_.OpenFlashMailbox();
+  if (failure) return GiveUp(*failure);
+  procedures_.FindServingLists(draft);
+  CloseProgress();
+  Adopt(draft);
+  Inform(std::to_string(draft.serving_list_count) + " list(s) were created.");
+}
+
+// Adopting lists made in an earlier run: they are found, checked for completeness, list 1 tells
+// the title of item 0 and where it stands, and the titles from there on become MailList.
+void ListDesignerForm::UseOldLists() {
+  RunningStep running(running_);
+  if (!CheckSignedOn()) return;
+  OpenProgress();
+  ListDraft draft = CurrentData();
+  if (Failure failure = procedures_.OpenFlashMailbox()) return GiveUp(*failure);
+  const int first = procedures_.SearchServingLists(draft);
+  std::vector<std::int32_t> numbers;
+  for (const std::string& entry : draft.serving_lists) numbers.push_back(ListNumberOfEntry(entry));
+  if (CheckListSet(numbers) == ListSet::kMissing) {
+    CloseProgress();
+    // The entries found stay, so the person can see which lists are there; nothing else changes.
+    ListDraft found = CurrentData();
+    found.serving_lists = draft.serving_lists;
+    Adopt(found);
+    Refuse("1 or more lists are missing!");
+    return;
+  }
+  std::string search_key;
+  if (Failure failure = procedures_.ReadSearchKey(first, search_key)) return GiveUp(*failure);
+  procedures_.GatherTitlesFromKey(search_key, draft);
+  CloseProgress();
+  draft.serving_list_count = static_cast<std::int32_t>(draft.serving_lists.size());
+  Adopt(draft);
+  Inform(std::to_string(draft.serving_list_count) + " list(s) were found.");
+}
 
 }  // namespace list_designer

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "list_designer/list_procedures.h"
 #include "shared/ui/button.h"
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
@@ -66,7 +67,27 @@ class ListDesignerForm {
   void UseOldLists();
 
  private:
+  // The closing boxes, each followed by the designer taking the keyboard focus back, so the
+  // person can go on with the steps from the keyboard.
+  void Inform(const std::string& text);
+  void Refuse(const std::string& text);
+  void FocusDesigner();
+  // Ends a long procedure that gave up: the progress window goes and the box says what did not
+  // happen; the data stays as it was.
+  void GiveUp(const std::string& what);
+  bool CheckSignedOn();
+  void OpenProgress();
+  void CloseProgress();
+
+  // The data as it stands, as the start of a step's draft; a completed step adopts its draft.
+  ListDraft CurrentData() const;
+  void Adopt(const ListDraft& draft);
+
   app::Program& program_;
+  ListProcedures procedures_;
+  // A step is running (Steps 1 and 3 wait for the client without the progress window that
+  // would otherwise keep the designer from starting a second one meanwhile).
+  bool running_ = false;
 };
 
 }  // namespace list_designer

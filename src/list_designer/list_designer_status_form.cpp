@@ -1,6 +1,8 @@
 #include "list_designer/list_designer_status_form.h"
 
+#include "aol_automation/window_operations.h"
 #include "app/program.h"
+#include "list_designer/list_designer_form.h"
 
 namespace app {
 
@@ -19,15 +21,31 @@ ListDesignerStatusForm::ListDesignerStatusForm(app::Program& program)
            {4560, 1215}),
       Label1(form, "Label1", "Please wait...", {120, 120, 4215, 285}),
       ProgressBar1(form, "ProgressBar1", {120, 480, 4215, 255}),
-      program_(program) {}
+      program_(program) {
+  form.set_font_name("Arial");
+  form.on_load = [this] { vornik32::StayOnTop(program_.ws(), form.hwnd()); };
+}
 
 ListDesignerStatusForm::~ListDesignerStatusForm() = default;
 
-void ListDesignerStatusForm::Open() {}
-void ListDesignerStatusForm::Close() {}
+// Loaded afresh for every procedure, so each starts with "Please wait..." and an empty bar. The
+// seam has no mouse pointer shapes, so the hourglass is not shown; the designer being disabled
+// is what keeps a second procedure from starting meanwhile.
+void ListDesignerStatusForm::Open() {
+  if (form.is_loaded()) form.Unload();
+  form.Show();
+  program_.listdesignerFrm().form.Disable();
+}
+
+void ListDesignerStatusForm::Close() {
+  form.Unload();
+  program_.listdesignerFrm().form.Enable();
+}
+
 void ListDesignerStatusForm::SetStatus(std::string text) {
   Label1.set_caption(std::move(text));
 }
+
 void ListDesignerStatusForm::SetProgress(int percent) {
   ProgressBar1.set_value(percent);
 }

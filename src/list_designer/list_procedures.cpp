@@ -1,0 +1,361 @@
+#include "list_designer/list_procedures.h"
+
+#include <algorithm>
+
+#include "aol_automation/automation.h"
+#include "app/program.h"
+#include "list_designer/list_designer_status_form.h"
+#include "list_designer/serving_lists.h"
+#include "shared/ui/text_box.h"
+
+namespace list_designer {
+namespace {
+
+using winsys::HWND;
+using winsys::kNoWindow;
+
+constexpr char kSessionStatusCaption[] = "Status";
+constexpr char kSessionFinished[] = "Your Automatic AOL session is finished.";
+// The mailbox window's picture buttons, and the Write Mail window's Send in each layout.
+constexpr int kMailboxReadIcon = 1;
+constexpr int kMailboxDeleteIcon = 4;
+constexpr int kWriteMailSendIconVersion5 = 16;
+constexpr int kWriteMailSendIconVersion4 = 14;
+// The open list mail's text: a header of five lines, then the body, whose first line is item 0.
+constexpr int kFirstItemLine = 6;
+constexpr std::size_t kCharactersBeforeKey = 5;
+constexpr char kFirstItemMark[] = "0)  ";
+
+std::string ListDeliveryFailure(int list_number, const char* what) {
+  return "Serving list #" + std::to_string(list_number) + " was not sent: " + what;
+}
+
+}  // namespace
+
+ListProcedures::ListProcedures(app::Program& program, ui::TextBox& serv_list)
+    : program_(program), ws_(program.ws()), serv_list_(serv_list) {}
+
+// --- Reporting
+// -------------------------------------------------------------------------------------
+
+void ListProcedures::Status(std::string text) {
+  program_.listdesignerstatusFrm().SetStatus(std::move(text));
+}
+
+void ListProcedures::Progress(int percent) {
+  program_.listdesignerstatusFrm().SetProgress(percent);
+}
+
+void ListProcedures::ProgressOf(int done, int total) {
+  if (const auto percent = ProgressPercent(done, total)) Progress(*percent);
+}
+
+void ListProcedures::Yield() {
+  ws_.DoEvents();
+}
+
+// --- The client's windows ------------------------------------------------------------------------
+
+HWND ListProcedures::MailboxWindow() {
+  return vornik32::ContentWindow(ws_, vornik32::kMailboxCaption);
+}
+
+HWND ListProcedures::MailboxTree() {
+  return vornik32::FirstChild(ws_, MailboxWindow(), vornik32::kTreeClass);
+}
+
+HWND ListProcedures::SessionStatusWindow() {
+  return vornik32::ContentWindow(ws_, kSessionStatusCaption);
+}
+
+HWND ListProcedures::ConfirmationDialog() {
+  return ws_.FindWindow(vornik32::kMessageBoxClass, vornik32::kNoticeCaption);
+}
+
+std::string ListProcedures::SubjectAt(HWND tree, int index) {
+  const auto item = static_cast<winsys::WPARAM>(index);
+  const winsys::LRESULT length = ws_.SendMessage(tree, winsys::LB_GETTEXTLEN, item, 0);
+  if (length <= 0) return {};
+  std::string line(static_cast<std::size_t>(length) + 1, '\0');
+  const winsys::LRESULT copied = ws_.SendMessage(tree, winsys::LB_GETTEXT, item,
+                                                 reinterpret_cast<winsys::LPARAM>(line.data()));
+  line.resize(static_cast<std::size_t>(std::clamp<winsys::LRESULT>(copied, 0, length)));
+  return SubjectOfMailboxLine(line);
+}
+
+void ListProcedures::CloseMailbox() {
+  vornik32::WaitSeconds(ws_, 0.1);
+  vornik32::CloseWindow(ws_, MailboxWindow());
+  vornik32::WaitSeconds(ws_, 0.1);
+}
+
+// --- Flash sessions
+// ---------------------------------------------------------------------------------
+
+Failure ListProcedures::RunFlashAndWait() {
+  const vornik32::WaitBounds& bounds = program_.bounds();
+  Status("Running flash session... Please wait");
+  if (vornik32::RunFlashSessionForClient(ws_, vornik32::Check::kCleared, bounds) ==
+      vornik32::Outcome::kGaveUp) {
+    return "The flash session did not start.";
+  }
+  const auto finished = vornik32::RepeatUntil(ws_, bounds.flash_session_ends, [&] {
+    Yield();
+    const HWND view = vornik32::FirstChild(ws_, SessionStatusWindow(), vornik32::kViewClass);
+    vornik32::WaitSeconds(ws_, 0.3);
+    return vornik32::GetText(ws_, view).find(kSessionFinished) != std::string::npos;
+  });
+  if (finished == vornik32::Outcome::kGaveUp) return "The flash session did not finish.";
+  vornik32::CloseWindow(ws_, SessionStatusWindow());
+  const auto closed = vornik32::RepeatUntil(ws_, bounds.window_closes, [&] {
+    Yield();
+    const HWND status = SessionStatusWindow();
+    vornik32::WaitSeconds(ws_, 0.1);
+    return status == kNoWindow;
+  });
+  if (closed == vornik32::Outcome::kGaveUp)
+    return "The flash session's Status window did not close.";
+  return {};
+}
+
+Failure ListProcedures::CloseStatusWindow() {
+  if (SessionStatusWindow() == kNoWindow) return {};
+  Status("Closing status window...");
+  vornik32::CloseWindow(ws_, SessionStatusWindow());
+  const auto closed = vornik32::RepeatUntil(ws_, program_.bounds().window_closes, [&] {
+    Yield();
+    const HWND status = SessionStatusWindow();
+    vornik32::WaitSeconds(ws_, 0.1);
+    return status == kNoWindow;
+  });
+  if (closed == vornik32::Outcome::kGaveUp) return "AOL's Status window did not close.";
+  return {};
+}
+
+// --- The mailbox
+// ------------------------------------------------------------------------------------
+
+Failure ListProcedures::OpenFlashMailbox() {
+  Status("Opening flashmail...");
+  if (MailboxWindow() == kNoWindow) vornik32::OpenMailboxForClient(ws_, program_.bounds());
+  tree_ = MailboxTree();
+  if (tree_ == kNoWindow) return "The Flash mailbox did not open.";
+  return {};
+}
+
+void ListProcedures::SetMailPreferences() {
+  Status("Setting mail preferences...");
+  if (aol432::IsAOL5(ws_)) {
+    vornik32::SetMailPreferences(ws_, program_.bounds());
+  } else {
+    aol432::SetMailPreferences(ws_, program_.bounds());
+    vornik32::WaitSeconds(ws_, 0.1);
+  }
+}
+
+Failure ListProcedures::DeleteOldLists() {
+  const vornik32::WaitBounds& bounds = program_.bounds();
+  Status("Deleting old list(s)... Please wait");
+  // The bound is fixed at the start: after deletions the last positions read as empty lines.
+  const int total = vornik32::ListCount(ws_, tree_);
+  int count = total;
+  for (int i = 0; i < total; ++i) {
+    if (IsServingList(SubjectAt(tree_, i))) {
+      vornik32::SetListIndex(ws_, tree_, i);
+      Yield();
+      vornik32::ClickWindow(
+          ws_, vornik32::NthChild(ws_, MailboxWindow(), vornik32::kIconClass, kMailboxDeleteIcon));
+      bool deleted_unasked = false;
+      const auto asked = vornik32::RepeatUntil(ws_, bounds.window_appears, [&] {
+        Yield();
+        const HWND dialog = ConfirmationDialog();
+        if (vornik32::ListCount(ws_, MailboxTree()) == count - 1) {
+          deleted_unasked = true;
+          return true;
+        }
+        vornik32::WaitSeconds(ws_, 0.1);
+        return dialog != kNoWindow;
+      });
+      // A client that deletes without asking ends the pass: what is left stays in the mailbox.
+      if (deleted_unasked) return {};
+      if (asked == vornik32::Outcome::kGaveUp) {
+        return "The client did not ask to confirm the deletion of an old list.";
+      }
+      const auto answered = vornik32::RepeatUntil(ws_, bounds.window_closes, [&] {
+        Yield();
+        const HWND button =
+            vornik32::FirstChild(ws_, ConfirmationDialog(), vornik32::kPlainButtonClass);
+        ws_.PostMessage(button, winsys::WM_LBUTTONDOWN, 0, 0);
+        ws_.PostMessage(button, winsys::WM_LBUTTONUP, 0, 0);
+        vornik32::WaitSeconds(ws_, 0.1);
+        return ConfirmationDialog() == kNoWindow;
+      });
+      if (answered == vornik32::Outcome::kGaveUp) {
+        return "The client's question about deleting an old list could not be answered.";
+      }
+      --count;
+      --i;  // the line that moved up into place i is examined next
+    }
+    if (const auto percent = ProgressPercent(i, total);
+        percent && *percent >= 1 && *percent <= 100) {
+      Progress(*percent);
+    }
+  }
+  return {};
+}
+
+void ListProcedures::GatherMailTitles(ListDraft& draft) {
+  Status("Adding flashmail...");
+  Yield();
+  draft.titles.clear();
+  const int lines = vornik32::ListCount(ws_, tree_);
+  draft.gathered_mail_count = lines;
+  // A list box holds no more titles than this; the mails past it cannot be asked for.
+  const int kept = std::min(lines, kMaxTitles);
+  for (int i = 0; i < kept; ++i) {
+    draft.titles.push_back(SubjectAt(tree_, i));
+    ProgressOf(i, lines);
+  }
+  CloseMailbox();
+  Progress(0);
+}
+
+// --- Writing the lists -------------------------------------------------------------------------
+
+Failure ListProcedures::CreateAndSendLists(ListDraft& draft) {
+  const int titles = static_cast<int>(draft.titles.size());
+  draft.serving_list_count = ListCountFor(titles);
+  for (int k = 1; k <= draft.serving_list_count; ++k) {
+    Status("Creating list #" + std::to_string(k) + "...");
+    Progress(0);
+    const ItemRange range = ItemsOfList(k, titles);
+    serv_list_.set_text({});
+    std::string body;
+    for (int j = range.first; j <= range.last; ++j) {
+      Yield();
+      body += ListLine(j, draft.titles[static_cast<std::size_t>(j)]);
+      if (j != range.last) body += kLineBreak;
+      ProgressOf(j, range.last);
+    }
+    serv_list_.set_text(body);
+    vornik32::WaitSeconds(ws_, 0.3);
+    Status("Sending list #" + std::to_string(k) + "... Please wait");
+    Yield();
+    if (Failure failure = SendList(k, serv_list_.text())) return failure;
+  }
+  return {};
+}
+
+Failure ListProcedures::SendList(int list_number, const std::string& body) {
+  const std::string recipient = vornik32::UserScreenName(ws_);
+  if (vornik32::SendMailForClient(ws_, recipient, ListSubject(list_number), body,
+                                  program_.bounds()) == vornik32::Outcome::kGaveUp) {
+    return ListDeliveryFailure(list_number, "the Write Mail window did not open.");
+  }
+  // Send is clicked again while the window stays: the client sends a mail once, however often.
+  const auto closed = vornik32::RepeatUntil(ws_, program_.bounds().window_closes, [&] {
+    Yield();
+    const HWND write_mail = vornik32::ContentWindow(ws_, vornik32::kWriteMailCaption);
+    if (write_mail == kNoWindow) return true;
+    const int send_icon =
+        aol432::IsAOL5(ws_) ? kWriteMailSendIconVersion5 : kWriteMailSendIconVersion4;
+    vornik32::ClickWindow(ws_,
+                          vornik32::NthChild(ws_, write_mail, vornik32::kIconClass, send_icon));
+    vornik32::WaitSeconds(ws_, 2);
+    return false;
+  });
+  if (closed == vornik32::Outcome::kGaveUp) {
+    return ListDeliveryFailure(list_number, "the Write Mail window did not close.");
+  }
+  return {};
+}
+
+// --- Finding the lists
+// ------------------------------------------------------------------------------
+
+void ListProcedures::FindServingLists(ListDraft& draft) {
+  Status("Searching for serving lists...");
+  draft.serving_lists.clear();
+  const int lines = vornik32::ListCount(ws_, tree_);
+  draft.item_offset = lines - draft.gathered_mail_count;
+  for (int i = 0; i < lines; ++i) {
+    if (const auto number = ServingListNumber(SubjectAt(tree_, i))) {
+      draft.serving_lists.push_back(ServingListEntry(*number, i));
+    }
+    ProgressOf(i, lines);
+  }
+  CloseMailbox();
+}
+
+int ListProcedures::SearchServingLists(ListDraft& draft) {
+  Status("Searching for serving lists...");
+  draft.serving_lists.clear();
+  int first = 0;
+  const int lines = vornik32::ListCount(ws_, tree_);
+  for (int i = 0; i < lines; ++i) {
+    if (const auto number = ServingListNumber(SubjectAt(tree_, i))) {
+      if (*number == 1) first = i;
+      draft.serving_lists.push_back(ServingListEntry(*number, i));
+    }
+    ProgressOf(i, lines);
+  }
+  return first;
+}
+
+Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key) {
+  const vornik32::WaitBounds& bounds = program_.bounds();
+  Progress(0);
+  Status("Gathering mail list... Please wait");
+  ws_.SendMessage(tree_, winsys::LB_SETCURSEL, static_cast<winsys::WPARAM>(mailbox_index), 0);
+  vornik32::ClickWindow(
+      ws_, vornik32::NthChild(ws_, MailboxWindow(), vornik32::kIconClass, kMailboxReadIcon));
+  const auto opened = vornik32::RepeatUntil(ws_, bounds.mail_opens, [&] {
+    Yield();
+    const HWND text =
+        vornik32::FirstChild(ws_, vornik32::FindReadMailWindow(ws_), vornik32::kRichTextClass);
+    vornik32::WaitSeconds(ws_, 0.5);
+    return vornik32::GetText(ws_, text).find(kFirstItemMark) != std::string::npos;
+  });
+  if (opened == vornik32::Outcome::kGaveUp) return "Serving list #1 did not open.";
+  const std::string text = vornik32::GetText(
+      ws_, vornik32::FirstChild(ws_, vornik32::FindReadMailWindow(ws_), vornik32::kRichTextClass));
+  const std::string line = vornik32::GetLine(text, kFirstItemLine);
+  search_key = line.size() > kCharactersBeforeKey ? line.substr(kCharactersBeforeKey) : "";
+  vornik32::CloseWindow(ws_, vornik32::FindReadMailWindow(ws_));
+  const auto closed = vornik32::RepeatUntil(ws_, bounds.window_closes, [&] {
+    Yield();
+    vornik32::WaitSeconds(ws_, 0.3);
+    return vornik32::FindReadMailWindow(ws_) == kNoWindow;
+  });
+  if (closed == vornik32::Outcome::kGaveUp) return "Serving list #1 did not close.";
+  return {};
+}
+
+void ListProcedures::GatherTitlesFromKey(const std::string& search_key, ListDraft& draft) {
+  tree_ = MailboxTree();
+  int start = 0;
+  const int lines = vornik32::ListCount(ws_, tree_);
+  for (int i = 0; i < lines; ++i) {
+    if (SubjectAt(tree_, i).find(search_key) != std::string::npos) {
+      start = i;
+      draft.item_offset = i;
+      break;
+    }
+    ProgressOf(i, lines);
+  }
+  Progress(0);
+  Yield();
+  Status("Creating 'finds' list...");
+  Yield();
+  tree_ = MailboxTree();
+  draft.titles.clear();
+  const int count = vornik32::ListCount(ws_, tree_);
+  const int end = std::min(count, start + kMaxTitles);
+  for (int i = start; i < end; ++i) {
+    draft.titles.push_back(SubjectAt(tree_, i));
+    ProgressOf(i, count);
+  }
+  CloseMailbox();
+}
+
+}  // namespace list_designer
