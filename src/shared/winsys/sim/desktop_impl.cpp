@@ -139,7 +139,13 @@ HWND SimDesktop::Impl::CreateWindow(DWORD caller, const CreateParams& params) {
   }
   const HWND handle = tree_.NewHandle();
   window->handle = handle;
+  // The standard controls run inside the program that uses them: what the system makes under
+  // a program's window belongs to that program, as a combo box's edit field does on Windows.
   window->process = caller;
+  if (caller == SystemProcessId()) {
+    const SimWindow* relative = tree_.Find(window->is_child() ? window->parent : window->owner);
+    if (relative != nullptr) window->process = relative->process;
+  }
   window->class_name = window_class->name;
   window->class_key = window_class->key;
   window->procedure = window_class->procedure;

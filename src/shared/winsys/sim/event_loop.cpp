@@ -63,10 +63,12 @@ void EventLoop::RemoveIdleHook(int id) {
 }
 
 void EventLoop::CheckWatchdog() const {
-  if (watchdog_deadline_ && clock_.Now() > *watchdog_deadline_) {
-    throw WatchdogExpired("the watchdog ran out at " + std::to_string(clock_.Now()) +
-                          " s: the loop was still waiting");
-  }
+  if (watchdog_deadline_ && clock_.Now() > *watchdog_deadline_) ThrowWatchdog();
+}
+
+void EventLoop::ThrowWatchdog() const {
+  throw WatchdogExpired("the watchdog ran out at " + std::to_string(clock_.Now()) +
+                        " s: the loop was still waiting");
 }
 
 void EventLoop::DoEvents() {
@@ -165,13 +167,17 @@ void EventLoop::WaitForWork(double deadline) {
 void EventLoop::PassTime(double target) {
   if (virtual_clock_ != nullptr) {
     // Nothing will ever happen: step on, so that the watchdog ends the wait.
-    if (std::isinf(target)) {
-      virtual_clock_->Advance(SimDesktop::kIdleQuantum * 1000);
-    } else {
-      virtual_clock_->AdvanceTo(target);
+    const double until =
+        std::isinf(target) ? clock_.Now() + SimDesktop::kIdleQuantum * 1000 : target;
+    // A wait that would carry the clock past the watchdog ends there.
+    if (watchdog_deadline_ && until > *watchdog_deadline_) {
+      virtual_clock_->AdvanceTo(*watchdog_deadline_);
+      ThrowWatchdog();
     }
+    virtual_clock_->AdvanceTo(until);
     return;
   }
+  if (watchdog_deadline_) target = std::min(target, *watchdog_deadline_);
   const double seconds = std::isinf(target) ? kRealIdleSleep : target - clock_.Now();
   if (!(seconds > 0)) return;
   std::this_thread::sleep_until(std::chrono::steady_clock::now() +

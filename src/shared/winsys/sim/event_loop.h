@@ -58,6 +58,7 @@ class EventLoop {
   };
 
   void CheckWatchdog() const;
+  [[noreturn]] void ThrowWatchdog() const;
   bool DispatchPosted();
   bool RunDueScheduled();
   bool FireDueTimers();

@@ -1,0 +1,89 @@
+// Reading another program's memory, as the chat room's member list is read.
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include "winsys/desktop_fixture.h"
+
+namespace winsys::testing {
+namespace {
+
+class ProcessMemoryTest : public DesktopTest {
+ protected:
+  ProcessMemoryTest() {
+    record_ = other_.AllocateMemory(12);
+    const std::uint8_t bytes[12] = {'J', 'o', 'e', 0, 0x78, 0x56, 0x34, 0x12, 9, 8, 7, 6};
+    other_.WriteMemory(record_, bytes, sizeof bytes);
+    DWORD process = 0;
+    other_.GetWindowThreadProcessId(Make(other_, "room"), &process);
+    handle_ = app_.OpenProcess(PROCESS_VM_READ | STANDARD_RIGHTS_REQUIRED, false, process);
+  }
+  std::uint32_t record_ = 0;
+  HANDLE handle_ = 0;
+};
+
+TEST_F(ProcessMemoryTest, AddressesAreNonZeroAlignedAndThirtyTwoBit) {
+  EXPECT_GE(record_, 0x0040'0000u);
+  EXPECT_EQ(record_ % 4, 0u);
+  const std::uint32_t next = other_.AllocateMemory(1);
+  EXPECT_NE(next, 0u);
+  EXPECT_GT(next, record_ + 11);
+  EXPECT_NE(other_.AllocateMemory(0), 0u);
+}
+
+TEST_F(ProcessMemoryTest, ReadsCopyExactlyTheBytesAskedFor) {
+  ASSERT_NE(handle_, 0u);
+  std::uint32_t value = 0;
+  std::size_t read = 0;
+  ASSERT_TRUE(app_.ReadProcessMemory(handle_, record_ + 4, &value, 4, &read));
+  EXPECT_EQ(read, 4u);
+  EXPECT_EQ(value, 0x12345678u);  // little-endian, as the client lays it out
+  char name[4] = {};
+  ASSERT_TRUE(app_.ReadProcessMemory(handle_, record_, name, 4, nullptr));
+  EXPECT_STREQ(name, "Joe");
+}
+
+TEST_F(ProcessMemoryTest, AReadOutsideWhatTheProcessHasFailsAndCopiesNothing) {
+  struct Case {
+    const char* name;
+    std::uint32_t address;
+    std::size_t size;
+  };
+  const Case cases[] = {
+      {"address 0", 0, 4},
+      {"past the end", record_ + 10, 4},
+      {"just before", record_ - 1, 4},
+      {"far away", 0x7FFF'0000, 4},
+      {"top of the space", 0xFFFF'FFFE, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::array<std::uint8_t, 4> buffer = {0xAA, 0xAA, 0xAA, 0xAA};
+    std::size_t read = 99;
+    EXPECT_FALSE(app_.ReadProcessMemory(handle_, c.address, buffer.data(), c.size, &read));
+    EXPECT_EQ(read, 0u);
+    EXPECT_EQ(buffer, (std::array<std::uint8_t, 4>{0xAA, 0xAA, 0xAA, 0xAA}));
+  }
+  // A program's own allocations are not in another program's space.
+  const std::uint32_t mine = app_.AllocateMemory(64);
+  std::uint8_t byte = 0;
+  EXPECT_FALSE(app_.ReadProcessMemory(handle_, mine + 32, &byte, 1, nullptr));
+  EXPECT_FALSE(app_.WriteMemory(record_ + 100, &byte, 1));
+}
+
+TEST_F(ProcessMemoryTest, HandlesNeedReadAccessAnExistingProcessAndStayOpenUntilClosed) {
+  DWORD process = other_.GetCurrentProcessId();
+  EXPECT_EQ(app_.OpenProcess(STANDARD_RIGHTS_REQUIRED, false, process), 0u);
+  EXPECT_EQ(app_.OpenProcess(PROCESS_VM_READ, false, 0xDEAD), 0u);
+  std::uint32_t value = 0;
+  EXPECT_FALSE(app_.ReadProcessMemory(0x1234, record_, &value, 4, nullptr));
+  EXPECT_FALSE(other_.ReadProcessMemory(handle_, record_, &value, 4, nullptr))
+      << "a handle is only good in the process that opened it";
+  EXPECT_TRUE(app_.CloseHandle(handle_));
+  EXPECT_FALSE(app_.CloseHandle(handle_));
+  EXPECT_FALSE(app_.ReadProcessMemory(handle_, record_, &value, 4, nullptr));
+}
+
+}  // namespace
+}  // namespace winsys::testing
