@@ -1,14 +1,263 @@
 #include "serving_engine/chat_intake.h"
 
+#include <algorithm>
+#include <string>
+
+#include "aol_automation/text_case.h"
+#include "serving_engine/whole_number.h"
+
 namespace serving_engine {
+
+namespace {
+
+constexpr char kCommandStart = '/';
+constexpr char kBlank = ' ';
+constexpr char kTermSeparator = ',';
+constexpr char kRangeSeparator = '-';
+constexpr char kCarriageReturn = '\r';
+constexpr char kLineFeed = '\n';
+// The chat view writes two characters between the sender's colon and the message.
+constexpr std::size_t kMessageOffset = 3;
+constexpr std::size_t kShortestLine = 3;
+
+constexpr std::string_view kFindVerb = " find ";
+constexpr std::string_view kSendVerb = " send ";
+constexpr std::string_view kSendListCommand = " send list";
+constexpr std::string_view kStatusWord = "status";
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(kBlank);
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(kBlank);
+  return text.substr(first, last - first + 1);
+}
+
+bool IsBlank(std::string_view text) {
+  return TrimBlanks(text).empty();
+}
+
+std::string WithoutBlanks(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (const char c : text) {
+    if (c != kBlank) result.push_back(c);
+  }
+  return result;
+}
+
+// Calls take(line) for every line of the transcript, as the shared text functions count and cut
+// them: lines end at carriage returns, line feeds are dropped, and the text after the last
+// carriage return is a line only when the transcript does not end in a line break.
+template <typename Take>
+void ForEachLine(std::string_view transcript, Take take) {
+  if (transcript.empty()) return;
+  const bool open_last_line =
+      transcript.back() != kCarriageReturn && transcript.back() != kLineFeed;
+  std::size_t start = 0;
+  std::string line;
+  for (;;) {
+    const auto end = transcript.find(kCarriageReturn, start);
+    if (end == std::string_view::npos && !open_last_line) return;
+    const std::string_view raw = transcript.substr(
+        start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    line.clear();
+    std::copy_if(raw.begin(), raw.end(), std::back_inserter(line),
+                 [](char c) { return c != kLineFeed; });
+    take(std::string_view(line));
+    if (end == std::string_view::npos) return;
+    start = end + 1;
+  }
+}
+
+// Keeps busy_ true for the length of a take, also when a wait inside it throws.
+class BusyScope {
+ public:
+  explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+  ~BusyScope() { busy_ = false; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  bool& busy_;
+};
+
+}  // namespace
 
 ChatIntake::ChatIntake(IntakeQueues queues, IntakeSources& sources)
     : queues_(queues), sources_(sources) {}
 
-TakeResult ChatIntake::TakeTranscript(std::string_view, std::string_view) {
+TakeResult ChatIntake::TakeTranscript(std::string_view transcript,
+                                      std::string_view own_screen_name) {
+  if (busy_) return TakeResult::kSkippedBusy;
+  const BusyScope scope(busy_);
+  ForEachLine(transcript, [&](std::string_view line) { TakeLine(line, own_screen_name); });
   return TakeResult::kTaken;
 }
 
-void ChatIntake::TakeLine(std::string_view, std::string_view) {}
+void ChatIntake::TakeLine(std::string_view line, std::string_view own_screen_name) {
+  if (line.size() < kShortestLine) return;
+  const auto colon = line.find(':');
+  if (colon == std::string_view::npos) return;
+  const std::string sender(line.substr(0, colon));
+  const std::string_view message =
+      colon + kMessageOffset <= line.size() ? line.substr(colon + kMessageOffset) : "";
+
+  if (sender == own_screen_name) return;
+  // The requester of an entry is the text before its first " - ": a sender that is empty or
+  // holds " - " would make entries that name someone else (or no one) as their requester, and
+  // no screen name looks like that. Such a line is not taken.
+  if (sender.empty() || sender.find(kEntrySeparator) != std::string::npos) return;
+  if (sources_.IsBanned(sender)) return;
+
+  const std::string handle = sources_.ServingHandle();
+  const std::string lowered = vornik32::LowerCase(message);
+  const std::string addressed = kCommandStart + handle;
+  const std::string_view lowered_view(lowered);
+
+  if (lowered_view.starts_with(addressed + std::string(kFindVerb))) {
+    TakeFind(sender, message);
+  } else if (TrimBlanks(lowered_view) == addressed + std::string(kSendListCommand)) {
+    TakeList(sender);
+  } else if (lowered_view.starts_with(addressed + kBlank) &&
+             lowered_view.find(kStatusWord) != std::string_view::npos) {
+    TakeStatus(sender);
+  } else if (lowered_view.starts_with(addressed + std::string(kSendVerb))) {
+    TakeSend(sender, message);
+  }
+}
+
+// --- List and status
+// ------------------------------------------------------------------------------
+
+void ChatIntake::TakeList(const std::string& sender) {
+  if (queues_.lists.Contains(sender)) return;
+  queues_.lists.Append(sender);
+}
+
+void ChatIntake::TakeStatus(const std::string& sender) {
+  if (queues_.statuss.Contains(sender)) return;
+  queues_.statuss.Append(sender);
+}
+
+// --- Find
+// ---------------------------------------------------------------------------------------------
+
+void ChatIntake::TakeFind(const std::string& sender, std::string_view message) {
+  const auto verb = vornik32::LowerCase(message).find(kFindVerb);
+  const std::string_view terms = message.substr(verb + kFindVerb.size());
+  if (IsBlank(terms)) return;
+  if (terms.find(kTermSeparator) == std::string_view::npos) {
+    TakeOneFindTerm(sender, terms);
+  } else {
+    TakeFindTerms(sender, terms);
+  }
+}
+
+void ChatIntake::TakeOneFindTerm(const std::string& sender, std::string_view terms) {
+  if (!UnderFindLimit(sender)) return;
+  const std::string entry = sender + kEntrySeparator + std::string(TrimBlanks(terms));
+  if (queues_.finds.Contains(entry)) return;
+  queues_.finds.Append(entry);
+}
+
+void ChatIntake::TakeFindTerms(const std::string& sender, std::string_view terms) {
+  std::string_view rest = terms;
+  bool last = false;
+  while (!last) {
+    sources_.LetMessagesRun();
+    if (!UnderFindLimit(sender)) return;
+    const auto comma = rest.find(kTermSeparator);
+    std::string_view term = rest.substr(0, comma);
+    last = comma == std::string_view::npos;
+    if (!last) rest = rest.substr(comma + 1);
+    if (IsBlank(term)) continue;
+    term = TrimBlanks(term);
+    // Every term but the last is lower-cased.
+    const std::string text = last ? std::string(term) : vornik32::LowerCase(term);
+    const std::string entry = sender + kEntrySeparator + text;
+    if (queues_.finds.Contains(entry)) continue;
+    queues_.finds.Append(entry);
+  }
+}
+
+// --- Send
+// -------------------------------------------------------------------------------------------
+
+void ChatIntake::TakeSend(const std::string& sender, std::string_view message) {
+  const auto verb = vornik32::LowerCase(message).find(kSendVerb);
+  const std::string items = WithoutBlanks(message.substr(verb + kSendVerb.size()));
+  if (items.empty()) return;
+  const bool one_token = items.find(kTermSeparator) == std::string::npos;
+  if (one_token) {
+    sources_.LetMessagesRun();
+    if (items.find(kRangeSeparator) != std::string::npos) {
+      TakeRange(sender, items);
+    } else {
+      TakeLoneNumber(sender, items);
+    }
+    return;
+  }
+  std::string_view rest = items;
+  bool last = false;
+  while (!last) {
+    sources_.LetMessagesRun();
+    const auto comma = rest.find(kTermSeparator);
+    const std::string token(rest.substr(0, comma));
+    last = comma == std::string_view::npos;
+    if (!last) rest = rest.substr(comma + 1);
+    if (token.empty()) continue;
+    const bool go_on = token.find(kRangeSeparator) != std::string::npos
+                           ? TakeRange(sender, token)
+                           : TakeListNumber(sender, token);
+    if (!go_on) return;
+  }
+}
+
+void ChatIntake::TakeLoneNumber(const std::string& sender, const std::string& token) {
+  if (!UnderItemLimit(sender)) return;
+  if (!IsWholeNumber(token)) return;
+  // A number asked for alone is queued as typed (007 stays 007).
+  const std::string entry = sender + kEntrySeparator + token;
+  if (queues_.requests.Contains(entry)) return;
+  if (sources_.IsValidNumber(WholeNumberValue(token))) queues_.requests.Append(entry);
+}
+
+bool ChatIntake::TakeListNumber(const std::string& sender, const std::string& token) {
+  if (!UnderItemLimit(sender)) return false;
+  if (!IsWholeNumber(token)) return false;
+  const std::int64_t value = WholeNumberValue(token);
+  if (value > sources_.MailCount() - 1) return true;
+  if (queues_.requests.Contains(sender + kEntrySeparator + std::to_string(value))) return true;
+  if (sources_.IsValidNumber(value)) AppendItem(sender, value);
+  return true;
+}
+
+bool ChatIntake::TakeRange(const std::string& sender, const std::string& token) {
+  const auto dash = token.find(kRangeSeparator);
+  const std::string_view first = std::string_view(token).substr(0, dash);
+  const std::string_view last = std::string_view(token).substr(dash + 1);
+  if (!IsWholeNumber(first) || !IsWholeNumber(last)) return false;
+  if (CompareWholeNumbers(first, last) > 0) return false;
+  // No number above the mail list's last can be valid, so the walk ends there.
+  const std::int64_t end = std::min(WholeNumberValue(last), sources_.MailCount() - 1);
+  for (std::int64_t k = WholeNumberValue(first); k <= end; ++k) {
+    if (!UnderItemLimit(sender)) return false;
+    // Numbers from a range are not tested for duplicates.
+    if (sources_.IsValidNumber(k)) AppendItem(sender, k);
+  }
+  return true;
+}
+
+bool ChatIntake::UnderItemLimit(const std::string& sender) const {
+  return queues_.requests.PendingFor(sender) < sources_.ItemRequestLimit();
+}
+
+bool ChatIntake::UnderFindLimit(const std::string& sender) const {
+  return queues_.finds.PendingFor(sender) < sources_.FindRequestLimit();
+}
+
+void ChatIntake::AppendItem(const std::string& sender, std::int64_t number) {
+  queues_.requests.Append(sender + kEntrySeparator + std::to_string(number));
+}
 
 }  // namespace serving_engine

@@ -25,7 +25,7 @@ RequestQueue::RequestQueue(ui::Container& container, std::string name)
 
 void RequestQueue::Append(std::string entry) {
   ResyncIfListChanged();
-  CountRequester(entry);
+  CountRequester(per_requester_, entry);
   list_.add(std::move(entry));
   ++counted_entries_;
   RefreshCaption();
@@ -34,7 +34,7 @@ void RequestQueue::Append(std::string entry) {
 void RequestQueue::RemoveAt(int index) {
   if (index < 0 || index >= Count()) return;
   ResyncIfListChanged();
-  UncountRequester(list_.items()[static_cast<std::size_t>(index)]);
+  UncountRequester(per_requester_, list_.items()[static_cast<std::size_t>(index)]);
   list_.remove_at(index);
   --counted_entries_;
   RefreshCaption();
@@ -48,7 +48,7 @@ void RequestQueue::Clear() {
 
 int RequestQueue::PendingFor(std::string_view requester) const {
   ResyncIfListChanged();
-  const auto found = per_requester_.find(std::string(requester));
+  const auto found = per_requester_.find(requester);
   return found == per_requester_.end() ? 0 : found->second;
 }
 
@@ -56,20 +56,26 @@ void RequestQueue::RefreshCaption() {
   if (frame_ != nullptr) frame_->set_caption(label_ + std::to_string(Count()));
 }
 
-void RequestQueue::CountRequester(std::string_view entry) {
-  ++per_requester_[std::string(RequesterOf(entry))];
+void RequestQueue::CountRequester(RequesterCounts& counts, std::string_view entry) {
+  const std::string_view requester = RequesterOf(entry);
+  const auto found = counts.find(requester);
+  if (found != counts.end()) {
+    ++found->second;
+  } else {
+    counts.emplace(std::string(requester), 1);
+  }
 }
 
-void RequestQueue::UncountRequester(std::string_view entry) {
-  const auto found = per_requester_.find(std::string(RequesterOf(entry)));
-  if (found == per_requester_.end()) return;
-  if (--found->second == 0) per_requester_.erase(found);
+void RequestQueue::UncountRequester(RequesterCounts& counts, std::string_view entry) {
+  const auto found = counts.find(RequesterOf(entry));
+  if (found == counts.end()) return;
+  if (--found->second == 0) counts.erase(found);
 }
 
 void RequestQueue::ResyncIfListChanged() const {
   if (counted_entries_ == list_.items().size()) return;
   per_requester_.clear();
-  for (const std::string& entry : list_.items()) ++per_requester_[std::string(RequesterOf(entry))];
+  for (const std::string& entry : list_.items()) CountRequester(per_requester_, entry);
   counted_entries_ = list_.items().size();
 }
 

@@ -8,6 +8,7 @@
 // limits of the chat intake cost one look-up instead of a scan of the queue.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -55,8 +56,17 @@ class RequestQueue {
   ui::ListBox& list_for_events() { return list_; }
 
  private:
-  void CountRequester(std::string_view entry);
-  void UncountRequester(std::string_view entry);
+  // Looked up by the requester's text without copying it.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+  using RequesterCounts = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
+
+  static void CountRequester(RequesterCounts& counts, std::string_view entry);
+  static void UncountRequester(RequesterCounts& counts, std::string_view entry);
   // The form puts its controls back to their design values when it unloads, behind the queue's
   // back; the counts are then taken again from what the list holds.
   void ResyncIfListChanged() const;
@@ -64,7 +74,7 @@ class RequestQueue {
   ui::Frame* frame_ = nullptr;
   ui::ListBox list_;
   std::string label_;
-  mutable std::unordered_map<std::string, int> per_requester_;
+  mutable RequesterCounts per_requester_;
   mutable std::size_t counted_entries_ = 0;
 };
 

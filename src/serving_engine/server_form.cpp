@@ -1,10 +1,17 @@
 #include "serving_engine/server_form.h"
 
+#include "aol_automation/automation.h"
 #include "app/program.h"
 #include "list_designer/banning_form.h"
 #include "list_designer/list_designer_form.h"
+#include "serving_engine/chat_lines.h"
 #include "serving_loop/menu_form.h"
 #include "serving_loop/serving_loop.h"
+#include "serving_loop/setting_caption.h"
+#include "shared/addresses.h"
+#include "shared/time_text.h"
+#include "shared/ui/message_box.h"
+#include "shared/ui/stay_on_top.h"
 
 namespace app {
 
@@ -23,6 +30,27 @@ namespace serving_engine {
 
 using ui::TimerState;
 using ui::TwipsRect;
+
+namespace {
+
+constexpr double kAdvertLinePause = 0.01;
+constexpr double kAnnouncementPause = 0.5;
+constexpr double kMailboxPollSeconds = 0.1;
+constexpr int kAnnouncementEvery = 7;
+
+// The watchdog's classes and captions, as it looks for them.
+constexpr const char* kWatchdogMdiClass = "MDICLIENT";
+constexpr const char* kAolModalClass = "AOL Modal";
+constexpr const char* kStatusCaption = "Status";
+constexpr const char* kErrorCaption = "Error";
+
+constexpr char kMailboxDidNotOpen[] = "The mailbox did not open!";
+
+winsys::HWND Mailbox(winsys::WindowSystem& ws) {
+  return vornik32::ContentWindow(ws, vornik32::kMailboxCaption);
+}
+
+}  // namespace
 
 std::string ServedCountsText(int mails_served, int people_served) {
   return std::to_string(mails_served) + " Mails, " + std::to_string(people_served) +
@@ -98,65 +126,313 @@ ServerForm::ServerForm(app::Program& program)
 
 ServerForm::~ServerForm() = default;
 
-void ServerForm::Form_Load() {}
-void ServerForm::Form_Resize() {}
-void ServerForm::Form_Unload() {}
-void ServerForm::Command1_Click() {}
-void ServerForm::Command2_Click() {}
-void ServerForm::Command3_Click() {}
-void ServerForm::Command4_Click() {}
-void ServerForm::Command5_Click() {}
-void ServerForm::Requests_DblClick() {}
-void ServerForm::Lists_DblClick() {}
-void ServerForm::Finds_DblClick() {}
-void ServerForm::ChatTimer_Timer() {}
+// --- Load, resize, unload
+// --------------------------------------------------------------------------
 
-void ServerForm::RequestTimer_Timer() {
-  program_.servingLoop().RequestTimer_Timer();
+void ServerForm::Form_Load() {
+  winsys::WindowSystem& ws = program_.ws();
+  vornik32::ChatSend(ws, BulletLine(kGreetingText));
+  vornik32::WaitSeconds(ws, kAdvertLinePause);
+  vornik32::ChatSend(ws, DownloadLinkLine());
+  if (vornik32::IsSignedOn(ws)) program_.menuFrm().SetServingHandle(vornik32::UserScreenName(ws));
+  ui::MsgBox(ws, form.hwnd(),
+             std::string("Remember to visit ") + shared::kAuthorAddress + " and " +
+                 shared::kProductAddress + "!",
+             ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kInformation, shared::kProgramTitle);
+  // The user may have closed the program from under the box.
+  if (!form.is_loaded()) return;
+  form.Show();
+  ui::StayOnTop(ws, form.hwnd());
+  program_.variables().BanListUsed = false;
+  program_.variables().CustomMessages = false;
+  Requests.list_for_events().SetFocus();
 }
 
-void ServerForm::WindowTimer_Timer() {}
-void ServerForm::AdvTimer_Timer() {}
-void ServerForm::ListTimer_Timer() {}
-
-void ServerForm::AddToServed(const std::string&) {}
-
-bool ServerForm::IsValidNumber(std::int64_t number) const {
-  return number >= 0 && number < program_.listdesignerFrm().MailList.count();
+void ServerForm::Form_Resize() {
+  // The window keeps its designed size; moving it back may itself report a resize.
+  if (resizing_ || !form.is_loaded()) return;
+  winsys::Rect rect;
+  if (!program_.ws().GetWindowRect(form.hwnd(), rect)) return;
+  if (rect.right - rect.left == ui::TwipsToPixels(kServerSize.width) &&
+      rect.bottom - rect.top == ui::TwipsToPixels(kServerSize.height)) {
+    return;
+  }
+  resizing_ = true;
+  form.SetSize(kServerSize);
+  resizing_ = false;
 }
 
-void ServerForm::AdvCommands() {}
-
-std::vector<std::string> ServerForm::AdvertLines() const {
-  return {};
+void ServerForm::Form_Unload() {
+  // Closing the server window ends the program: every other window goes with it.
+  const std::vector<ui::Form*> forms = program_.registry().forms();
+  for (ui::Form* other : forms) {
+    if (other != &form && other->is_loaded()) other->Unload();
+  }
+  program_.End();
 }
 
-void ServerForm::PostAdvert() {}
-
-int ServerForm::MailsServed() const {
-  return 0;
-}
-
-void ServerForm::ShowServedCounts(int) {}
+// --- Start / Stop, Pause / Resume, Finish, Banning, Options
+// ------------------------------------------
 
 bool ServerForm::IsServing() const {
   return Command1.caption() != kStartCaption;
 }
 
-void ServerForm::StartServing() {}
+void ServerForm::Command1_Click() {
+  if (IsServing()) {
+    program_.variables().StopRequested = true;
+    Command1.Disable();
+    Command1.set_caption(kStartCaption);
+    return;
+  }
+  winsys::WindowSystem& ws = program_.ws();
+  if (!vornik32::IsSignedOn(ws)) {
+    Refuse("Not signed on!");
+    return;
+  }
+  if (program_.listdesignerFrm().MailList.count() == 0) {
+    Refuse("No mail list found!");
+    return;
+  }
+  if (vornik32::FindChatRoom(ws) == winsys::kNoWindow) {
+    Refuse("Chatroom not found!");
+    return;
+  }
+  StartServing();
+}
 
+void ServerForm::StartServing() {
+  winsys::WindowSystem& ws = program_.ws();
+  serving_loop::MenuForm& menu = program_.menuFrm();
+  if (menu.HandleIsPlaceholder()) menu.SetServingHandle(vornik32::UserScreenName(ws));
+  Command1.Disable();
+  Command1.set_caption(kStopCaption);
+  vornik32::InstantMessagesOff(ws, program_.bounds());
+  if (!OpenAndHideMailbox()) {
+    // Serving never started: instant messages come back on, the button reads Start again.
+    vornik32::InstantMessagesOn(ws, program_.bounds());
+    Command1.set_caption(kStartCaption);
+    Command1.Enable();
+    Refuse(kMailboxDidNotOpen);
+    return;
+  }
+  shared::Variables& variables = program_.variables();
+  advert_minutes_ = 0;
+  list_minutes_ = 0;
+  variables.ListsDue = true;
+  variables.StopRequested = false;
+  variables.PauseRequested = false;
+  variables.FinishRequested = false;
+  variables.TimeStarted = shared::TimeOfDayText(ws.clock().Local());
+  vornik32::ClearChatText(ws);
+  ChatTimer.Enable();
+  WindowTimer.Enable();
+  RequestTimer.Enable();
+  AdvTimer.Enable();
+  ListTimer.Enable();
+  PostAdvert();
+  Command1.Enable();
+}
+
+// The wait for the mailbox window is bounded by the time a window is given to appear
+// (WaitBounds::window_appears), counted after the client was asked to open it: a mailbox that
+// never shows then ends the start with a message instead of holding the program forever.
 bool ServerForm::OpenAndHideMailbox() {
+  winsys::WindowSystem& ws = program_.ws();
+  if (Mailbox(ws) == winsys::kNoWindow) vornik32::OpenMailboxForClient(ws, program_.bounds());
+  winsys::HWND mailbox = winsys::kNoWindow;
+  const vornik32::Outcome outcome =
+      vornik32::RepeatUntil(ws, program_.bounds().window_appears, [&] {
+        ws.DoEvents();
+        mailbox = Mailbox(ws);
+        if (mailbox != winsys::kNoWindow) return true;
+        vornik32::WaitSeconds(ws, kMailboxPollSeconds);
+        return false;
+      });
+  if (outcome != vornik32::Outcome::kDone) return false;
+  vornik32::HideWindow(ws, mailbox);
+  return true;
+}
+
+void ServerForm::Command2_Click() {
+  if (!IsServing()) return;
+  if (Command2.caption() == kPauseCaption) {
+    Command2.Disable();
+    Command2.set_caption(kResumeCaption);
+    program_.variables().PauseRequested = true;
+    return;
+  }
+  vornik32::ChatSend(program_.ws(), BulletLine(kUnpausedText));
+  Command2.set_caption(kPauseCaption);
+  WindowTimer.Enable();
+  RequestTimer.Enable();
+  ListTimer.Enable();
+}
+
+void ServerForm::Command3_Click() {
+  if (IsServing()) program_.variables().FinishRequested = true;
+}
+
+void ServerForm::Command4_Click() {
+  program_.banningFrm().Show();
+}
+
+void ServerForm::Command5_Click() {
+  // Top-left corner at the button's left edge, 30 twips above its bottom edge.
+  const ui::TwipsRect& button = Command5.position();
+  program_.menuFrm().optionsMenu.Popup(form, button.left, button.top + button.height - 30);
+}
+
+void ServerForm::Refuse(std::string_view text) {
+  ui::MsgBox(program_.ws(), form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kCritical,
+             shared::kProgramTitle);
+}
+
+// --- The queues
+// --------------------------------------------------------------------------------------
+
+void ServerForm::Requests_DblClick() {
+  RemoveSelected(Requests);
+}
+
+void ServerForm::Lists_DblClick() {
+  RemoveSelected(Lists);
+}
+
+void ServerForm::Finds_DblClick() {
+  RemoveSelected(Finds);
+}
+
+// A double-click with nothing selected removes nothing.
+void ServerForm::RemoveSelected(RequestQueue& queue) {
+  const int selected = queue.list().selected_index();
+  if (selected >= 0) queue.RemoveAt(selected);
+}
+
+void ServerForm::AddToServed(const std::string& screen_name) {
+  if (!PeopleServed.contains(screen_name)) PeopleServed.add(screen_name);
+}
+
+bool ServerForm::IsValidNumber(std::int64_t number) const {
+  return number >= 0 && number < program_.listdesignerFrm().MailList.count();
+}
+
+int ServerForm::MailsServed() const {
+  return static_cast<int>(serving_loop::LeadingNumber(StatusBar1.text()));
+}
+
+void ServerForm::ShowServedCounts(int mails_served) {
+  StatusBar1.set_text(ServedCountsText(mails_served, PeopleServed.count()));
+}
+
+// --- Timers
+// --------------------------------------------------------------------------------------------
+
+void ServerForm::ChatTimer_Timer() {
+  // A tick inside the previous tick's yields leaves the transcript for the next one.
+  if (intake_.busy()) return;
+  winsys::WindowSystem& ws = program_.ws();
+  const std::string transcript = vornik32::ChatText(ws);
+  vornik32::ClearChatText(ws);
+  intake_.TakeTranscript(transcript, vornik32::UserScreenName(ws));
+  MarkListsDueOnRequest();
+}
+
+// With "On Request" no timer marks list requests due. They are then served as they come: after
+// every chat tick that finds list requests queued, including those a batch left behind, the
+// next serving tick serves them.
+void ServerForm::MarkListsDueOnRequest() {
+  if (program_.menuFrm().onrequest.checked() && Lists.Count() > 0) {
+    program_.variables().ListsDue = true;
+  }
+}
+
+void ServerForm::RequestTimer_Timer() {
+  program_.servingLoop().RequestTimer_Timer();
+}
+
+void ServerForm::WindowTimer_Timer() {
+  winsys::WindowSystem& ws = program_.ws();
+  const winsys::HWND main = ws.FindWindow(vornik32::kMainWindowClass, nullptr);
+  const winsys::HWND mdi = vornik32::FirstChild(ws, main, kWatchdogMdiClass);
+  for (const char* caption : {kStatusCaption, kErrorCaption}) {
+    const winsys::HWND dialog =
+        vornik32::FirstChild(ws, mdi, vornik32::kContentWindowClass, caption);
+    if (dialog != winsys::kNoWindow) ws.PostMessage(dialog, winsys::WM_CLOSE, 0, 0);
+  }
+  const winsys::HWND modal = ws.FindWindow(kAolModalClass, vornik32::kNoticeCaption);
+  vornik32::ClickWindow(ws, vornik32::FirstChild(ws, modal, vornik32::kIconClass));
+  const winsys::HWND notice = ws.FindWindow(vornik32::kMessageBoxClass, vornik32::kNoticeCaption);
+  const winsys::HWND ok = vornik32::FirstChild(ws, notice, vornik32::kPlainButtonClass, "OK");
+  if (ok != winsys::kNoWindow) {
+    ws.SendMessage(ok, winsys::WM_KEYDOWN, winsys::VK_SPACE, 0);
+    ws.SendMessage(ok, winsys::WM_KEYUP, winsys::VK_SPACE, 0);
+  }
+}
+
+void ServerForm::AdvTimer_Timer() {
+  ++advert_minutes_;
+  if (!MinuteEntryDue(program_.menuFrm().AdvertiseEntries(), advert_minutes_)) return;
+  program_.variables().AdvertDue = true;
+  advert_minutes_ = 0;
+}
+
+void ServerForm::ListTimer_Timer() {
+  ++list_minutes_;
+  if (!MinuteEntryDue(program_.menuFrm().SendListsEntries(), list_minutes_)) return;
+  program_.variables().ListsDue = true;
+  list_minutes_ = 0;
+}
+
+// entries are the submenu's "Every Minute" to "Every 5 Minutes", in that order: the first that
+// is checked and whose minutes have passed decides.
+bool ServerForm::MinuteEntryDue(const std::array<const ui::MenuEntry*, 5>& entries, int minutes) {
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i]->checked() && minutes >= static_cast<int>(i) + 1) return true;
+  }
   return false;
 }
 
-void ServerForm::RemoveSelected(RequestQueue&) {}
+// --- Adverts
+// ---------------------------------------------------------------------------------------------
 
-bool ServerForm::AdvertMinuteDue(int) const {
-  return false;
+std::vector<std::string> ServerForm::AdvertLines() const {
+  const std::string handle = program_.menuFrm().ServingHandle();
+  const list_designer::ListDesignerForm& designer = program_.listdesignerFrm();
+  const std::string quote = "\"";
+  return {
+      BulletLine("tollmere serving " + std::to_string(designer.MailList.count()) + " mail(s)/" +
+                 std::to_string(designer.ServingLists.count()) + " list(s)"),
+      BulletLine(quote + "/" + handle + " send list" + quote + " - list"),
+      BulletLine(quote + "/" + handle + " send x, x-x, x" + quote + " - request"),
+      BulletLine(quote + "/" + handle + " find x, x, x" + quote + " - search"),
+  };
 }
 
-bool ServerForm::ListMinuteDue(int) const {
-  return false;
+void ServerForm::PostAdvert() {
+  winsys::WindowSystem& ws = program_.ws();
+  const std::vector<std::string> lines = AdvertLines();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) vornik32::WaitSeconds(ws, kAdvertLinePause);
+    vornik32::ChatSend(ws, lines[i]);
+  }
+}
+
+void ServerForm::AdvCommands() {
+  if (++announcement_calls_ < kAnnouncementEvery) return;
+  announcement_calls_ = 0;
+  winsys::WindowSystem& ws = program_.ws();
+  vornik32::WaitSeconds(ws, kAnnouncementPause);
+  vornik32::ChatSend(
+      ws, BulletLine("There are " + std::to_string(Requests.Count()) + " item request(s), " +
+                     std::to_string(Lists.Count()) + " list request(s), and " +
+                     std::to_string(Finds.Count()) + " find request(s) pending"));
+  vornik32::WaitSeconds(ws, kAnnouncementPause);
+}
+
+std::string ServerForm::DownloadLinkLine() {
+  return BulletLine(std::string("< a href=\"") + shared::kAuthorAddress +
+                    "\">click here</a> to download now!");
 }
 
 }  // namespace serving_engine

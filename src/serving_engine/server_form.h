@@ -9,9 +9,11 @@
 // Stop, Pause and Finish never touch the client: they raise flags of the shared variables that
 // the serving tick carries out. Closing the window ends the program.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "serving_engine/chat_intake.h"
@@ -20,6 +22,7 @@
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
 #include "shared/ui/list_box.h"
+#include "shared/ui/menu_entry.h"
 #include "shared/ui/status_bar.h"
 #include "shared/ui/timer.h"
 #include "shared/ui/toolbar.h"
@@ -123,11 +126,14 @@ class ServerForm {
   bool IsServing() const;
   // Start's steps after its checks.
   void StartServing();
-  // Finds the mailbox, opening it when it is not open; false when it did not appear in time.
+  // Finds the mailbox, opening it when it is not open, and hides it; false when it did not
+  // appear in time.
   bool OpenAndHideMailbox();
+  void Refuse(std::string_view text);
   void RemoveSelected(RequestQueue& queue);
-  bool AdvertMinuteDue(int minutes) const;
-  bool ListMinuteDue(int minutes) const;
+  void MarkListsDueOnRequest();
+  static bool MinuteEntryDue(const std::array<const ui::MenuEntry*, 5>& entries, int minutes);
+  static std::string DownloadLinkLine();
 
   app::Program& program_;
   std::unique_ptr<Sources> sources_;

@@ -32,6 +32,9 @@ constexpr ui::TwipsSize kMenuFormSize{3000, 1500};
 
 // Where the "Make Money Websites" entries lead. The sites are fictional, on a reserved example
 // domain, each with the author's referral mark.
+// A find limit must stay below this.
+constexpr std::int64_t kFindLimitBound = 301;
+
 constexpr const char* kAllAdvantageAddress = "http://alladvantage.example.com/join?ref=vornik";
 constexpr const char* kGoToWorldAddress = "http://gotoworld.example.com/?ref=vornik";
 constexpr const char* kEpipoAddress = "http://epipo.example.com/signup?ref=vornik";
@@ -194,23 +197,119 @@ std::int64_t MenuForm::MaxFindsToReturn() const {
   return LeadingNumber(SettingValue(maxfindsmenu.caption()));
 }
 
-// --- Handlers ------------------------------------------------------------------------------------
+std::array<const ui::MenuEntry*, 5> MenuForm::AdvertiseEntries() const {
+  return {&adveverymin, &adveverytwomins, &adveverythreemins, &adveveryfourmins, &adveveryfivemins};
+}
 
-void MenuForm::findrequestlimit_Click() {}
-void MenuForm::requestlimitmenu_Click() {}
-void MenuForm::maxfindsmenu_Click() {}
-void MenuForm::handle_Click() {}
-void MenuForm::onrequest_Click() {}
-void MenuForm::everyminute_Click() {}
-void MenuForm::everytwominutes_Click() {}
-void MenuForm::everythreeminutes_Click() {}
-void MenuForm::everyfourminutes_Click() {}
-void MenuForm::everyfiveminutes_Click() {}
-void MenuForm::adveverymin_Click() {}
-void MenuForm::adveverytwomins_Click() {}
-void MenuForm::adveverythreemins_Click() {}
-void MenuForm::adveveryfourmins_Click() {}
-void MenuForm::adveveryfivemins_Click() {}
+std::array<const ui::MenuEntry*, 5> MenuForm::SendListsEntries() const {
+  return {&everyminute, &everytwominutes, &everythreeminutes, &everyfourminutes, &everyfiveminutes};
+}
+
+// --- Editing the settings ------------------------------------------------------------------------
+
+void MenuForm::findrequestlimit_Click() {
+  EditLimit(findrequestlimit, {"Enter find request limit:", "Enter find request limit",
+                               "Find Request Limit:  ", kFindLimitBound});
+}
+
+void MenuForm::requestlimitmenu_Click() {
+  EditLimit(requestlimitmenu,
+            {"Enter request limit:", "Enter request limit", "Pending Request Limit:  ", 0});
+}
+
+void MenuForm::maxfindsmenu_Click() {
+  EditLimit(maxfindsmenu,
+            {"Enter max finds to return:", "Enter max finds", "Max Finds To Return:  ", 0});
+}
+
+// A value is accepted when its leading number is not 0 (and below the entry's bound, if it has
+// one), and then stored as typed: readers take its leading number again. Anything else, Cancel
+// included, leaves the entry as it was.
+void MenuForm::EditLimit(ui::MenuEntry& entry, const LimitEdit& edit) {
+  const std::string typed = ui::InputBox(program_.ws(), DialogOwner(), edit.prompt, edit.title,
+                                         SettingValue(entry.caption()));
+  const std::int64_t value = LeadingNumber(typed);
+  if (value == 0) return;
+  if (edit.below != 0 && value >= edit.below) return;
+  entry.set_caption(std::string(edit.new_label) + typed);
+}
+
+void MenuForm::handle_Click() {
+  const std::string typed =
+      ui::InputBox(program_.ws(), DialogOwner(), "Enter serving handle:", "Enter serving handle",
+                   ServingHandle());
+  const auto first = typed.find_first_not_of(' ');
+  if (first == std::string::npos) return;
+  const auto last = typed.find_last_not_of(' ');
+  SetServingHandle(std::string_view(typed).substr(first, last - first + 1));
+}
+
+winsys::HWND MenuForm::DialogOwner() {
+  return program_.serverFrm().form.hwnd();
+}
+
+// --- The frequency submenus ----------------------------------------------------------------------
+
+void MenuForm::onrequest_Click() {
+  CheckSendLists(onrequest);
+}
+void MenuForm::everyminute_Click() {
+  CheckSendLists(everyminute);
+}
+void MenuForm::everytwominutes_Click() {
+  CheckSendLists(everytwominutes);
+}
+void MenuForm::everythreeminutes_Click() {
+  CheckSendLists(everythreeminutes);
+}
+void MenuForm::everyfourminutes_Click() {
+  CheckSendLists(everyfourminutes);
+}
+void MenuForm::everyfiveminutes_Click() {
+  CheckSendLists(everyfiveminutes);
+}
+void MenuForm::adveverymin_Click() {
+  CheckAdvertise(adveverymin);
+}
+void MenuForm::adveverytwomins_Click() {
+  CheckAdvertise(adveverytwomins);
+}
+void MenuForm::adveverythreemins_Click() {
+  CheckAdvertise(adveverythreemins);
+}
+void MenuForm::adveveryfourmins_Click() {
+  CheckAdvertise(adveveryfourmins);
+}
+void MenuForm::adveveryfivemins_Click() {
+  CheckAdvertise(adveveryfivemins);
+}
+
+namespace {
+
+void CheckOnly(ui::MenuEntry& chosen, std::initializer_list<ui::MenuEntry*> entries) {
+  for (ui::MenuEntry* entry : entries) {
+    if (entry == &chosen) {
+      entry->Check();
+    } else {
+      entry->Uncheck();
+    }
+  }
+}
+
+}  // namespace
+
+void MenuForm::CheckSendLists(ui::MenuEntry& chosen) {
+  CheckOnly(chosen, {&onrequest, &everyminute, &everytwominutes, &everythreeminutes,
+                     &everyfourminutes, &everyfiveminutes});
+}
+
+void MenuForm::CheckAdvertise(ui::MenuEntry& chosen) {
+  CheckOnly(chosen, {&adveverymin, &adveverytwomins, &adveverythreemins, &adveveryfourmins,
+                     &adveveryfivemins});
+}
+
+// --- Requests, side windows
+// -----------------------------------------------------------------------
 
 void MenuForm::loadreqmenu_Click() {
   program_.servingLoop().requestsFile().LoadRequests();
@@ -220,7 +319,17 @@ void MenuForm::savereqmenu_Click() {
   program_.servingLoop().requestsFile().SaveRequests();
 }
 
-void MenuForm::clearcommandsmenu_Click() {}
+// Without a question; status requests stay to be answered. The list frame's caption reads
+// "Lists Requests:  0" until the list queue next changes.
+void MenuForm::clearcommandsmenu_Click() {
+  serving_engine::ServerForm& server = program_.serverFrm();
+  server.Requests.Clear();
+  server.Frame1.set_caption("Item Requests:  0");
+  server.Lists.Clear();
+  server.Frame2.set_caption("Lists Requests:  0");
+  server.Finds.Clear();
+  server.Frame3.set_caption("Find Requests:  0");
+}
 
 void MenuForm::listdesignermenu_Click() {
   program_.listdesignerFrm().Show();
@@ -229,10 +338,5 @@ void MenuForm::listdesignermenu_Click() {
 void MenuForm::msgsMenu_Click() {
   program_.messagesFrm().Show();
 }
-
-void MenuForm::EditLimit(ui::MenuEntry&, const LimitEdit&) {}
-void MenuForm::CheckSendLists(ui::MenuEntry&) {}
-void MenuForm::CheckAdvertise(ui::MenuEntry&) {}
-void MenuForm::OpenWebsite(ui::MenuEntry&, std::string_view) {}
 
 }  // namespace serving_loop

@@ -4,6 +4,7 @@
 // and the value) and the check marks of the frequency submenus; every reader takes the value
 // from the caption at the moment it needs it, so an edit takes effect at once.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -104,6 +105,9 @@ class MenuForm {
   std::int64_t ItemRequestLimit() const;
   std::int64_t MaxFindsToReturn() const;
   bool AdvertisePendingNumber() const { return advertisependingnumbermenu.checked(); }
+  // The minute entries of Advertise and of Send Lists, every 1 to every 5 minutes in order.
+  std::array<const ui::MenuEntry*, 5> AdvertiseEntries() const;
+  std::array<const ui::MenuEntry*, 5> SendListsEntries() const;
 
   // --- Click handlers
   // --------------------------------------------------------------------------------
@@ -137,9 +141,10 @@ class MenuForm {
     std::int64_t below;  // accepted values are less than this (0: no bound)
   };
   void EditLimit(ui::MenuEntry& entry, const LimitEdit& edit);
+  // The window the input boxes belong to: the server window.
+  winsys::HWND DialogOwner();
   void CheckSendLists(ui::MenuEntry& chosen);
   void CheckAdvertise(ui::MenuEntry& chosen);
-  void OpenWebsite(ui::MenuEntry& entry, std::string_view address);
   void WireHandlers();
 
   app::Program& program_;
