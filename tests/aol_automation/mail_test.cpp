@@ -279,8 +279,25 @@ TEST_P(MailTest, MailPreferencesAreSetAndTheDialogIsClosed) {
   EXPECT_EQ(program_.FindWindow(kClientDialogClass, kMailPreferencesCaption), 0u);
 }
 
+// The other layout's variant presses Down a different number of times: its item opens nothing,
+// as when a client's menu item has moved.
+TEST_P(MailTest, AMenuItemThatMovedEndsTheWaitForItsWindowAtTheBound) {
+  const ProgramTicker ticker(program_);
+  double started = Now();
+  ExpectGaveUpAfter(IsVersion5() ? aol432::RunFlashSession(program_, Check::kCleared, bounds_)
+                                 : vornik32::RunFlashSession(program_, Check::kCleared, bounds_),
+                    started, bounds_.window_appears, ticker);
+  EXPECT_FALSE(client_.AutomaticAolChoices().has_value());
+  started = Now();
+  ExpectGaveUpAfter(IsVersion5() ? aol432::SetMailPreferences(program_, bounds_)
+                                 : vornik32::SetMailPreferences(program_, bounds_),
+                    started, bounds_.window_appears, ticker);
+  EXPECT_FALSE(client_.MailPreferences().has_value());
+}
+
 TEST_P(MailTest, MailPreferencesThatWillNotCloseEndTheWaitAtTheBound) {
-  // The dialog's OK button ignores clicks from the moment it appears.
+  // The dialog's OK button ignores clicks from the moment it appears: the dialog is made hidden
+  // and shown a moment later, so the desktop is idle with it before the program can click.
   std::unique_ptr<MessageSpy> deaf_button;
   const int hook = desktop_.AddIdleHook([&] {
     const HWND dialog = program_.FindWindow(kClientDialogClass, kMailPreferencesCaption);
