@@ -65,6 +65,23 @@ TEST_P(FlashSessionTest, NewMailMovesToTheTopNewestFirstWhenTheSessionEnds) {
   EXPECT_EQ(client_.FlashSessions()[0].mails_filed, 2);
 }
 
+TEST_P(FlashSessionTest, MailWrittenToOneselfIsOnTopAfterTheSession) {
+  program_.PostClick(program_.ToolbarIcon(2));
+  HWND write = 0;
+  ASSERT_TRUE(program_.WaitFor([&] { return (write = program_.Content("Write Mail")) != 0; }));
+  program_.SetText(program_.Child(write, "_AOL_Edit", 1), "Ada Reed");
+  program_.SetText(program_.Child(write, "_AOL_Edit", 3), "Note to self");
+  program_.SetText(program_.Child(write, "RICHCNTL", 1), "remember");
+  program_.PostClick(program_.Child(write, "_AOL_Icon", numbers().write_mail_send_icon));
+  ASSERT_TRUE(program_.WaitFor([&] { return program_.Content("Write Mail") == 0; }));
+  StartSession();
+  ASSERT_TRUE(program_.WaitFor([&] { return Finished(); }));
+  EXPECT_EQ(client_.MailboxSubjects(),
+            (std::vector<std::string>{"Note to self", "Old One", "Old Two"}));
+  EXPECT_EQ(client_.mail().flash()[0].body, "remember");
+  EXPECT_EQ(client_.mail().flash()[0].sender, "Ada Reed");
+}
+
 TEST_P(FlashSessionTest, OpenMailboxFollowsTheFiling) {
   client_.NewMail("Fresh", "x");
   const HWND tree = program_.Child(OpenMailbox(), "_AOL_Tree");
