@@ -219,6 +219,16 @@ TEST_F(LoopTest, TheWatchdogEndsAWaitThatWouldNeverFinish) {
   WaitSeconds(app_, 100);  // no watchdog: waits its time
 }
 
+TEST_F(LoopTest, TheWatchdogEndsALoopKeptBusyWithoutTimePassing) {
+  // Each message posts the next: the queue is never empty, so virtual time never moves.
+  On(window_, WM_USER, [&](HWND window, WPARAM, LPARAM) -> LRESULT {
+    app_.PostMessage(window, WM_USER, 0, 0);
+    return 0;
+  });
+  app_.PostMessage(window_, WM_USER, 0, 0);
+  EXPECT_THROW(sim::RunModalLoop(app_, [] { return false; }), sim::WatchdogExpired);
+}
+
 TEST(FreshDesktop, HasAGenerousWatchdogOnlyOnTheVirtualClock) {
   sim::VirtualClock clock;
   sim::SimDesktop desktop(clock);

@@ -200,5 +200,31 @@ TEST_F(MenusTest, AWatchdogInsideAPopupLeavesNothingOpen) {
   EXPECT_TRUE(desktop_.OpenModals().empty());
 }
 
+class ModalLog : public sim::DesktopObserver {
+ public:
+  void OnModalOpened(const sim::ModalInfo& info) override {
+    events.push_back("opened " + std::to_string(static_cast<int>(info.kind)));
+  }
+  void OnModalClosed(const sim::ModalInfo& info, int answer) override {
+    events.push_back("closed " + std::to_string(static_cast<int>(info.kind)) + " " +
+                     std::to_string(answer));
+  }
+  std::vector<std::string> events;
+};
+
+TEST_F(MenusTest, ObserversHearThePopupOpenAndClose) {
+  ModalLog observer;
+  desktop_.AddObserver(&observer);
+  PressWhenOpen({VK_DOWN, VK_RETURN});
+  app_.TrackPopupMenu(menu_, TPM_RETURNCMD, 0, 0, owner_);
+  desktop_.RemoveObserver(&observer);
+  PressWhenOpen({VK_ESCAPE});
+  app_.TrackPopupMenu(menu_, TPM_RETURNCMD, 0, 0, owner_);
+  const std::string popup = std::to_string(static_cast<int>(sim::ModalKind::kPopupMenu));
+  EXPECT_EQ(observer.events,
+            (std::vector<std::string>{"opened " + popup,
+                                      "closed " + popup + " " + std::to_string(kOne)}));
+}
+
 }  // namespace
 }  // namespace winsys::testing

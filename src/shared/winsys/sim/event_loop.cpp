@@ -17,6 +17,10 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // How long a real-clock wait with nothing scheduled sleeps before it looks again.
 constexpr double kRealIdleSleep = 0.050;
+// A loop kept busy forever (a window that reposts to itself) never lets virtual time pass, so
+// the watchdog's deadline would never come: this many DoEvents in a row at one moment count as
+// the wait that never ends.
+constexpr std::uint64_t kMostDoEventsAtOneMoment = 100'000;
 
 }  // namespace
 
@@ -66,6 +70,17 @@ void EventLoop::CheckWatchdog() const {
   if (watchdog_deadline_ && clock_.Now() > *watchdog_deadline_) ThrowWatchdog();
 }
 
+void EventLoop::CheckTimePasses() {
+  if (virtual_clock_ == nullptr || !watchdog_deadline_) return;
+  if (clock_.Now() != moment_) {
+    moment_ = clock_.Now();
+    calls_at_moment_ = 0;
+  } else if (++calls_at_moment_ > kMostDoEventsAtOneMoment) {
+    throw WatchdogExpired("the loop kept busy at " + std::to_string(moment_) +
+                          " s without letting time pass");
+  }
+}
+
 void EventLoop::ThrowWatchdog() const {
   throw WatchdogExpired("the watchdog ran out at " + std::to_string(clock_.Now()) +
                         " s: the loop was still waiting");
@@ -73,6 +88,7 @@ void EventLoop::ThrowWatchdog() const {
 
 void EventLoop::DoEvents() {
   CheckWatchdog();
+  CheckTimePasses();
   bool dispatched = DispatchPosted();
   dispatched = RunDueScheduled() || dispatched;
   dispatched = FireDueTimers() || dispatched;

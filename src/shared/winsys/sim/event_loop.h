@@ -59,6 +59,7 @@ class EventLoop {
 
   void CheckWatchdog() const;
   [[noreturn]] void ThrowWatchdog() const;
+  void CheckTimePasses();
   bool DispatchPosted();
   bool RunDueScheduled();
   bool FireDueTimers();
@@ -80,6 +81,8 @@ class EventLoop {
   std::optional<double> watchdog_deadline_;
   std::uint64_t activity_ = 0;
   std::uint64_t dispatch_count_ = 0;
+  double moment_ = -1;
+  std::uint64_t calls_at_moment_ = 0;
 };
 
 }  // namespace winsys::sim
