@@ -183,6 +183,10 @@ void ServerForm::Command1_Click() {
     program_.variables().StopRequested = true;
     Command1.Disable();
     Command1.set_caption(kStartCaption);
+    // While paused the serving timer is off, and Resume no longer acts once this button reads
+    // "Start": the stop sequence, which ends serving and enables this button again, would never
+    // run. The timer is started again so that its next tick runs it (serving loop's change).
+    if (!RequestTimer.enabled()) RequestTimer.Enable();
     return;
   }
   winsys::WindowSystem& ws = program_.ws();

@@ -1,21 +1,43 @@
 #pragma once
-// The pending-requests file: the item queue saved to a file, one entry a line, and loaded back.
+// The pending-requests file: the item queue saved to a file, one entry a line, and loaded back
+// behind the entries already queued. Both ask for the file with the common file dialog (files of
+// the type "Requests  (*.req)"); a file that cannot be written or read is reported in a message
+// box that names it.
+
+#include <memory>
+#include <string>
+
+#include "shared/winsys/window_system.h"
 
 namespace app {
 class Program;
 }
+namespace ui {
+class CommonDialog;
+}
 
 namespace serving_loop {
+
+// A list box counts its entries in 16 bits: a load stops adding once the queue holds this many.
+inline constexpr int kMostQueuedRequests = 32767;
 
 class RequestsFile {
  public:
   explicit RequestsFile(app::Program& program);
+  ~RequestsFile();
+  RequestsFile(const RequestsFile&) = delete;
+  RequestsFile& operator=(const RequestsFile&) = delete;
 
   void LoadRequests();
   void SaveRequests();
 
  private:
-  [[maybe_unused]] app::Program& program_;
+  // The chosen file name, or the empty text when the user cancelled (or chose only blanks).
+  std::string ChooseFile(const char* title, winsys::FileDialogKind kind);
+  void ShowFailure(const std::string& text);
+
+  app::Program& program_;
+  std::unique_ptr<ui::CommonDialog> dialog_;
 };
 
 }  // namespace serving_loop

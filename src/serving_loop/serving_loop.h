@@ -1,7 +1,18 @@
 #pragma once
-// The serving loop: one serving tick each time the server window's RequestTimer fires.
+// The serving loop: one serving tick each time the server window's RequestTimer fires. A tick
+// acts on the stop, pause and finish flags; otherwise it posts the advert when due, serves one
+// batch of list requests when lists are due, every queued status and find request, and one
+// batch of item requests (the oldest and up to five later requests for the same item, in one
+// forward). It waits for the client while it works, yielding to the message loop, so requests
+// keep coming in and the buttons keep working meanwhile.
 
+#include <string>
+#include <string_view>
+
+#include "serving_loop/find_and_status.h"
 #include "serving_loop/requests_file.h"
+#include "serving_loop/serving_sequences.h"
+#include "serving_loop/tick_flow.h"
 
 namespace app {
 class Program;
@@ -11,6 +22,11 @@ namespace serving_loop {
 
 class ServingLoop {
  public:
+  // Most list requesters served in one batch, and most later requests for the same item that
+  // join the oldest one in its forward.
+  static constexpr int kListBatch = 5;
+  static constexpr int kLaterRequestsPerItem = 5;
+
   explicit ServingLoop(app::Program& program);
   ~ServingLoop();
   ServingLoop(const ServingLoop&) = delete;
@@ -18,13 +34,31 @@ class ServingLoop {
 
   // One serving tick.
   void RequestTimer_Timer();
+  // Whether a tick is running now (it may be inside one of its waits).
+  bool ticking() const { return ticking_; }
 
   // Saving and loading the pending item requests.
   RequestsFile& requestsFile() { return requests_file_; }
+  ServingSequences& sequences() { return sequences_; }
 
  private:
-  [[maybe_unused]] app::Program& program_;
+  void Tick();
+  void AdvertStep();
+  TickFlow ListStep();
+  std::string TakeListRequesters();
+  void ItemStep();
+  std::string TakeSameItemRequests(std::string_view item_text);
+  void AfterItemServed();
+  // A finish whose last item request has left the queue ends: true when it did.
+  bool EndFinishWhenAllServed();
+  // The recipient text of a forward, its parentheses gone: the names as the chat shows them.
+  std::string ShownRecipients(std::string recipients);
+
+  app::Program& program_;
   RequestsFile requests_file_;
+  ServingSequences sequences_;
+  FindAndStatus find_and_status_;
+  bool ticking_ = false;
 };
 
 }  // namespace serving_loop

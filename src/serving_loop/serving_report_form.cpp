@@ -1,6 +1,13 @@
 #include "serving_loop/serving_report_form.h"
 
+#include "aol_automation/automation.h"
 #include "app/program.h"
+#include "serving_engine/server_form.h"
+#include "shared/addresses.h"
+#include "shared/ui/clipboard.h"
+#include "shared/ui/input_box.h"
+#include "shared/ui/message_box.h"
+#include "shared/ui/stay_on_top.h"
 
 namespace app {
 
@@ -17,14 +24,23 @@ namespace serving_loop {
 using ui::TwipsRect;
 
 namespace {
+
 constexpr ui::TwipsSize kReportSize{3720, 3390};
 constexpr int kLabelLeft = 120;
 constexpr int kLabelTop = 270;
 constexpr int kLabelWidth = 3135;
 constexpr int kLabelHeight = 255;
+constexpr char kLineBreak[] = "\r\n";
+constexpr double kPauseBeforeSending = 0.5;
+
+// An example mail address of 18 characters: sent as it stands it is refused, being longer than
+// a screen name can be, so only a name the user typed is ever mailed.
+constexpr char kSendToExample[] = "screenname@aol.com";
+
 TwipsRect LabelPlace(int row) {
   return TwipsRect{kLabelLeft, kLabelTop + row * kLabelHeight, kLabelWidth, kLabelHeight};
 }
+
 }  // namespace
 
 ServingReportForm::ServingReportForm(app::Program& program)
@@ -40,19 +56,66 @@ ServingReportForm::ServingReportForm(app::Program& program)
       Command1(form, "Command1", "&Copy", TwipsRect{120, 2385, 1035, 375}),
       Command2(form, "Command2", "&Send", TwipsRect{1290, 2385, 1035, 375}),
       Command3(form, "Command3", "C&ancel", TwipsRect{2460, 2385, 1035, 375}),
-      program_(program) {}
+      program_(program) {
+  form.on_load = [this] { Form_Load(); };
+  form.on_unload = [this] { Form_Unload(); };
+  Command1.on_click = [this] { Command1_Click(); };
+  Command2.on_click = [this] { Command2_Click(); };
+  Command3.on_click = [this] { Command3_Click(); };
+}
 
 ServingReportForm::~ServingReportForm() = default;
 
-void ServingReportForm::Fill(const ReportValues&) {}
-void ServingReportForm::Show() {}
-std::string ServingReportForm::ReportText() const {
-  return {};
+void ServingReportForm::Fill(const ReportValues& values) {
+  Label1.set_caption(kDatePrefix + values.date);
+  Label2.set_caption(kScreennamePrefix + values.screen_name);
+  Label3.set_caption(kServingHandlePrefix + values.serving_handle);
+  Label4.set_caption(kTimeStartedPrefix + values.time_started);
+  Label5.set_caption(kTimeEndedPrefix + values.time_ended);
+  Label6.set_caption(kPeopleServedPrefix + std::to_string(values.people_served));
+  Label7.set_caption(kMailsServedPrefix + std::to_string(values.mails_served));
 }
-void ServingReportForm::Form_Load() {}
-void ServingReportForm::Form_Unload() {}
-void ServingReportForm::Command1_Click() {}
-void ServingReportForm::Command2_Click() {}
-void ServingReportForm::Command3_Click() {}
+
+void ServingReportForm::Show() {
+  form.Show();
+}
+
+std::string ServingReportForm::ReportText() const {
+  std::string text = std::string(kReportTitle) + kLineBreak + kLineBreak;
+  for (const ui::Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7}) {
+    text += label->caption();
+    text += kLineBreak;
+  }
+  return text;
+}
+
+void ServingReportForm::Form_Load() {
+  program_.serverFrm().form.Disable();
+  ui::StayOnTop(program_.ws(), form.hwnd());
+}
+
+void ServingReportForm::Form_Unload() {
+  program_.serverFrm().form.Enable();
+}
+
+void ServingReportForm::Command1_Click() {
+  ui::Clipboard(program_.ws()).SetText(ReportText());
+  ui::MsgBox(program_.ws(), form.hwnd(), "The serving report has been copied to the clipboard.",
+             ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kInformation, shared::kProgramTitle);
+}
+
+void ServingReportForm::Command2_Click() {
+  winsys::WindowSystem& ws = program_.ws();
+  std::string recipient =
+      ui::InputBox(ws, form.hwnd(), "Who do you want to send the serving report to?",
+                   "Send to who?", kSendToExample);
+  if (!vornik32::IsValidScreenName(ws, recipient)) return;
+  vornik32::WaitSeconds(ws, kPauseBeforeSending);
+  vornik32::SendMailForClient(ws, recipient, kReportTitle, ReportText(), program_.bounds());
+}
+
+void ServingReportForm::Command3_Click() {
+  form.Unload();
+}
 
 }  // namespace serving_loop

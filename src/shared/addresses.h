@@ -13,4 +13,10 @@ inline constexpr char kProgramTitle[] = "tollmere";
 inline constexpr char kAuthorAddress[] = "http://vornik.example.com";
 inline constexpr char kProductAddress[] = "http://tollmere.example.org";
 
+// Where the program itself is downloaded, and the two sites' host names as the mail note shows
+// them (spaced out letter by letter, which the note does itself).
+inline constexpr char kDownloadAddress[] = "http://tollmere.example.org/download";
+inline constexpr char kAuthorHost[] = "vornik.example.com";
+inline constexpr char kProductHost[] = "tollmere.example.org";
+
 }  // namespace shared

@@ -1,0 +1,141 @@
+#include "serving_loop/find_and_status.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "aol_automation/automation.h"
+#include "app/program.h"
+#include "list_designer/list_designer_form.h"
+#include "serving_engine/chat_lines.h"
+#include "serving_engine/server_form.h"
+#include "serving_loop/html_text.h"
+#include "serving_loop/menu_form.h"
+#include "serving_loop/title_search.h"
+
+namespace serving_loop {
+
+namespace {
+
+constexpr double kPauseAroundStatus = 0.5;
+constexpr double kPauseBeforeMiss = 1.0;
+constexpr double kPauseBetweenSendClicks = 1.0;
+constexpr double kPauseAfterResults = 0.5;
+// Which picture button of Write Mail sends, in each layout.
+constexpr int kWriteMailSendIconVersion5 = 16;
+constexpr int kWriteMailSendIconVersion4 = 14;
+
+std::string Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+}  // namespace
+
+FindAndStatus::FindAndStatus(app::Program& program) : program_(program) {}
+
+TickFlow FindAndStatus::StatusStep() {
+  serving_engine::RequestQueue& statuss = program_.serverFrm().Statuss;
+  const int asked = statuss.Count();
+  for (int i = 0; i < asked && statuss.Count() > 0; ++i) {
+    if (TickMustEnd(program_)) return TickFlow::kEndTick;
+    const std::string requester = statuss.Entry(0);
+    statuss.RemoveAt(0);
+    AnswerStatus(requester);
+  }
+  return TickFlow::kGoOn;
+}
+
+void FindAndStatus::AnswerStatus(const std::string& requester) {
+  winsys::WindowSystem& ws = program_.ws();
+  const int pending = program_.serverFrm().Requests.PendingFor(requester);
+  vornik32::WaitSeconds(ws, kPauseAroundStatus);
+  vornik32::ChatSend(ws,
+                     serving_engine::BulletLine(EscapeHtml(requester) + ", you have " +
+                                                std::to_string(pending) + " request(s) pending"));
+  vornik32::WaitSeconds(ws, kPauseAroundStatus);
+}
+
+TickFlow FindAndStatus::FindStep() {
+  serving_engine::RequestQueue& finds = program_.serverFrm().Finds;
+  const int asked = finds.Count();
+  for (int i = 0; i < asked && finds.Count() > 0; ++i) {
+    if (TickMustEnd(program_)) return TickFlow::kEndTick;
+    const std::string entry = finds.Entry(0);
+    const std::string requester(serving_engine::RequesterOf(entry));
+    const auto separator = entry.find(serving_engine::kEntrySeparator);
+    const std::string words =
+        separator == std::string::npos
+            ? std::string()
+            : Trimmed(std::string_view(entry).substr(
+                  separator + std::string_view(serving_engine::kEntrySeparator).size()));
+    finds.RemoveAt(0);
+    AnswerFind(requester, words);
+  }
+  if (program_.menuFrm().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
+  return TickFlow::kGoOn;
+}
+
+void FindAndStatus::AnswerFind(std::string_view requester, std::string_view words) {
+  winsys::WindowSystem& ws = program_.ws();
+  const SearchResults results = SearchTitles(program_.listdesignerFrm().MailList.items(), words,
+                                             program_.menuFrm().MaxFindsToReturn());
+  // Echoed back lower-cased as searched, and escaped: the words are the requester's.
+  const std::string shown_words = Quoted(EscapeHtml(vornik32::LowerCase(words)));
+  const std::string shown_requester = EscapeHtml(requester);
+  if (results.matches == 0) {
+    vornik32::WaitSeconds(ws, kPauseBeforeMiss);
+    vornik32::ChatSend(ws, serving_engine::BulletLine(shown_requester + ", your search for " +
+                                                      shown_words + " was not found"));
+    return;
+  }
+  const std::string subject =
+      serving_engine::BulletLine("tollmere search results for " + shown_words);
+  if (!MailResults(requester, subject, results.text)) return;
+  vornik32::ChatSend(
+      ws, serving_engine::BulletLine(shown_requester + ", " + std::to_string(results.matches) +
+                                     " search result(s) for " + shown_words + " were sent"));
+  vornik32::WaitSeconds(ws, kPauseAfterResults);
+}
+
+// A mail that could not be written, or whose Write Mail window would not close, did not go: the
+// requester is not told that it did. Failures towards requesters are silent, like the intake's.
+bool FindAndStatus::MailResults(std::string_view requester, const std::string& subject,
+                                const std::string& text) {
+  const vornik32::Outcome written =
+      vornik32::SendMailForClient(program_.ws(), requester, subject, text, program_.bounds());
+  const bool closed = ClickSendUntilWriteMailCloses();
+  return written == vornik32::Outcome::kDone && closed;
+}
+
+// The client sometimes keeps a Write Mail window after Send; clicking Send again, once a
+// second, sees it through. A window that is still there after as many passes as the wait bounds
+// give a window to close (WaitBounds::window_closes, one pass a second, at least one pass) will
+// not close: it is closed so that the next mail is not written into it, and the step goes on
+// with the next find, so serving goes on. Answers whether the window closed by itself.
+bool FindAndStatus::ClickSendUntilWriteMailCloses() {
+  winsys::WindowSystem& ws = program_.ws();
+  const int passes = std::max(
+      1, static_cast<int>(std::ceil(program_.bounds().window_closes / kPauseBetweenSendClicks)));
+  for (int pass = 0; pass < passes; ++pass) {
+    ws.DoEvents();
+    const winsys::HWND write = vornik32::ContentWindow(ws, vornik32::kWriteMailCaption);
+    if (write == winsys::kNoWindow) return true;
+    const int send_icon =
+        aol432::IsAOL5(ws) ? kWriteMailSendIconVersion5 : kWriteMailSendIconVersion4;
+    vornik32::ClickWindow(ws, vornik32::NthChild(ws, write, vornik32::kIconClass, send_icon));
+    vornik32::WaitSeconds(ws, kPauseBetweenSendClicks);
+  }
+  ws.DoEvents();
+  const winsys::HWND stuck = vornik32::ContentWindow(ws, vornik32::kWriteMailCaption);
+  if (stuck == winsys::kNoWindow) return true;
+  vornik32::CloseWindow(ws, stuck);
+  return false;
+}
+
+}  // namespace serving_loop

@@ -1,0 +1,27 @@
+#pragma once
+// The text of the pending-requests file: the item queue's entries, one a line, CR LF between
+// them. Reading keeps only the lines the serving loop can serve; the file is the user's and may
+// have been edited by hand, or be no requests file at all.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace serving_loop {
+
+// The file's text for the entries in queue order: CR LF between two entries, none after the
+// last (writing the file adds the final CR LF).
+std::string JoinPendingRequests(const std::vector<std::string>& entries);
+
+// Whether a line is an entry the serving loop can serve: a requester, " - ", and a whole item
+// number (decimal digits and nothing else). The requester must hold a character that is not a
+// blank and none of the characters that build the recipient list of a forward ( "(", ")", ","),
+// which no screen name holds: a line such as "x),(y - 3" would otherwise mail item 3 to y.
+bool IsServableItemEntry(std::string_view line);
+
+// The file's lines in order, cut as the program's text functions cut lines (at carriage
+// returns, line feeds dropped, a final line break not making an empty line), keeping only the
+// servable ones. Duplicates are kept; the queue decides what it already holds.
+std::vector<std::string> ServableRequestLines(std::string_view content);
+
+}  // namespace serving_loop

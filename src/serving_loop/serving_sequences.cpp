@@ -1,0 +1,121 @@
+#include "serving_loop/serving_sequences.h"
+
+#include "aol_automation/automation.h"
+#include "app/program.h"
+#include "serving_engine/chat_lines.h"
+#include "serving_engine/server_form.h"
+#include "serving_loop/menu_form.h"
+#include "serving_loop/serving_report_form.h"
+#include "shared/addresses.h"
+#include "shared/time_text.h"
+#include "shared/ui/message_box.h"
+
+namespace serving_loop {
+
+namespace {
+
+constexpr double kPauseAroundNotice = 2.0;
+constexpr double kPauseAfterFinishNotice = 0.5;
+
+}  // namespace
+
+ServingSequences::ServingSequences(app::Program& program) : program_(program) {}
+
+void ServingSequences::Stop() {
+  winsys::WindowSystem& ws = program_.ws();
+  serving_engine::ServerForm& server = program_.serverFrm();
+  server.ChatTimer.Disable();
+  server.RequestTimer.Disable();
+  server.WindowTimer.Disable();
+  server.Command2.set_caption(serving_engine::kPauseCaption);
+  // Pause pressed just before Stop (within the same tick, or while a mail was being sent)
+  // leaves the button disabled, waiting for a pause sequence that the stop now replaces; left
+  // so, nobody could pause again for the rest of the run.
+  server.Command2.Enable();
+  server.Command3.Enable();
+  vornik32::WaitSeconds(ws, kPauseAroundNotice);
+  // The server window was closed during the wait: the program is ending, with nothing to report.
+  if (program_.ended()) return;
+  vornik32::ChatSend(
+      ws, serving_engine::BulletLine("tollmere server off - " +
+                                     std::to_string(server.MailsServed()) + " mail(s) served"));
+  if (!program_.variables().FinishRequested) AskToRemovePendingCommands();
+  program_.variables().TimeEnded = shared::TimeOfDayText(ws.clock().Local());
+  ServingReportForm& report = program_.servingreportFrm();
+  report.Fill(CollectReport());
+  report.Show();
+  server.Statuss.Clear();
+  server.PeopleServed.clear();
+  server.ShowServedCounts(0);
+  vornik32::InstantMessagesOn(ws, program_.bounds());
+  server.Command1.Enable();
+}
+
+void ServingSequences::AskToRemovePendingCommands() {
+  serving_engine::ServerForm& server = program_.serverFrm();
+  const ui::MsgBoxAnswer answer =
+      ui::MsgBox(program_.ws(), server.form.hwnd(), "Remove all pending commands?",
+                 ui::MsgBoxButtons::kYesNo, ui::MsgBoxIcon::kQuestion, shared::kProgramTitle);
+  if (answer != ui::MsgBoxAnswer::kYes) return;
+  for (serving_engine::RequestQueue* queue : {&server.Requests, &server.Lists, &server.Finds}) {
+    queue->Clear();
+    queue->RefreshCaption();
+  }
+}
+
+ReportValues ServingSequences::CollectReport() {
+  winsys::WindowSystem& ws = program_.ws();
+  serving_engine::ServerForm& server = program_.serverFrm();
+  ReportValues values;
+  values.date = shared::ShortDateText(ws.clock().Local());
+  values.screen_name = vornik32::UserScreenName(ws);
+  values.serving_handle = program_.menuFrm().ServingHandle();
+  values.time_started = program_.variables().TimeStarted;
+  values.time_ended = program_.variables().TimeEnded;
+  values.people_served = server.PeopleServed.count();
+  values.mails_served = server.MailsServed();
+  return values;
+}
+
+void ServingSequences::Pause() {
+  serving_engine::ServerForm& server = program_.serverFrm();
+  program_.variables().PauseRequested = false;
+  server.RequestTimer.Disable();
+  server.WindowTimer.Disable();
+  server.ListTimer.Disable();
+  vornik32::WaitSeconds(program_.ws(), kPauseAroundNotice);
+  if (program_.ended()) return;
+  vornik32::ChatSend(program_.ws(),
+                     serving_engine::BulletLine("tollmere server paused, still taking requests"));
+  server.Command2.Enable();
+}
+
+void ServingSequences::FinishFirstStep() {
+  serving_engine::ServerForm& server = program_.serverFrm();
+  if (server.Requests.Count() == 0) {
+    RequestStopAfterFinish();
+    return;
+  }
+  server.Command3.Disable();
+  server.ChatTimer.Disable();
+  server.ListTimer.Disable();
+  server.AdvTimer.Disable();
+  for (serving_engine::RequestQueue* queue : {&server.Finds, &server.Lists}) {
+    queue->Clear();
+    queue->RefreshCaption();
+  }
+  winsys::WindowSystem& ws = program_.ws();
+  vornik32::WaitSeconds(ws, kPauseAroundNotice);
+  vornik32::ChatSend(
+      ws, serving_engine::BulletLine("tollmere server off, pending requests will be sent"));
+  vornik32::WaitSeconds(ws, kPauseAfterFinishNotice);
+}
+
+void ServingSequences::RequestStopAfterFinish() {
+  serving_engine::ServerForm& server = program_.serverFrm();
+  program_.variables().StopRequested = true;
+  server.Command1.set_caption(serving_engine::kStartCaption);
+  server.Command1.Disable();
+}
+
+}  // namespace serving_loop

@@ -1,0 +1,32 @@
+#pragma once
+// The three branches of the serving tick that change the state of serving: the stop sequence
+// (timers off, the question about pending commands, the serving report), the pause sequence and
+// the first step of a finish, and the end of a finish once its last item is served.
+
+namespace app {
+class Program;
+}
+
+namespace serving_loop {
+
+struct ReportValues;
+
+class ServingSequences {
+ public:
+  explicit ServingSequences(app::Program& program);
+
+  void Stop();
+  void Pause();
+  void FinishFirstStep();
+  // The finish has served everything: the next tick runs the stop sequence (without its
+  // question, since a finish is under way).
+  void RequestStopAfterFinish();
+
+ private:
+  void AskToRemovePendingCommands();
+  ReportValues CollectReport();
+
+  app::Program& program_;
+};
+
+}  // namespace serving_loop

@@ -1,0 +1,17 @@
+#pragma once
+// Whether a serving tick goes on to its next step or ends where it is.
+
+#include "app/program.h"
+
+namespace serving_loop {
+
+enum class TickFlow { kGoOn, kEndTick };
+
+// A tick ends before its next unit of work when Stop was pressed during one of its waits, or
+// when the server window was closed during one (the program is ending; nothing more may be
+// sent in its name).
+inline bool TickMustEnd(app::Program& program) {
+  return program.variables().StopRequested || program.ended();
+}
+
+}  // namespace serving_loop
