@@ -88,8 +88,10 @@ void BanningForm::Combo1_KeyPress(char& key) {
   if (key != kEnter) return;
   key = 0;
   const std::string name = Combo1.text();
-  std::string checked = name;  // the check takes the blanks out of the text it is given
-  if (!vornik32::IsValidScreenName(program_.ws(), checked)) return;
+  // The check takes the blanks out of the text it is given. A name to check is short, so the
+  // check runs without yielding: the ban is in the list before anything else can look at it.
+  std::string checked = name;
+  if (!vornik32::IsValidScreenName(checked, [] {})) return;
   const std::string lowered = vornik32::LowerCase(name);
   for (const std::string& entry : List1.items()) {
     if (vornik32::LowerCase(entry) == lowered) return;  // banned already; the text stays
