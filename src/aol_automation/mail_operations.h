@@ -17,7 +17,9 @@ namespace vornik32 {
 // Opens "Incoming/Saved Mail" and returns once its list has stopped growing.
 Outcome OpenMailbox(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
 // Forwards the mailbox's mail at position (from 0) to recipient with note; expects the mailbox
-// open. With CloseAfter::kYes neither the open mail nor the forward window is left behind.
+// open, and gives up at once without it. With CloseAfter::kYes neither the open mail nor the
+// forward window is left behind; with CloseAfter::kNo the caller closes them before the next
+// forward, since an open mail left on screen would be taken for the one asked for.
 Outcome ForwardMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view note,
                     int position, CloseAfter close_after, const WaitBounds& bounds = {});
 // Writes a new mail and clicks Send; the Write Mail window is left to the client.

@@ -60,6 +60,7 @@ bool ThreeSpacedCountsAgree(winsys::WindowSystem& ws, HWND tree) {
   return counts[0] == counts[1] && counts[1] == counts[2];
 }
 
+// A field of five characters or fewer becomes empty rather than being cut past its end.
 std::string SubjectWithoutForwardPrefix(const std::string& subject) {
   return subject.size() > kForwardedSubjectPrefix ? subject.substr(kForwardedSubjectPrefix) : "";
 }
@@ -90,7 +91,10 @@ Outcome OpenMailboxWith(winsys::WindowSystem& ws, const MailLayout& layout,
 Outcome ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
                         std::string_view recipient, std::string_view note, int position,
                         CloseAfter close_after, const WaitBounds& bounds) {
+  // Without the mailbox no mail can open: give up at once rather than wait out the bound for
+  // every mail of a serving batch.
   const HWND mailbox = ContentWindow(ws, kMailboxCaption);
+  if (mailbox == kNoWindow) return Outcome::kGaveUp;
   SetListIndex(ws, FirstChild(ws, mailbox, kTreeClass), position);
   ws.DoEvents();
   PostClick(ws, FirstChild(ws, mailbox, kIconClass));

@@ -18,7 +18,9 @@ constexpr char kEnter = 13;
 constexpr winsys::UINT kSubmenuEntry = static_cast<winsys::UINT>(-1);  // GetMenuItemID's answer
 
 // The point whose coordinates are the screen's size in twips: far beyond the bottom-right
-// corner, so the cursor rests in that corner, away from the menu.
+// corner, so the cursor rests in that corner, away from the menu, where the user's own mouse
+// cannot highlight an item under it. The cursor is moved on every desktop alike: on the
+// simulated one it is harmless, and one path for both keeps what is tested what runs.
 void ParkCursor(winsys::WindowSystem& ws) {
   ws.SetCursorPos(ws.GetSystemMetrics(winsys::SM_CXSCREEN) * kTwipsPerPixel,
                   ws.GetSystemMetrics(winsys::SM_CYSCREEN) * kTwipsPerPixel);

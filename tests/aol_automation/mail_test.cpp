@@ -188,6 +188,16 @@ TEST_P(MailTest, AMailThatNeverOpensEndsTheWaitAtItsBound) {
   EXPECT_TRUE(client_.Deliveries().empty());
 }
 
+TEST_P(MailTest, WithoutTheMailboxAForwardGivesUpAtOnce) {
+  client_.AddFlashMails({"Alpha"});
+  const double started = Now();
+  EXPECT_EQ(ForwardMailForClient(program_, "Joe", "n", 0, CloseAfter::kYes, bounds_),
+            Outcome::kGaveUp);
+  EXPECT_LT(Now() - started, 1);
+  Pump(1);
+  EXPECT_TRUE(client_.Deliveries().empty());
+}
+
 TEST_P(MailTest, APositionBeyondTheListOpensNothingAndEndsAtTheBound) {
   client_.AddFlashMails({"Alpha"});
   OpenLoadedMailbox();
