@@ -110,7 +110,12 @@ void Runner::Step() {
   if (AnswerOpenModal()) return;
   while (!waiting_ && next_ < script_.commands.size()) {
     const Command& command = script_.commands[next_++];
-    if (Execute(command)) return;
+    if (Execute(command)) {
+      // What the command did may not have been a message (the client's scene changed
+      // directly); either way the loop must look again before time moves on.
+      world_->desktop().NoteActivity();
+      return;
+    }
   }
   if (!waiting_ && next_ >= script_.commands.size()) Finish();
 }

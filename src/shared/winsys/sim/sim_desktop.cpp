@@ -150,6 +150,8 @@ std::vector<HWND> SimDesktop::Children(HWND parent) {
   return impl_->Children(parent);
 }
 
+void SimDesktop::NoteActivity() { impl_->loop().NoteActivity(); }
+
 std::uint64_t SimDesktop::DispatchCount() const {
   return impl_->loop().dispatch_count();
 }

@@ -133,6 +133,9 @@ class SimDesktop {
   std::vector<HWND> Children(HWND parent);  // front first
   // Counters for tests: how many messages were dispatched, how many idle quanta passed.
   std::uint64_t DispatchCount() const;
+  // Tells the loop that something happened outside any message (an idle hook changed the scene
+  // directly), so that it goes on without letting time pass.
+  void NoteActivity();
 
   class Impl;
   Impl& impl() { return *impl_; }
