@@ -102,6 +102,10 @@ class Client {
   const MailStore& mail() const { return mail_; }
 
   bool InstantMessagesOn() const { return instant_messages_on_; }
+  // The dialogs of the kinds Popup opens that are open now, whoever opened them: "Status"
+  // content windows (a flash session's too), "Error" content windows, the "AOL Modal" and the
+  // "America Online" notices with an OK button (an instant message's refusal too). The delete
+  // confirmation (Yes / No) is not one of them.
   int OpenPopupCount() const;
   // Whether a content window with this caption is open (whole caption, any letter case).
   bool IsContentWindowOpen(std::string_view caption) const;

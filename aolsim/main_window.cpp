@@ -25,18 +25,18 @@ constexpr int kIconsBeforeAddressBox4 = 22;
 
 constexpr UINT kStopIncomingTextId = 1105;
 
-struct MenuItemSpec {
+struct MenuBarItem {
   UINT id;  // 0: a separator
   const char* text;
 };
 
-struct MenuSpec {
+struct MenuBarMenu {
   const char* title;
-  std::vector<MenuItemSpec> items;
+  std::vector<MenuBarItem> items;
 };
 
-const std::vector<MenuSpec>& MenuBarSpec() {
-  static const std::vector<MenuSpec> spec{
+const std::vector<MenuBarMenu>& MenuBarMenus() {
+  static const std::vector<MenuBarMenu> menus{
       {"&File",
        {{1101, "&New"},
         {1102, "&Open..."},
@@ -52,7 +52,7 @@ const std::vector<MenuSpec>& MenuBarSpec() {
       {"&Sign Off", {{1401, "Sign &Off"}, {1402, "S&witch Screen Name"}}},
       {"&Help", {{1501, "&Help Topics"}, {1502, "&About"}}},
   };
-  return spec;
+  return menus;
 }
 
 }  // namespace
@@ -83,9 +83,9 @@ MainWindow::MainWindow(ClientContext& context, Actions actions)
 
 void MainWindow::BuildMenuBar() {
   const winsys::HMENU bar = ws().CreateMenu();
-  for (const MenuSpec& menu : MenuBarSpec()) {
+  for (const MenuBarMenu& menu : MenuBarMenus()) {
     const winsys::HMENU popup = ws().CreatePopupMenu();
-    for (const MenuItemSpec& item : menu.items) {
+    for (const MenuBarItem& item : menu.items) {
       if (item.id == 0) {
         ws().AppendMenu(popup, winsys::MF_SEPARATOR, 0, "");
       } else {

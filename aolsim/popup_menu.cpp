@@ -42,13 +42,6 @@ PopupMenu::~PopupMenu() {
   for (const HWND window : windows_made_) router_.Detach(window);
 }
 
-std::string PopupMenu::Highlighted() const {
-  if (levels_.empty()) return {};
-  const Level& level = levels_.back();
-  if (level.highlighted < 0) return {};
-  return (*level.entries)[static_cast<std::size_t>(level.highlighted)].text;
-}
-
 HWND PopupMenu::OpenWindow(winsys::Point at, std::size_t item_count) {
   winsys::CreateParams params;
   params.class_name = classes::kPopupMenu;

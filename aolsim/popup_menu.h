@@ -39,8 +39,6 @@ class PopupMenu {
 
   bool IsOpen() const { return !levels_.empty(); }
   winsys::HWND window() const { return top_window_; }
-  // The text of the highlighted item of the deepest open level; empty when none.
-  std::string Highlighted() const;
 
  private:
   struct Level {
