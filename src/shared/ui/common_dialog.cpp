@@ -22,9 +22,9 @@ const std::string& CommonDialog::ShowSave() {
 }
 
 const std::string& CommonDialog::Show(FileDialogKind kind) {
-  FileDialogSpec spec = spec_;
-  spec.initial_name = file_name_;
-  file_name_ = form_.ws().FileDialog(form_.hwnd(), kind, spec);
+  FileDialogSpec request = spec_;
+  request.initial_name = file_name_;
+  file_name_ = form_.ws().FileDialog(form_.hwnd(), kind, request);
   return file_name_;
 }
 

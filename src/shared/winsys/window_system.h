@@ -155,7 +155,7 @@ class WindowSystem {
   virtual std::string InputBox(HWND owner, std::string_view prompt, std::string_view title,
                                std::string_view default_text) = 0;
   // The chosen path, or the empty text on Cancel.
-  virtual std::string FileDialog(HWND owner, FileDialogKind kind, const FileDialogSpec& spec) = 0;
+  virtual std::string FileDialog(HWND owner, FileDialogKind kind, const FileDialogSpec& request) = 0;
 
   // --- Message loop and time --------------------------------------------------------------------
   // Dispatches what is waiting (posted messages, then due timers) and returns. On the virtual

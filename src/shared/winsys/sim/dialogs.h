@@ -23,6 +23,6 @@ std::string RunInputBox(SimDesktop& desktop, WindowSystem& process, HWND owner,
                         std::string_view default_text);
 // A file name typed without an extension gets the default one.
 std::string RunFileDialog(SimDesktop& desktop, WindowSystem& process, HWND owner,
-                          FileDialogKind kind, const FileDialogSpec& spec);
+                          FileDialogKind kind, const FileDialogSpec& request);
 
 }  // namespace winsys::sim

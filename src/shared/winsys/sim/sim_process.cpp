@@ -287,8 +287,8 @@ std::string SimProcess::InputBox(HWND owner, std::string_view prompt, std::strin
   return RunInputBox(desktop_.desktop(), *this, owner, prompt, title, default_text);
 }
 
-std::string SimProcess::FileDialog(HWND owner, FileDialogKind kind, const FileDialogSpec& spec) {
-  return RunFileDialog(desktop_.desktop(), *this, owner, kind, spec);
+std::string SimProcess::FileDialog(HWND owner, FileDialogKind kind, const FileDialogSpec& request) {
+  return RunFileDialog(desktop_.desktop(), *this, owner, kind, request);
 }
 
 void SimProcess::DoEvents() {
