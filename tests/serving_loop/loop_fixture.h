@@ -131,12 +131,21 @@ class LoopTest : public ::testing::Test {
   }
 
   winsys::sim::InputResult Click(std::string_view form, std::string_view control) {
-    return desktop.UserClick(registry.Find(form, control)->hwnd());
+    const ui::Element* element = registry.Find(form, control);
+    return desktop.UserClick(element != nullptr ? element->hwnd() : winsys::kNoWindow);
   }
-  // The options menu popped up with the Options button, and the entry chosen.
-  void ChooseMenu(const ui::MenuEntry& entry) {
+  // The options menu popped up with the Options button, the entry chosen, and the dialogs it
+  // opens answered in turn.
+  void ChooseMenu(const ui::MenuEntry& entry, const std::vector<Answer>& then = {}) {
     answers.push_back(Answer::Menu(entry));
+    answers.insert(answers.end(), then.begin(), then.end());
     Click("serverFrm", "Command5");
+  }
+  // A serving tick runs whole inside the message loop that dispatched it, waits and all, so an
+  // action in the middle of a tick (Stop pressed while a mail is sent) is taken at an idle moment
+  // of the tick's own waits, as a person's click would come: once, when the condition first holds.
+  void WhenIdle(std::function<bool()> condition, std::function<void()> action) {
+    idle_actions_.push_back({std::move(condition), std::move(action)});
   }
   void RunFor(double seconds) { winsys::WaitAtLeastSeconds(program_ws, seconds); }
   // Runs until ready() holds, for at most the time given; answers whether it held.
@@ -150,6 +159,10 @@ class LoopTest : public ::testing::Test {
   }
 
   serving_engine::ServerForm& server() { return program.serverFrm(); }
+  bool Loaded(std::string_view form) {
+    const ui::Form* found = registry.FindForm(form);
+    return found != nullptr && found->is_loaded();
+  }
   std::vector<std::string> Entries(const serving_engine::RequestQueue& queue) {
     return queue.list().items();
   }
@@ -220,7 +233,13 @@ class LoopTest : public ::testing::Test {
   std::vector<ShownBox> boxes;
 
  private:
+  struct IdleAction {
+    std::function<bool()> condition;
+    std::function<void()> action;
+  };
+
   void AnswerDialog() {
+    RunIdleActions();
     const auto top = desktop.TopModal();
     if (!top || top->process != desktop.ProcessIdOf(program_ws)) return;
     if (!answered_.insert(top->window).second) return;
@@ -255,6 +274,17 @@ class LoopTest : public ::testing::Test {
     }
   }
 
+  void RunIdleActions() {
+    for (std::size_t i = 0; i < idle_actions_.size(); ++i) {
+      if (!idle_actions_[i].condition()) continue;
+      const std::function<void()> action = std::move(idle_actions_[i].action);
+      idle_actions_.erase(idle_actions_.begin() + static_cast<long>(i));
+      action();
+      return;
+    }
+  }
+
+  std::vector<IdleAction> idle_actions_;
   std::set<winsys::HWND> answered_;
   std::size_t lines_seen_ = 0;
 };

@@ -1,0 +1,113 @@
+// Find and status requests: the search, its result mail and chat lines, the maximum, the status
+// counts, requester text echoed safely, and a Write Mail window that will not close.
+
+#include <gmock/gmock.h>
+
+#include "loop_fixture.h"
+
+namespace serving_loop::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+const std::vector<std::string> kTitles = {"star wars", "Blue bike", "Lone STAR", "superstars",
+                                          "Red car",   "Starfish",  "Moonstar",  "Fish & <Chips>"};
+
+class FindStatusTest : public LoopTest {
+ protected:
+  void SetUp() override {
+    StartProgram(kTitles);
+    StartServing();
+    NewLines();
+  }
+  void SetMaxFinds(const std::string& typed) {
+    ChooseMenu(program.menuFrm().maxfindsmenu, {Answer::Text(typed)});
+  }
+};
+
+TEST_F(FindStatusTest, TheSearchMatchesSubstringsWithoutCaseAndMailsTheNumberedTitles) {
+  Ask("ann", "find Star");
+  ASSERT_TRUE(RunUntil([&] { return NewMails().size() == 1; }, 20));
+  RunFor(2);
+  const aolsim::Delivery mail = NewMails()[0];
+  EXPECT_EQ(mail.recipients_text, "ann");
+  EXPECT_EQ(mail.subject, Line("tollmere search results for \"star\""));
+  EXPECT_EQ(mail.text,
+            "0)  star wars\r\n2)  Lone STAR\r\n3)  superstars\r\n5)  Starfish\r\n6)  Moonstar\r\n");
+  EXPECT_THAT(NewAnswers(), ElementsAre(Line("ann, 5 search result(s) for \"star\" were sent")));
+  EXPECT_EQ(server().Frame3.caption(), "Find Requests:  0");
+}
+
+TEST_F(FindStatusTest, TheMaximumCutsTheResultsInMailboxOrder) {
+  SetMaxFinds("2");
+  Ask("ann", "find star");
+  ASSERT_TRUE(RunUntil([&] { return NewMails().size() == 1; }, 20));
+  RunFor(2);
+  EXPECT_EQ(NewMails()[0].text, "0)  star wars\r\n2)  Lone STAR\r\n");
+  EXPECT_THAT(NewAnswers(), ElementsAre(Line("ann, 2 search result(s) for \"star\" were sent")));
+}
+
+TEST_F(FindStatusTest, AMissIsToldInTheChatWithoutAMail) {
+  Ask("ann", "find zebra");
+  RunFor(3);
+  EXPECT_THAT(NewMails(), IsEmpty());
+  EXPECT_THAT(NewAnswers(), ElementsAre(Line("ann, your search for \"zebra\" was not found")));
+}
+
+// The room and the mail windows render HTML: what a requester typed comes back as text.
+TEST_F(FindStatusTest, SearchWordsAreEchoedWithoutTheirMarkup) {
+  Ask("ann", "find <a href=\"x\">zebra</a>");
+  Ask("bob", "find \"star\" & <b>");
+  RunFor(3);
+  EXPECT_THAT(NewAnswers(),
+              ElementsAre(Line("ann, your search for \"&lt;a href=&quot;x&quot;&gt;zebra&lt;/a&gt;"
+                               "\" was not found"),
+                          Line("bob, your search for \"&quot;star&quot; &amp; &lt;b&gt;\" was not "
+                               "found")));
+  Ask("cid", "find & <chips>");
+  ASSERT_TRUE(RunUntil([&] { return NewMails().size() == 1; }, 20));
+  EXPECT_EQ(NewMails()[0].subject, Line("tollmere search results for \"&amp; &lt;chips&gt;\""));
+  EXPECT_EQ(NewMails()[0].text, "7)  Fish & <Chips>\r\n");
+}
+
+TEST_F(FindStatusTest, StatusCountsTheRequestersPendingItemsExactly) {
+  server().RequestTimer.Disable();  // nothing is served while the requests are queued
+  Say({{"ann", "/serverbot send 1, 2"}, {"bob", "/serverbot send 3"}});
+  Say({{"ann", "/serverbot status"}, {"Ann", "/serverbot status"}, {"cid", "/serverbot status"}});
+  EXPECT_EQ(server().Statuss.Count(), 3);
+  server().RequestTimer.Enable();
+  ASSERT_TRUE(RunUntil([&] { return server().Statuss.Count() == 0; }, 10));
+  RunFor(2);
+  const std::vector<std::string> lines = NewAnswers();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_THAT(std::vector<std::string>(lines.begin(), lines.begin() + 3),
+              ElementsAre(Line("ann, you have 2 request(s) pending"),
+                          Line("Ann, you have 0 request(s) pending"),
+                          Line("cid, you have 0 request(s) pending")));
+}
+
+// A Write Mail window that never closes would keep the tick clicking Send forever. The clicks
+// stop after the bound, the window is closed, the requester is not told a mail went, and the
+// tick goes on with the next find and the items.
+TEST_F(FindStatusTest, AWriteMailThatWillNotCloseEndsTheSendClicksAndServingGoesOn) {
+  client.SetFault(aolsim::Fault::kSendStuck);
+  Say({{"ann", "/serverbot find star"},
+       {"bob", "/serverbot find zebra"},
+       {"cid", "/serverbot send 1"}});
+  ASSERT_TRUE(RunUntil([&] { return Forwards().size() == 1; }, 60));
+  RunFor(2);
+  EXPECT_FALSE(client.IsContentWindowOpen("Write Mail"));
+  EXPECT_THAT(NewAnswers(), ElementsAre(Line("bob, your search for \"zebra\" was not found"),
+                                        Line("cid, 1 was sent")));
+
+  client.SetFault(aolsim::Fault::kNone);
+  Ask("dee", "find bike");
+  ASSERT_TRUE(RunUntil([&] { return NewMails().size() == 1; }, 20));
+  RunFor(2);
+  EXPECT_THAT(NewAnswers(), ElementsAre(Line("dee, 1 search result(s) for \"bike\" were sent")));
+}
+
+}  // namespace
+}  // namespace serving_loop::testing
