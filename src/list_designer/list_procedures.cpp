@@ -241,7 +241,9 @@ Failure ListProcedures::CreateAndSendLists(ListDraft& draft) {
     vornik32::WaitSeconds(ws_, 0.3);
     Status("Sending list #" + std::to_string(k) + "... Please wait");
     Yield();
-    if (Failure failure = SendList(k, serv_list_.text())) return failure;
+    // The body is sent as built, not read back from the text box: a platform edit may hold
+    // fewer characters than 300 long titles make.
+    if (Failure failure = SendList(k, body)) return failure;
   }
   return {};
 }
