@@ -4,6 +4,7 @@
 #include <string>
 
 #include "aol_automation/text_case.h"
+#include "serving_engine/transcript_lines.h"
 #include "serving_engine/whole_number.h"
 
 namespace serving_engine {
@@ -14,8 +15,6 @@ constexpr char kCommandStart = '/';
 constexpr char kBlank = ' ';
 constexpr char kTermSeparator = ',';
 constexpr char kRangeSeparator = '-';
-constexpr char kCarriageReturn = '\r';
-constexpr char kLineFeed = '\n';
 // The chat view writes two characters between the sender's colon and the message.
 constexpr std::size_t kMessageOffset = 3;
 constexpr std::size_t kShortestLine = 3;
@@ -45,30 +44,6 @@ std::string WithoutBlanks(std::string_view text) {
   return result;
 }
 
-// Calls take(line) for every line of the transcript, as the shared text functions count and cut
-// them: lines end at carriage returns, line feeds are dropped, and the text after the last
-// carriage return is a line only when the transcript does not end in a line break.
-template <typename Take>
-void ForEachLine(std::string_view transcript, Take take) {
-  if (transcript.empty()) return;
-  const bool open_last_line =
-      transcript.back() != kCarriageReturn && transcript.back() != kLineFeed;
-  std::size_t start = 0;
-  std::string line;
-  for (;;) {
-    const auto end = transcript.find(kCarriageReturn, start);
-    if (end == std::string_view::npos && !open_last_line) return;
-    const std::string_view raw = transcript.substr(
-        start, end == std::string_view::npos ? std::string_view::npos : end - start);
-    line.clear();
-    std::copy_if(raw.begin(), raw.end(), std::back_inserter(line),
-                 [](char c) { return c != kLineFeed; });
-    take(std::string_view(line));
-    if (end == std::string_view::npos) return;
-    start = end + 1;
-  }
-}
-
 // Keeps busy_ true for the length of a take, also when a wait inside it throws.
 class BusyScope {
  public:
@@ -90,7 +65,8 @@ TakeResult ChatIntake::TakeTranscript(std::string_view transcript,
                                       std::string_view own_screen_name) {
   if (busy_) return TakeResult::kSkippedBusy;
   const BusyScope scope(busy_);
-  ForEachLine(transcript, [&](std::string_view line) { TakeLine(line, own_screen_name); });
+  ForEachTranscriptLine(transcript,
+                        [&](std::string_view line) { TakeLine(line, own_screen_name); });
   return TakeResult::kTaken;
 }
 

@@ -1,0 +1,240 @@
+#pragma once
+// One run of the chat intake on arbitrary bytes, and the checks that every run must pass: what
+// the fuzz target feeds it, and what the seeded test of the suite feeds it too.
+//
+// The first four bytes choose the scene: the size of the mail list, the item and find limits
+// (zero and negative ones included), and whether "joe" is banned and whether each yield serves
+// (removes) the oldest item or find request, as a serving tick inside the intake's yields would.
+// The rest is the transcript, as the room's chat view would hand it over.
+//
+// The checks: every entry is well formed (requester " - " digits naming a mail of the list;
+// requester " - " a trimmed, non-empty search text; a bare requester), no requester has more
+// pending than the limit allows, list, status and find entries are never doubled, the captions
+// show the counts, the per-requester counts agree with the entries, and the transcript was cut
+// into the lines the shared text functions make of it.
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "aol_automation/text_lines.h"
+#include "serving_engine/chat_intake.h"
+#include "serving_engine/transcript_lines.h"
+#include "serving_engine/whole_number.h"
+#include "shared/ui/form.h"
+#include "shared/ui/frame.h"
+#include "shared/ui/registry.h"
+#include "shared/winsys/sim/sim_desktop.h"
+#include "shared/winsys/sim/virtual_clock.h"
+
+namespace serving_engine::fuzzing {
+
+inline constexpr std::size_t kSceneBytes = 4;
+inline constexpr const char* kOwnName = "Ada Reed";
+
+struct Scene {
+  std::int64_t mail_count = 50;
+  std::int64_t item_limit = 100;
+  std::int64_t find_limit = 5;
+  bool ban_joe = false;
+  bool yields_serve_items = false;
+  bool yields_serve_finds = false;
+};
+
+inline Scene SceneOf(std::string_view data) {
+  Scene scene;
+  if (data.size() < kSceneBytes) return scene;
+  static constexpr std::int64_t kMailCounts[] = {0, 1, 10, 50, 300, 1000, 32767, 3};
+  scene.mail_count = kMailCounts[static_cast<unsigned char>(data[0]) % 8];
+  scene.item_limit = static_cast<std::int8_t>(data[1]);
+  scene.find_limit = static_cast<std::int8_t>(data[2]) % 8;
+  const auto flags = static_cast<unsigned char>(data[3]);
+  scene.ban_joe = (flags & 1) != 0;
+  scene.yields_serve_items = (flags & 2) != 0;
+  scene.yields_serve_finds = (flags & 4) != 0;
+  return scene;
+}
+
+class FuzzSources : public IntakeSources {
+ public:
+  FuzzSources(const Scene& scene, RequestQueue& requests, RequestQueue& finds)
+      : scene_(scene), requests_(requests), finds_(finds) {}
+  std::string ServingHandle() const override { return "joebot"; }
+  std::int64_t ItemRequestLimit() const override { return scene_.item_limit; }
+  std::int64_t FindRequestLimit() const override { return scene_.find_limit; }
+  bool IsBanned(std::string_view sender) const override {
+    return scene_.ban_joe && sender == "joe";
+  }
+  std::int64_t MailCount() const override { return scene_.mail_count; }
+  bool IsValidNumber(std::int64_t number) const override {
+    return number >= 0 && number < scene_.mail_count;
+  }
+  void LetMessagesRun() override {
+    if (scene_.yields_serve_items) requests_.RemoveAt(0);
+    if (scene_.yields_serve_finds) finds_.RemoveAt(0);
+  }
+
+ private:
+  Scene scene_;
+  RequestQueue& requests_;
+  RequestQueue& finds_;
+};
+
+class IntakeRun {
+ public:
+  explicit IntakeRun(const Scene& scene)
+      : scene_(scene),
+        desktop_(clock_),
+        ws_(desktop_.CreateProcess("program")),
+        form_(ws_, registry_, "serverFrm", "server", {4725, 5070}),
+        frame1_(form_, "Frame1", "Item Requests:  0", {45, 495, 2205, 3825}),
+        requests_(frame1_, "Requests", {105, 285, 1995, 3435}, "Item Requests:  "),
+        frame2_(form_, "Frame2", "List Requests:  0", {2355, 495, 2205, 1800}),
+        lists_(frame2_, "Lists", {105, 285, 1995, 1410}, "List Requests:  "),
+        frame3_(form_, "Frame3", "Find Requests:  0", {2355, 2520, 2205, 1800}),
+        finds_(frame3_, "Finds", {105, 285, 1995, 1410}, "Find Requests:  "),
+        statuss_(form_, "Statuss"),
+        sources_(scene, requests_, finds_),
+        intake_({requests_, lists_, finds_, statuss_}, sources_) {}
+
+  // Takes the transcript and answers what is wrong afterwards (nothing: all is well).
+  std::vector<std::string> TakeAndCheck(std::string_view transcript) {
+    std::vector<std::string> faults;
+    CheckLineCutting(transcript, faults);
+    intake_.TakeTranscript(transcript, kOwnName);
+    CheckItems(faults);
+    CheckFinds(faults);
+    CheckBareQueue(lists_, "Lists", faults);
+    CheckBareQueue(statuss_, "Statuss", faults);
+    CheckCaption(frame1_, requests_, faults);
+    CheckCaption(frame2_, lists_, faults);
+    CheckCaption(frame3_, finds_, faults);
+    for (const RequestQueue* queue : {&requests_, &lists_, &finds_, &statuss_}) {
+      CheckCounts(*queue, faults);
+    }
+    return faults;
+  }
+
+  // Entries of the four queues together.
+  int EntryCount() const {
+    return requests_.Count() + lists_.Count() + finds_.Count() + statuss_.Count();
+  }
+
+ private:
+  static bool IsRequester(std::string_view name) {
+    return !name.empty() && name.find(kEntrySeparator) == std::string_view::npos &&
+           name != kOwnName;
+  }
+
+  void CheckLineCutting(std::string_view transcript, std::vector<std::string>& faults) {
+    std::vector<std::string> cut;
+    ForEachTranscriptLine(transcript, [&](std::string_view line) { cut.emplace_back(line); });
+    const int count = vornik32::LineCount(transcript);
+    if (static_cast<int>(cut.size()) != count) {
+      faults.push_back("cut " + std::to_string(cut.size()) + " lines, LineCount says " +
+                       std::to_string(count));
+      return;
+    }
+    for (int i = 1; i <= count; ++i) {
+      if (cut[static_cast<std::size_t>(i - 1)] != vornik32::GetLine(transcript, i)) {
+        faults.push_back("line " + std::to_string(i) + " differs from GetLine");
+      }
+    }
+  }
+
+  void CheckItems(std::vector<std::string>& faults) {
+    std::map<std::string, int> per_requester;
+    for (const std::string& entry : requests_.list().items()) {
+      const std::string_view requester = RequesterOf(entry);
+      if (!IsRequester(requester) || requester.size() == entry.size()) {
+        faults.push_back("item entry without a requester: " + entry);
+        continue;
+      }
+      const std::string_view number = std::string_view(entry).substr(
+          requester.size() + std::string_view(kEntrySeparator).size());
+      if (!IsWholeNumber(number) || WholeNumberValue(number) >= scene_.mail_count) {
+        faults.push_back("item entry naming no mail: " + entry);
+      }
+      if (scene_.ban_joe && requester == "joe") faults.push_back("banned requester: " + entry);
+      ++per_requester[std::string(requester)];
+    }
+    for (const auto& [requester, count] : per_requester) {
+      if (count > scene_.item_limit) faults.push_back("over the item limit: " + requester);
+    }
+  }
+
+  void CheckFinds(std::vector<std::string>& faults) {
+    std::map<std::string, int> per_requester;
+    std::set<std::string> seen;
+    for (const std::string& entry : finds_.list().items()) {
+      if (!seen.insert(entry).second) faults.push_back("doubled find entry: " + entry);
+      const std::string_view requester = RequesterOf(entry);
+      if (!IsRequester(requester) || requester.size() == entry.size()) {
+        faults.push_back("find entry without a requester: " + entry);
+        continue;
+      }
+      const std::string_view text = std::string_view(entry).substr(
+          requester.size() + std::string_view(kEntrySeparator).size());
+      if (text.empty() || text.front() == ' ' || text.back() == ' ') {
+        faults.push_back("find entry with an untrimmed or empty text: " + entry);
+      }
+      ++per_requester[std::string(requester)];
+    }
+    for (const auto& [requester, count] : per_requester) {
+      if (count > scene_.find_limit) faults.push_back("over the find limit: " + requester);
+    }
+  }
+
+  static void CheckBareQueue(const RequestQueue& queue, const char* name,
+                             std::vector<std::string>& faults) {
+    std::set<std::string> seen;
+    for (const std::string& entry : queue.list().items()) {
+      if (!IsRequester(entry)) faults.push_back(std::string(name) + " entry: " + entry);
+      if (!seen.insert(entry).second) faults.push_back(std::string(name) + " doubled: " + entry);
+    }
+  }
+
+  static void CheckCaption(const ui::Frame& frame, const RequestQueue& queue,
+                           std::vector<std::string>& faults) {
+    if (frame.caption() != queue.label() + std::to_string(queue.Count())) {
+      faults.push_back("caption " + frame.caption() + " for " + std::to_string(queue.Count()));
+    }
+  }
+
+  static void CheckCounts(const RequestQueue& queue, std::vector<std::string>& faults) {
+    std::map<std::string, int> recount;
+    for (const std::string& entry : queue.list().items())
+      ++recount[std::string(RequesterOf(entry))];
+    for (const auto& [requester, count] : recount) {
+      if (queue.PendingFor(requester) != count) faults.push_back("PendingFor " + requester);
+    }
+  }
+
+  Scene scene_;
+  winsys::sim::VirtualClock clock_;
+  winsys::sim::SimDesktop desktop_;
+  winsys::WindowSystem& ws_;
+  ui::Registry registry_;
+  ui::Form form_;
+  ui::Frame frame1_;
+  RequestQueue requests_;
+  ui::Frame frame2_;
+  RequestQueue lists_;
+  ui::Frame frame3_;
+  RequestQueue finds_;
+  RequestQueue statuss_;
+  FuzzSources sources_;
+  ChatIntake intake_;
+};
+
+// The whole run on the fuzzer's bytes: the scene, then the transcript.
+inline std::vector<std::string> IntakeFaults(std::string_view data) {
+  IntakeRun run(SceneOf(data));
+  return run.TakeAndCheck(data.size() < kSceneBytes ? std::string_view()
+                                                    : data.substr(kSceneBytes));
+}
+
+}  // namespace serving_engine::fuzzing
