@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -132,14 +134,17 @@ TEST_P(DesignerTest, AutoDeletesOldListsAndMakesSendsAndFindsNewOnes) {
 TEST_P(DesignerTest, AutoReportsEachStageOnTheProgressWindow) {
   FillMailboxWithOldLists();
   std::vector<std::string> seen;
+  bool designer_took_input = false;
   h_.on_idle = [&] {
     if (!h_.Loaded(kStatus)) return;
+    designer_took_input |= h_.Enabled(kDesigner);
     const std::string status = h_.Caption(kStatus, "Label1");
     if (seen.empty() || seen.back() != status) seen.push_back(status);
   };
   ShowDesigner();
   h_.Click(kDesigner, "Command2");
   h_.on_idle = nullptr;
+  EXPECT_FALSE(designer_took_input);
   const std::vector<std::string> expected = {
       "Running flash session... Please wait",
       "Setting mail preferences...",
