@@ -100,6 +100,8 @@ void ServingLoop::Tick() {
     }
   }
   if (variables.AdvertDue) AdvertStep();
+  // Stop pressed during the advert's waits ends the tick before the list step takes requesters
+  // from their queue, who would otherwise be lost with the batch that never goes out.
   if (TickMustEnd(program_)) return;
   if (server.Lists.Count() > 0 && variables.ListsDue && ListStep() == TickFlow::kEndTick) return;
   if (server.Statuss.Count() > 0 && find_and_status_.StatusStep() == TickFlow::kEndTick) return;

@@ -39,7 +39,6 @@ class ServingLoop {
 
   // Saving and loading the pending item requests.
   RequestsFile& requestsFile() { return requests_file_; }
-  ServingSequences& sequences() { return sequences_; }
 
  private:
   void Tick();

@@ -13,6 +13,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::MatchesRegex;
 
 class SequencesTest : public LoopTest {
  protected:
@@ -187,16 +188,20 @@ TEST_F(SequencesTest, TheReportShowsTheSessionAndItsTextHasNineLineBreaks) {
   EXPECT_EQ(report().Label1.caption(), "Date:  6/15/2000");
   EXPECT_EQ(report().Label2.caption(), "Screenname:  ServerBot");
   EXPECT_EQ(report().Label3.caption(), "Serving Handle:  serverbot");
-  EXPECT_EQ(report().Label4.caption(), "Time Started:  8:05:11 PM");
-  EXPECT_EQ(report().Label5.caption(), "Time Ended:  " + program.variables().TimeEnded);
+  const std::string started = program.variables().TimeStarted;
+  const std::string ended = program.variables().TimeEnded;
+  EXPECT_THAT(started, MatchesRegex("8:05:[0-5][0-9] PM"));
+  EXPECT_THAT(ended, MatchesRegex("8:0[5-6]:[0-5][0-9] PM"));
+  EXPECT_EQ(report().Label4.caption(), "Time Started:  " + started);
+  EXPECT_EQ(report().Label5.caption(), "Time Ended:  " + ended);
   EXPECT_EQ(report().Label6.caption(), "People Served:  2");
   EXPECT_EQ(report().Label7.caption(), "Mails Served:  2");
 
   const std::string expected =
       "!! Tollmere Serving Report !!\r\n\r\nDate:  6/15/2000\r\n"
       "Screenname:  ServerBot\r\nServing Handle:  serverbot\r\n"
-      "Time Started:  8:05:11 PM\r\nTime Ended:  " +
-      program.variables().TimeEnded + "\r\nPeople Served:  2\r\nMails Served:  2\r\n";
+      "Time Started:  " +
+      started + "\r\nTime Ended:  " + ended + "\r\nPeople Served:  2\r\nMails Served:  2\r\n";
   for (int copy = 0; copy < 2; ++copy) {
     Click("servingreportFrm", "Command1");
     EXPECT_EQ(ui::Clipboard(program_ws).GetText(), expected);
