@@ -34,6 +34,11 @@ std::string MessageName(UINT message) {
   return std::to_string(message);
 }
 
+#ifdef TOLLMERE_WIN32_DESKTOP
+DesktopTest::DesktopTest() : app_(real_), other_(real_) {
+  app_.RegisterClass(kRecorderClass, RecorderFor(app_));
+}
+#else
 DesktopTest::DesktopTest()
     : app_(desktop_.CreateProcess("app")), other_(desktop_.CreateProcess("other")) {
   app_.RegisterClass(kRecorderClass, RecorderFor(app_));
@@ -41,6 +46,7 @@ DesktopTest::DesktopTest()
   // A test that would wait forever fails within an hour of virtual time.
   desktop_.SetWatchdog(3600);
 }
+#endif
 
 WindowProc DesktopTest::RecorderFor(WindowSystem& ws) {
   return [this, &ws](HWND window, UINT message, WPARAM wparam, LPARAM lparam) -> LRESULT {

@@ -2,6 +2,10 @@
 // A desktop of two programs ("app" and "other") on the virtual clock, with a window class in each
 // that records every message it gets and lets a test answer chosen messages itself. The suite
 // speaks only WindowSystem to them; the SimDesktop is used to make the processes and the clock.
+//
+// Built with TOLLMERE_WIN32_DESKTOP, the same cases run on the real window system (under Wine):
+// there both names are this one process's view, on the real clock, and the cases that need two
+// programs say so with SkipUnlessTwoPrograms().
 
 #include <gtest/gtest.h>
 
@@ -11,9 +15,13 @@
 #include <utility>
 #include <vector>
 
+#include "shared/winsys/window_system.h"
+#ifdef TOLLMERE_WIN32_DESKTOP
+#include "shared/winsys/win32/win32_window_system.h"
+#else
 #include "shared/winsys/sim/sim_desktop.h"
 #include "shared/winsys/sim/virtual_clock.h"
-#include "shared/winsys/window_system.h"
+#endif
 
 namespace winsys::testing {
 
@@ -34,6 +42,15 @@ class DesktopTest : public ::testing::Test {
 
   DesktopTest();
 
+#ifdef TOLLMERE_WIN32_DESKTOP
+  static constexpr bool kTwoPrograms = false;
+  static constexpr bool kSimulated = false;
+#else
+  static constexpr bool kTwoPrograms = true;
+  // What only the simulated desktop is strict about (memory by the byte rather than the page).
+  static constexpr bool kSimulated = true;
+#endif
+
   // A window of the recorder class; name is how the logs call it.
   HWND Make(WindowSystem& ws, const std::string& name, DWORD style = 0, HWND parent = kNoWindow,
             int control_id = 0, const std::string& caption = "");
@@ -50,13 +67,21 @@ class DesktopTest : public ::testing::Test {
   std::vector<std::string> Sequence(const std::vector<UINT>& messages) const;
   // Like Sequence, with the wparam: "name:MESSAGE(wparam)".
   std::vector<std::string> SequenceWithWParam(const std::vector<UINT>& messages) const;
-  void ClearLog() { log_.clear(); }
-  const std::vector<Recorded>& log() const { return log_; }
+  void ClearLog() {
+    log_.clear();
+  }
+  const std::vector<Recorded>& log() const {
+    return log_;
+  }
   std::string NameOf(HWND window) const;
   int CountOf(HWND window, UINT message) const;
 
+#ifdef TOLLMERE_WIN32_DESKTOP
+  win32::Win32WindowSystem real_;
+#else
   sim::VirtualClock clock_;
   sim::SimDesktop desktop_{clock_};
+#endif
   WindowSystem& app_;
   WindowSystem& other_;
 
@@ -68,5 +93,9 @@ class DesktopTest : public ::testing::Test {
   std::map<std::pair<HWND, UINT>, Handler> handlers_;
   std::string pending_name_;
 };
+
+// For a case that needs the window of a second program: skipped where the suite runs in one.
+#define SKIP_UNLESS_TWO_PROGRAMS() \
+  if (!kTwoPrograms) GTEST_SKIP() << "needs a second program"
 
 }  // namespace winsys::testing

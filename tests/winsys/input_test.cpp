@@ -1,5 +1,7 @@
 // Input as a person gives it, refused where a person could not give it, and activation.
 
+// These cases stage input, time and popup menus through the simulated desktop itself.
+#ifndef TOLLMERE_WIN32_DESKTOP
 #include <string>
 #include <vector>
 
@@ -250,3 +252,5 @@ TEST_F(ActivationTest, FocusMovesWithKillAndSetFocus) {
 
 }  // namespace
 }  // namespace winsys::testing
+
+#endif  // TOLLMERE_WIN32_DESKTOP

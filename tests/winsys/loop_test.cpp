@@ -1,5 +1,7 @@
 // The message loop: timers, nested loops, idle hooks, scheduled events and the watchdog.
 
+// These cases stage input, time and popup menus through the simulated desktop itself.
+#ifndef TOLLMERE_WIN32_DESKTOP
 #include <limits>
 #include <string>
 #include <vector>
@@ -282,3 +284,5 @@ TEST_F(LoopTest, AThousandServingCyclesRunOnTheVirtualClock) {
 
 }  // namespace
 }  // namespace winsys::testing
+
+#endif  // TOLLMERE_WIN32_DESKTOP

@@ -1,5 +1,7 @@
 // Menus and the popup menu that keys drive.
 
+// These cases stage input, time and popup menus through the simulated desktop itself.
+#ifndef TOLLMERE_WIN32_DESKTOP
 #include <string>
 #include <vector>
 
@@ -228,3 +230,5 @@ TEST_F(MenusTest, ObserversHearThePopupOpenAndClose) {
 
 }  // namespace
 }  // namespace winsys::testing
+
+#endif  // TOLLMERE_WIN32_DESKTOP

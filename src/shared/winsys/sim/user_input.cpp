@@ -7,8 +7,9 @@
 namespace winsys::sim {
 namespace {
 
-constexpr LPARAM kKeyDownFlags = 1;            // repeat count 1
-constexpr LPARAM kKeyUpFlags = 0xC000'0001LL;  // repeat count 1, previous state, transition
+constexpr LPARAM kKeyDownFlags = 1;  // repeat count 1
+constexpr LPARAM kKeyUpFlags = static_cast<LPARAM>(
+    std::uintptr_t{0xC000'0001u});  // repeat count 1, previous state, transition
 
 // The character a key types, or 0 for a key that types none.
 char CharacterOf(WPARAM virtual_key) {
