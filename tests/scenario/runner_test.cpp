@@ -1,0 +1,101 @@
+#include "scenario/runner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace scenario {
+namespace {
+
+struct Run {
+  int status = 0;
+  std::string log;
+  std::string errors;
+};
+
+Run Play(const std::string& script, TimeKind time = TimeKind::kVirtual) {
+  RunOptions options;
+  options.time = time;
+  std::ostringstream out;
+  std::ostringstream err;
+  Run run;
+  run.status = RunScenarioText(script, options, out, err);
+  run.log = out.str();
+  run.errors = err.str();
+  return run;
+}
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+const char* const kRoomScript =
+    "client signon \"MailMaven\"\n"
+    "client room \"Lobby\" \"Joe\" \"Ann\"\n"
+    "client flash \"Apples\" \"Pears\"\n"
+    "start\n"
+    "wait 2\n"
+    "say \"Joe\" \"hello\"\n"
+    "wait 1\n"
+    "expect chat-contains \"tollmere server for aol 4 & 5\"\n";
+
+TEST(Runner, AMalformedScriptRunsNothingAndGivesStatusTwo) {
+  const Run run = Play("client signon \"MailMaven\"\nstart\nwait soon\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.errors, "error: line 3: 'soon' is not a number of seconds\n");
+  EXPECT_EQ(run.log, "");
+}
+
+TEST(Runner, EveryExpectationHeldGivesStatusZero) {
+  const Run run = Play(kRoomScript);
+  EXPECT_EQ(run.status, 0) << run.log;
+  EXPECT_TRUE(Has(run.log, "chat Joe: hello")) << run.log;
+  EXPECT_TRUE(Has(run.log, "\n1 passed, 0 failed\n")) << run.log;
+}
+
+TEST(Runner, AFailedExpectationIsLoggedWithItsLineAndGivesStatusOne) {
+  const Run run = Play(std::string(kRoomScript) + "expect chat \"nobody said this\"\n" +
+                       "expect chat-count 2\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(Has(run.log, "FAIL line 9: expect chat \"nobody said this\"")) << run.log;
+  EXPECT_TRUE(Has(run.log, "ok line 10: expect chat-count 2")) << run.log;
+  EXPECT_TRUE(Has(run.log, "\n2 passed, 1 failed\n")) << run.log;
+}
+
+TEST(Runner, TheSameScriptGivesTheSameLogTwice) {
+  const std::string script = std::string(kRoomScript) + "wait 600\n";
+  const Run first = Play(script);
+  const Run second = Play(script);
+  EXPECT_EQ(first.log, second.log);
+}
+
+TEST(Runner, AnHourOfVirtualTimePassesAndTheClockShowsIt) {
+  const Run run = Play("clock \"2000-06-15 23:30:00\"\nwait 3600\nexpect no-dialog\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(Has(run.log, "00:30:00.000 ok line 3")) << run.log;
+}
+
+TEST(Runner, ActionsOnWindowsThatAreNotThereAreIgnoredAndLogged) {
+  const Run run = Play(std::string(kRoomScript) + "click nosuchFrm Command1\n" +
+                       "click listdesignerFrm Command2\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(Has(run.log, "ignored line 9: click nosuchFrm Command1")) << run.log;
+  EXPECT_TRUE(Has(run.log, "ignored line 10: click listdesignerFrm Command2")) << run.log;
+}
+
+TEST(Runner, TheStartReminderIsAnsweredByItsDefaultButton) {
+  // The script ends while the reminder box of the program's start is on the screen; it is
+  // answered by default, so nothing is left open and the run holds.
+  const Run answered = Play("client signon \"MailMaven\"\nstart\n");
+  EXPECT_EQ(answered.status, 0) << answered.log;
+  EXPECT_TRUE(Has(answered.log, "default button")) << answered.log;
+}
+
+TEST(Runner, RealtimeRunsTakeTheTimeTheySay) {
+  const Run run = Play("wait 0.2\nexpect no-dialog\n", TimeKind::kRealtime);
+  EXPECT_EQ(run.status, 0) << run.log;
+}
+
+}  // namespace
+}  // namespace scenario
