@@ -12,6 +12,7 @@
 #include "shared/time_text.h"
 #include "shared/ui/message_box.h"
 #include "shared/ui/stay_on_top.h"
+#include "shared/winsys/wait.h"
 
 namespace app {
 
@@ -250,7 +251,9 @@ bool ServerForm::OpenAndHideMailbox() {
         ws.DoEvents();
         mailbox = Mailbox(ws);
         if (mailbox != winsys::kNoWindow) return true;
-        vornik32::WaitSeconds(ws, kMailboxPollSeconds);
+        // A full tenth of a second each round: the one wait that rounds its start to the whole
+        // second may take no time at all, and the poll would then spin.
+        winsys::WaitAtLeastSeconds(ws, kMailboxPollSeconds);
         return false;
       });
   if (outcome != vornik32::Outcome::kDone) return false;
