@@ -102,8 +102,7 @@ void ChatIntake::TakeLine(std::string_view line, std::string_view own_screen_nam
   }
 }
 
-// --- List and status
-// ------------------------------------------------------------------------------
+// --- List and status -----------------------------------------------------------------------------
 
 void ChatIntake::TakeList(const std::string& sender) {
   if (queues_.lists.Contains(sender)) return;
@@ -115,8 +114,7 @@ void ChatIntake::TakeStatus(const std::string& sender) {
   queues_.statuss.Append(sender);
 }
 
-// --- Find
-// ---------------------------------------------------------------------------------------------
+// --- Find ----------------------------------------------------------------------------------------
 
 void ChatIntake::TakeFind(const std::string& sender, std::string_view message) {
   const auto verb = vornik32::LowerCase(message).find(kFindVerb);
@@ -156,8 +154,7 @@ void ChatIntake::TakeFindTerms(const std::string& sender, std::string_view terms
   }
 }
 
-// --- Send
-// -------------------------------------------------------------------------------------------
+// --- Send ----------------------------------------------------------------------------------------
 
 void ChatIntake::TakeSend(const std::string& sender, std::string_view message) {
   const auto verb = vornik32::LowerCase(message).find(kSendVerb);

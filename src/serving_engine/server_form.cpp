@@ -127,8 +127,7 @@ ServerForm::ServerForm(app::Program& program)
 
 ServerForm::~ServerForm() = default;
 
-// --- Load, resize, unload
-// --------------------------------------------------------------------------
+// --- Load, resize, unload ------------------------------------------------------------------------
 
 void ServerForm::Form_Load() {
   winsys::WindowSystem& ws = program_.ws();
@@ -172,8 +171,7 @@ void ServerForm::Form_Unload() {
   program_.End();
 }
 
-// --- Start / Stop, Pause / Resume, Finish, Banning, Options
-// ------------------------------------------
+// --- Start / Stop, Pause / Resume, Finish, Banning, Options --------------------------------------
 
 bool ServerForm::IsServing() const {
   return Command1.caption() != kStartCaption;
@@ -295,8 +293,7 @@ void ServerForm::Refuse(std::string_view text) {
              shared::kProgramTitle);
 }
 
-// --- The queues
-// --------------------------------------------------------------------------------------
+// --- The queues ----------------------------------------------------------------------------------
 
 void ServerForm::Requests_DblClick() {
   RemoveSelected(Requests);
@@ -332,8 +329,7 @@ void ServerForm::ShowServedCounts(int mails_served) {
   StatusBar1.set_text(ServedCountsText(mails_served, PeopleServed.count()));
 }
 
-// --- Timers
-// --------------------------------------------------------------------------------------------
+// --- Timers --------------------------------------------------------------------------------------
 
 void ServerForm::ChatTimer_Timer() {
   // A tick inside the previous tick's yields leaves the transcript for the next one.
@@ -400,8 +396,7 @@ bool ServerForm::MinuteEntryDue(const std::array<const ui::MenuEntry*, 5>& entri
   return false;
 }
 
-// --- Adverts
-// ---------------------------------------------------------------------------------------------
+// --- Adverts -------------------------------------------------------------------------------------
 
 std::vector<std::string> ServerForm::AdvertLines() const {
   const std::string handle = program_.menuFrm().ServingHandle();

@@ -81,8 +81,7 @@ class ServerForm {
   // Loads the window (the program's start): greeting, handle, reminder box, shown topmost.
   void Load() { form.Load(); }
 
-  // --- Event handlers
-  // -----------------------------------------------------------------------------
+  // --- Event handlers ----------------------------------------------------------------------------
   void Form_Load();
   void Form_Resize();
   void Form_Unload();

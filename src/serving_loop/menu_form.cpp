@@ -308,8 +308,7 @@ void MenuForm::CheckAdvertise(ui::MenuEntry& chosen) {
                      &adveveryfivemins});
 }
 
-// --- Requests, side windows
-// -----------------------------------------------------------------------
+// --- Requests, side windows ----------------------------------------------------------------------
 
 void MenuForm::loadreqmenu_Click() {
   program_.servingLoop().requestsFile().LoadRequests();

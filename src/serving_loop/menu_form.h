@@ -109,8 +109,7 @@ class MenuForm {
   std::array<const ui::MenuEntry*, 5> AdvertiseEntries() const;
   std::array<const ui::MenuEntry*, 5> SendListsEntries() const;
 
-  // --- Click handlers
-  // --------------------------------------------------------------------------------
+  // --- Click handlers ----------------------------------------------------------------------------
   void findrequestlimit_Click();
   void requestlimitmenu_Click();
   void maxfindsmenu_Click();

@@ -339,8 +339,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, IntakeGrammarTest, ::testing::ValuesIn(kCases),
                            return std::string(info.param.name) + "_" + std::to_string(info.index);
                          });
 
-// --- Limits against what is already queued
-// ---------------------------------------------------------
+// --- Limits against what is already queued -------------------------------------------------------
 
 TEST(IntakeLimitTest, FindLimitCountsWhatIsAlreadyPending) {
   IntakeHarness harness;
@@ -371,8 +370,7 @@ TEST(IntakeLimitTest, LimitsAreReadAgainBeforeEveryNumberAndTerm) {
   EXPECT_THAT(harness.Requests.list().items(), ElementsAre("Joe - 1", "Joe - 2"));
 }
 
-// --- Yields
-// -----------------------------------------------------------------------------------------
+// --- Yields --------------------------------------------------------------------------------------
 
 TEST(IntakeYieldTest, MessagesRunBeforeEveryTokenAndTerm) {
   const struct {
@@ -426,8 +424,7 @@ TEST(IntakeYieldTest, AWaitThatThrowsLeavesTheIntakeReady) {
   EXPECT_FALSE(harness.intake.busy());
 }
 
-// --- Transcripts
-// ---------------------------------------------------------------------------------------
+// --- Transcripts ---------------------------------------------------------------------------------
 
 TEST(IntakeTranscriptTest, LinesEndAtCarriageReturnsAndLineFeedsAreDropped) {
   IntakeHarness harness;

@@ -71,8 +71,7 @@ TEST_F(MenuFormTest, OptionsPopsTheMenuUpBelowTheButton) {
   EXPECT_FALSE(engine_.desktop.TopModal().has_value());
 }
 
-// --- Numeric limits
-// ---------------------------------------------------------------------------------
+// --- Numeric limits ------------------------------------------------------------------------------
 
 struct LimitEdit {
   const char* name;
@@ -145,8 +144,7 @@ TEST_F(MenuFormTest, ANewItemLimitHoldsForTheNextRequest) {
   EXPECT_THAT(engine_.Entries(engine_.server().Requests), ElementsAre("Joe - 1", "Joe - 2"));
 }
 
-// --- The handle
-// --------------------------------------------------------------------------------------
+// --- The handle ----------------------------------------------------------------------------------
 
 TEST_F(MenuFormTest, TheHandleIsTrimmedAndLowerCased) {
   engine_.ChooseMenu(menu().handle, {Answer::Input("  BotName  ")});
@@ -161,8 +159,7 @@ TEST_F(MenuFormTest, TheHandleIsTrimmedAndLowerCased) {
   EXPECT_EQ(menu().ServingHandle(), "botname");
 }
 
-// --- Frequencies
-// ----------------------------------------------------------------------------------------
+// --- Frequencies ---------------------------------------------------------------------------------
 
 TEST_F(MenuFormTest, EachFrequencySubmenuHasOneCheckMark) {
   serving_loop::MenuForm& m = menu();
@@ -184,8 +181,7 @@ TEST_F(MenuFormTest, EachFrequencySubmenuHasOneCheckMark) {
   EXPECT_TRUE(m.everyfiveminutes.checked());
 }
 
-// --- Clear Commands
-// ---------------------------------------------------------------------------------------
+// --- Clear Commands ------------------------------------------------------------------------------
 
 TEST_F(MenuFormTest, ClearCommandsEmptiesTheShownQueuesButNotTheStatusRequests) {
   engine_.TakeBoxTexts();
@@ -212,8 +208,7 @@ TEST_F(MenuFormTest, ClearCommandsEmptiesTheShownQueuesButNotTheStatusRequests) 
   EXPECT_EQ(server.Frame2.caption(), "List Requests:  1");
 }
 
-// --- Side windows and websites
-// -------------------------------------------------------------------------------
+// --- Side windows and websites -------------------------------------------------------------------
 
 TEST_F(MenuFormTest, ListDesignerAndMessagesShowTheirWindows) {
   engine_.ChooseMenu(menu().listdesignermenu);

@@ -97,8 +97,7 @@ TEST_F(ServerFormTest, ControlsStandWhereTheDesignPutsThem) {
   for (const auto& row : timers) EXPECT_EQ(row.timer.interval(), row.interval) << row.timer.name();
 }
 
-// --- Start's checks
-// ----------------------------------------------------------------------------------
+// --- Start's checks ------------------------------------------------------------------------------
 
 struct Refusal {
   const char* name;
@@ -150,8 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"NoRoom", true, true, false, "Chatroom not found!"}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
-// --- Start
-// ---------------------------------------------------------------------------------------------
+// --- Start ---------------------------------------------------------------------------------------
 
 class StartTest : public ::testing::TestWithParam<aolsim::Layout> {
  protected:
@@ -261,8 +259,7 @@ INSTANTIATE_TEST_SUITE_P(BothLayouts, StartTest,
                            return info.param == aolsim::Layout::kVersion5 ? "Version5" : "Version4";
                          });
 
-// --- Stop, Pause, Resume, Finish
-// --------------------------------------------------------------------
+// --- Stop, Pause, Resume, Finish -----------------------------------------------------------------
 
 class ServingTest : public ::testing::Test {
  protected:
@@ -331,8 +328,7 @@ TEST_F(ServingTest, BanningShowsTheBanningWindow) {
   EXPECT_TRUE(engine_.program.banningFrm().form.is_visible());
 }
 
-// --- The queues' double-click
-// -------------------------------------------------------------------------
+// --- The queues' double-click --------------------------------------------------------------------
 
 TEST_F(ServingTest, DoubleClickRemovesTheEntryAndShowsTheNewCount) {
   ServerForm& server = engine_.server();
@@ -365,8 +361,7 @@ TEST_F(ServingTest, DoubleClickWithNothingSelectedRemovesNothing) {
   EXPECT_EQ(server.Frame1.caption(), "Item Requests:  1");
 }
 
-// --- Served counters
-// ----------------------------------------------------------------------------------
+// --- Served counters -----------------------------------------------------------------------------
 
 TEST_F(ServingTest, AddToServedKeepsEachNameOnceWithLetterCaseCounting) {
   ServerForm& server = engine_.server();
@@ -387,8 +382,7 @@ TEST_F(ServingTest, ValidNumbersAreTheMailListsPositions) {
   EXPECT_FALSE(server.IsValidNumber(0));
 }
 
-// --- Size and closing
-// -----------------------------------------------------------------------------------
+// --- Size and closing ----------------------------------------------------------------------------
 
 TEST_F(ServingTest, TheWindowKeepsItsSize) {
   ServerForm& server = engine_.server();
@@ -416,8 +410,7 @@ TEST_F(ServingTest, ClosingTheWindowEndsTheProgramAndUnloadsEveryWindow) {
   for (ui::Form* form : engine_.registry.forms()) EXPECT_FALSE(form->is_loaded()) << form->name();
 }
 
-// --- The dialog watchdog
-// ----------------------------------------------------------------------------------
+// --- The dialog watchdog -------------------------------------------------------------------------
 
 class WatchdogTest : public ::testing::TestWithParam<aolsim::PopupKind> {
  protected:
