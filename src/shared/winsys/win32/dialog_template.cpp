@@ -1,10 +1,4 @@
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
 #include "shared/winsys/win32/dialog_template.h"
-
-#include <windows.h>
 
 #include <cstdint>
 #include <string>

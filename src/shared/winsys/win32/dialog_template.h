@@ -1,6 +1,14 @@
 #pragma once
 // The input box of the Windows build: a small dialog made from an in-memory template, with the
-// prompt, an edit field and the buttons OK and Cancel. Include after <windows.h>.
+// prompt, an edit field and the buttons OK and Cancel.
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,15 @@
 // Between the seam's 32-bit handle numbers and the platform's handles (pointer-sized). Handles
 // are 32-bit values on every Windows, sign-extended in a 64-bit process, so the numbers are the
 // real handle values; HWND_TOPMOST and HWND_NOTOPMOST (-1, -2) come out right that way too.
-// Include after <windows.h>; for the sources of this folder only.
+// For the sources of this folder only.
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
 
 #include <cstdint>
 

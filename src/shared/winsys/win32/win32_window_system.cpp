@@ -5,9 +5,13 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
-#include <commdlg.h>
+#endif
+// clang-format off
 #include <windows.h>
+#include <commdlg.h>
+// clang-format on
 
 #undef RegisterClass
 #undef CreateWindow
