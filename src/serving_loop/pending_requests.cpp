@@ -1,6 +1,7 @@
 #include "serving_loop/pending_requests.h"
 
 #include "aol_automation/text_lines.h"
+#include "serving_engine/request_queue.h"
 #include "serving_engine/whole_number.h"
 #include "serving_loop/item_entry.h"
 
@@ -58,6 +59,17 @@ std::vector<std::string> ServableRequestLines(std::string_view content) {
     if (IsServableItemEntry(line)) servable.push_back(std::move(line));
   }
   return servable;
+}
+
+int AddLoadedRequests(serving_engine::RequestQueue& requests, std::string_view content) {
+  int added = 0;
+  for (std::string& line : ServableRequestLines(content)) {
+    if (requests.Count() >= kMostQueuedRequests) break;
+    if (requests.Contains(line)) continue;
+    requests.Append(std::move(line));
+    ++added;
+  }
+  return added;
 }
 
 }  // namespace serving_loop

@@ -7,7 +7,14 @@
 #include <string_view>
 #include <vector>
 
+namespace serving_engine {
+class RequestQueue;
+}
+
 namespace serving_loop {
+
+// A list box counts its entries in 16 bits: loading stops adding once the queue holds this many.
+inline constexpr int kMostQueuedRequests = 32767;
 
 // The file's text for the entries in queue order: CR LF between two entries, none after the
 // last (writing the file adds the final CR LF).
@@ -23,5 +30,10 @@ bool IsServableItemEntry(std::string_view line);
 // returns, line feeds dropped, a final line break not making an empty line), keeping only the
 // servable ones. Duplicates are kept; the queue decides what it already holds.
 std::vector<std::string> ServableRequestLines(std::string_view content);
+
+// Appends the file's servable lines to the item queue behind its entries, in file order, each
+// unless the queue already holds an entry equal to it (so a line twice in the file, or a file
+// loaded twice, adds it once); the queue shows each new count. Answers how many were added.
+int AddLoadedRequests(serving_engine::RequestQueue& requests, std::string_view content);
 
 }  // namespace serving_loop

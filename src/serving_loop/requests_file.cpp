@@ -49,12 +49,7 @@ void RequestsFile::LoadRequests() {
     ShowFailure("The requests could not be read from " + path + "!");
     return;
   }
-  serving_engine::RequestQueue& requests = program_.serverFrm().Requests;
-  for (std::string& line : ServableRequestLines(*content)) {
-    if (requests.Count() >= kMostQueuedRequests) break;
-    if (requests.Contains(line)) continue;
-    requests.Append(std::move(line));
-  }
+  AddLoadedRequests(program_.serverFrm().Requests, *content);
 }
 
 // The dialog belongs to the server window, so that the server takes no clicks while a file is

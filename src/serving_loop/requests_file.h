@@ -18,9 +18,6 @@ class CommonDialog;
 
 namespace serving_loop {
 
-// A list box counts its entries in 16 bits: a load stops adding once the queue holds this many.
-inline constexpr int kMostQueuedRequests = 32767;
-
 class RequestsFile {
  public:
   explicit RequestsFile(app::Program& program);
