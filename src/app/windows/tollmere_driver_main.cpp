@@ -1,0 +1,137 @@
+// tollmere-driver for Windows: plays the person at the desk for scripted runs under Wine. It
+// finds windows of the other programs by class and caption and clicks their buttons, as a
+// person would, one step after another; each step waits a bounded time for its window.
+//
+//   tollmere-driver STEP...   where a STEP is one of
+//     wait-window CAPTION SECONDS        a top-level window with this caption is visible
+//     answer TITLE BUTTON SECONDS        a dialog ("#32770") with this title: click its button
+//     click CAPTION BUTTON SECONDS       a top-level window with this caption: click its button
+//     pause SECONDS
+//     chat TEXT                          says TEXT in the client's chat room, as the program does
+//     tree CLASS                         prints the window tree of every top-level window of
+//                                        this class, for finding out why a run failed
+//
+// Prints "driver: ok ..." for each step done and "driver: done" at the end; exits 1 at the first
+// step that times out.
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "aol_automation/chat_room.h"
+#include "shared/winsys/wait.h"
+#include "shared/winsys/win32/win32_window_system.h"
+
+namespace {
+
+using winsys::HWND;
+
+constexpr double kPollSeconds = 0.2;
+constexpr const char* kDialogClass = "#32770";
+
+// Polls for a window, letting messages through meanwhile; 0 when the time runs out.
+template <typename Find>
+HWND WaitFor(winsys::WindowSystem& ws, double seconds, Find find) {
+  const double deadline = ws.clock().Now() + seconds;
+  for (;;) {
+    if (const HWND found = find(); found != winsys::kNoWindow) return found;
+    if (ws.clock().Now() >= deadline) return winsys::kNoWindow;
+    winsys::WaitAtLeastSeconds(ws, kPollSeconds);
+  }
+}
+
+// A button among the window's descendants, by caption ("OK" matches "&OK" too).
+HWND FindButton(winsys::WindowSystem& ws, HWND parent, const std::string& caption) {
+  for (HWND child = ws.FindWindowEx(parent, winsys::kNoWindow, nullptr, nullptr);
+       child != winsys::kNoWindow; child = ws.FindWindowEx(parent, child, nullptr, nullptr)) {
+    std::string text = ws.GetWindowText(child);
+    std::string plain;
+    for (char c : text) {
+      if (c != '&') plain += c;
+    }
+    if (ws.GetClassName(child) == "Button" && (text == caption || plain == caption)) return child;
+    if (const HWND inner = FindButton(ws, child, caption); inner != winsys::kNoWindow) {
+      return inner;
+    }
+  }
+  return winsys::kNoWindow;
+}
+
+bool Click(winsys::WindowSystem& ws, const char* class_name, const std::string& caption,
+           const std::string& button, double seconds) {
+  const HWND top = WaitFor(ws, seconds, [&] {
+    const HWND found = ws.FindWindow(class_name, caption.c_str());
+    return found != winsys::kNoWindow && ws.IsWindowVisible(found) ? found : winsys::kNoWindow;
+  });
+  if (top == winsys::kNoWindow) return false;
+  const HWND target = WaitFor(ws, seconds, [&] { return FindButton(ws, top, button); });
+  if (target == winsys::kNoWindow) return false;
+  // Posted, so that a modal loop the click starts in the other program does not hold us.
+  ws.PostMessage(target, winsys::BM_CLICK, 0, 0);
+  return true;
+}
+
+void PrintTree(winsys::WindowSystem& ws, HWND window, int depth) {
+  std::cout << std::string(static_cast<std::size_t>(depth) * 2, ' ') << ws.GetClassName(window)
+            << " \"" << ws.GetWindowText(window) << "\""
+            << (ws.IsWindowVisible(window) ? "" : " hidden") << "\n";
+  for (HWND child = ws.FindWindowEx(window, winsys::kNoWindow, nullptr, nullptr);
+       child != winsys::kNoWindow; child = ws.FindWindowEx(window, child, nullptr, nullptr)) {
+    PrintTree(ws, child, depth + 1);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  winsys::win32::Win32WindowSystem ws;
+  for (int i = 1; i < argc;) {
+    const std::string step = argv[i++];
+    auto take = [&]() -> std::string { return i < argc ? argv[i++] : std::string(); };
+    bool done = false;
+    std::string described = step;
+    if (step == "wait-window") {
+      const std::string caption = take();
+      const double seconds = std::atof(take().c_str());
+      described += " \"" + caption + "\"";
+      done = WaitFor(ws, seconds, [&] {
+               const HWND found = ws.FindWindow(nullptr, caption.c_str());
+               return found != winsys::kNoWindow && ws.IsWindowVisible(found) ? found
+                                                                              : winsys::kNoWindow;
+             }) != winsys::kNoWindow;
+    } else if (step == "answer" || step == "click") {
+      const std::string caption = take();
+      const std::string button = take();
+      const double seconds = std::atof(take().c_str());
+      described += " \"" + caption + "\" " + button;
+      done = Click(ws, step == "answer" ? kDialogClass : nullptr, caption, button, seconds);
+    } else if (step == "chat") {
+      const std::string text = take();
+      described += " \"" + text + "\"";
+      vornik32::ChatSend(ws, text);
+      done = true;
+    } else if (step == "tree") {
+      const std::string class_name = take();
+      for (HWND top =
+               ws.FindWindowEx(winsys::kNoWindow, winsys::kNoWindow, class_name.c_str(), nullptr);
+           top != winsys::kNoWindow;
+           top = ws.FindWindowEx(winsys::kNoWindow, top, class_name.c_str(), nullptr)) {
+        PrintTree(ws, top, 0);
+      }
+      done = true;
+    } else if (step == "pause") {
+      winsys::WaitAtLeastSeconds(ws, std::atof(take().c_str()));
+      done = true;
+    } else {
+      std::cerr << "driver: unknown step " << step << "\n";
+      return 2;
+    }
+    if (!done) {
+      std::cout << "driver: FAILED " << described << std::endl;
+      return 1;
+    }
+    std::cout << "driver: ok " << described << std::endl;
+  }
+  std::cout << "driver: done" << std::endl;
+  return 0;
+}
