@@ -51,8 +51,9 @@ TEST_F(ListStepTest, ListsGoOutInNumberOrderWhateverTheirPlaceInTheMailbox) {
 
   Ask("ann", "send list");
   ASSERT_TRUE(RunUntil([&] { return Forwards().size() == 3; }, 20));
+  const std::vector<aolsim::Delivery> forwards = Forwards();
   for (int list = 1; list <= 3; ++list) {
-    const aolsim::Delivery& forward = Forwards()[static_cast<std::size_t>(list - 1)];
+    const aolsim::Delivery& forward = forwards[static_cast<std::size_t>(list - 1)];
     EXPECT_EQ(forward.mailbox_position, list - 1);
     EXPECT_NE(forward.text.find("\x95 server list #" + std::to_string(list) + "</font></p>"),
               std::string::npos);
