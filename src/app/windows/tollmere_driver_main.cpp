@@ -7,6 +7,9 @@
 //     answer TITLE BUTTON SECONDS        a dialog ("#32770") with this title: click its button
 //     click CAPTION BUTTON SECONDS       a top-level window with this caption: click its button
 //     pause SECONDS
+//     keys CLASS SECONDS KEY...  end      posts key presses (down, up, right, return, escape) to
+//                                        the visible top-level window of this class, such as
+//                                        an open popup menu ("#32768")
 //     chat TEXT                          says TEXT in the client's chat room, as the program does
 //     tree CLASS                         prints the window tree of every top-level window of
 //                                        this class, for finding out why a run failed
@@ -105,6 +108,26 @@ int main(int argc, char** argv) {
       const double seconds = std::atof(take().c_str());
       described += " \"" + caption + "\" " + button;
       done = Click(ws, step == "answer" ? kDialogClass : nullptr, caption, button, seconds);
+    } else if (step == "keys") {
+      const std::string class_name = take();
+      const double seconds = std::atof(take().c_str());
+      described += " " + class_name;
+      const HWND target = WaitFor(ws, seconds, [&] {
+        const HWND found = ws.FindWindow(class_name.c_str(), nullptr);
+        return found != winsys::kNoWindow && ws.IsWindowVisible(found) ? found : winsys::kNoWindow;
+      });
+      done = target != winsys::kNoWindow;
+      for (std::string key = take(); !key.empty() && key != "end"; key = take()) {
+        const winsys::WPARAM code = key == "down"     ? winsys::VK_DOWN
+                                    : key == "up"     ? winsys::VK_UP
+                                    : key == "right"  ? winsys::VK_RIGHT
+                                    : key == "escape" ? winsys::VK_ESCAPE
+                                                      : winsys::VK_RETURN;
+        if (done) {
+          ws.PostMessage(target, winsys::WM_KEYDOWN, code, 1);
+          winsys::WaitAtLeastSeconds(ws, kPollSeconds);
+        }
+      }
     } else if (step == "chat") {
       const std::string text = take();
       described += " \"" + text + "\"";
