@@ -8,18 +8,18 @@
 namespace scenario {
 namespace {
 
-struct Run {
+struct Played {
   int status = 0;
   std::string log;
   std::string errors;
 };
 
-Run Play(const std::string& script, TimeKind time = TimeKind::kVirtual) {
+Played Play(const std::string& script, TimeKind time = TimeKind::kVirtual) {
   RunOptions options;
   options.time = time;
   std::ostringstream out;
   std::ostringstream err;
-  Run run;
+  Played run;
   run.status = RunScenarioText(script, options, out, err);
   run.log = out.str();
   run.errors = err.str();
@@ -41,21 +41,21 @@ const char* const kRoomScript =
     "expect chat-contains \"tollmere server for aol 4 & 5\"\n";
 
 TEST(Runner, AMalformedScriptRunsNothingAndGivesStatusTwo) {
-  const Run run = Play("client signon \"MailMaven\"\nstart\nwait soon\n");
+  const Played run = Play("client signon \"MailMaven\"\nstart\nwait soon\n");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.errors, "error: line 3: 'soon' is not a number of seconds\n");
   EXPECT_EQ(run.log, "");
 }
 
 TEST(Runner, EveryExpectationHeldGivesStatusZero) {
-  const Run run = Play(kRoomScript);
+  const Played run = Play(kRoomScript);
   EXPECT_EQ(run.status, 0) << run.log;
   EXPECT_TRUE(Has(run.log, "chat Joe: hello")) << run.log;
   EXPECT_TRUE(Has(run.log, "\n1 passed, 0 failed\n")) << run.log;
 }
 
 TEST(Runner, AFailedExpectationIsLoggedWithItsLineAndGivesStatusOne) {
-  const Run run = Play(std::string(kRoomScript) + "expect chat \"nobody said this\"\n" +
+  const Played run = Play(std::string(kRoomScript) + "expect chat \"nobody said this\"\n" +
                        "expect chat-count 2\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(Has(run.log, "FAIL line 9: expect chat \"nobody said this\"")) << run.log;
@@ -65,19 +65,19 @@ TEST(Runner, AFailedExpectationIsLoggedWithItsLineAndGivesStatusOne) {
 
 TEST(Runner, TheSameScriptGivesTheSameLogTwice) {
   const std::string script = std::string(kRoomScript) + "wait 600\n";
-  const Run first = Play(script);
-  const Run second = Play(script);
+  const Played first = Play(script);
+  const Played second = Play(script);
   EXPECT_EQ(first.log, second.log);
 }
 
 TEST(Runner, AnHourOfVirtualTimePassesAndTheClockShowsIt) {
-  const Run run = Play("clock \"2000-06-15 23:30:00\"\nwait 3600\nexpect no-dialog\n");
+  const Played run = Play("clock \"2000-06-15 23:30:00\"\nwait 3600\nexpect no-dialog\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(Has(run.log, "00:30:00.000 ok line 3")) << run.log;
 }
 
 TEST(Runner, ActionsOnWindowsThatAreNotThereAreIgnoredAndLogged) {
-  const Run run = Play(std::string(kRoomScript) + "click nosuchFrm Command1\n" +
+  const Played run = Play(std::string(kRoomScript) + "click nosuchFrm Command1\n" +
                        "click listdesignerFrm Command2\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(Has(run.log, "ignored line 9: click nosuchFrm Command1")) << run.log;
@@ -87,13 +87,13 @@ TEST(Runner, ActionsOnWindowsThatAreNotThereAreIgnoredAndLogged) {
 TEST(Runner, TheStartReminderIsAnsweredByItsDefaultButton) {
   // The script ends while the reminder box of the program's start is on the screen; it is
   // answered by default, so nothing is left open and the run holds.
-  const Run answered = Play("client signon \"MailMaven\"\nstart\n");
+  const Played answered = Play("client signon \"MailMaven\"\nstart\nwait 1\n");
   EXPECT_EQ(answered.status, 0) << answered.log;
   EXPECT_TRUE(Has(answered.log, "default button")) << answered.log;
 }
 
 TEST(Runner, RealtimeRunsTakeTheTimeTheySay) {
-  const Run run = Play("wait 0.2\nexpect no-dialog\n", TimeKind::kRealtime);
+  const Played run = Play("wait 0.2\nexpect no-dialog\n", TimeKind::kRealtime);
   EXPECT_EQ(run.status, 0) << run.log;
 }
 
