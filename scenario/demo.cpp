@@ -9,7 +9,9 @@ namespace scenario {
 
 extern const char* const kDemoScript;  // generated from demo.scn at build time
 
-std::string_view DemoScript() { return kDemoScript; }
+std::string_view DemoScript() {
+  return kDemoScript;
+}
 
 double DemoSeconds() {
   std::optional<ParseError> error;

@@ -35,15 +35,24 @@ std::string Printable(std::string_view text) {
   escaped.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '\r': escaped += "\\r"; break;
-      case '\n': escaped += "\\n"; break;
-      case '\t': escaped += "\\t"; break;
-      default: escaped += c;
+      case '\r':
+        escaped += "\\r";
+        break;
+      case '\n':
+        escaped += "\\n";
+        break;
+      case '\t':
+        escaped += "\\t";
+        break;
+      default:
+        escaped += c;
     }
   }
   return Cp1252ToUtf8(escaped);
 }
 
-std::string Quoted(std::string_view text) { return "\"" + Printable(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  return "\"" + Printable(text) + "\"";
+}
 
 }  // namespace scenario

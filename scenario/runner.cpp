@@ -41,20 +41,29 @@ winsys::LocalTime StartTime(const Script& script) {
 
 const char* AnswerName(int answer) {
   switch (answer) {
-    case winsys::IDOK: return "OK";
-    case winsys::IDCANCEL: return "Cancel";
-    case winsys::IDYES: return "Yes";
-    case winsys::IDNO: return "No";
-    default: return "closed";
+    case winsys::IDOK:
+      return "OK";
+    case winsys::IDCANCEL:
+      return "Cancel";
+    case winsys::IDYES:
+      return "Yes";
+    case winsys::IDNO:
+      return "No";
+    default:
+      return "closed";
   }
 }
 
 int ButtonFor(Verb verb) {
   switch (verb) {
-    case Verb::kAnswerYes: return winsys::IDYES;
-    case Verb::kAnswerNo: return winsys::IDNO;
-    case Verb::kAnswerCancel: return winsys::IDCANCEL;
-    default: return winsys::IDOK;
+    case Verb::kAnswerYes:
+      return winsys::IDYES;
+    case Verb::kAnswerNo:
+      return winsys::IDNO;
+    case Verb::kAnswerCancel:
+      return winsys::IDCANCEL;
+    default:
+      return winsys::IDOK;
   }
 }
 
@@ -152,9 +161,8 @@ bool Runner::Execute(const Command& command) {
     case Verb::kAnswerCancel:
     case Verb::kAnswerInput:
     case Verb::kAnswerFile:
-      answers_.push_back(Answer{command.verb,
-                                command.args.empty() ? std::string() : command.text(0),
-                                command.line});
+      answers_.push_back(Answer{
+          command.verb, command.args.empty() ? std::string() : command.text(0), command.line});
       return false;
     case Verb::kSay:
       world_->client().Say(command.text(0), command.text(1));
@@ -283,13 +291,26 @@ bool Runner::ExecuteAction(const Command& command) {
   const winsys::HWND window = element->hwnd();
   InputResult result = InputResult::kNoWindow;
   switch (command.verb) {
-    case Verb::kClick: result = desktop.UserClick(window); break;
-    case Verb::kSelect: result = desktop.UserSelect(window, command.integer(2)); break;
-    case Verb::kDoubleClick: result = desktop.UserDoubleClickItem(window, command.integer(2)); break;
-    case Verb::kType: result = desktop.UserType(window, command.text(2)); break;
-    case Verb::kKey: result = desktop.UserKey(window, winsys::VK_RETURN); break;
-    case Verb::kClose: result = desktop.UserClose(window); break;
-    default: break;
+    case Verb::kClick:
+      result = desktop.UserClick(window);
+      break;
+    case Verb::kSelect:
+      result = desktop.UserSelect(window, command.integer(2));
+      break;
+    case Verb::kDoubleClick:
+      result = desktop.UserDoubleClickItem(window, command.integer(2));
+      break;
+    case Verb::kType:
+      result = desktop.UserType(window, command.text(2));
+      break;
+    case Verb::kKey:
+      result = desktop.UserKey(window, winsys::VK_RETURN);
+      break;
+    case Verb::kClose:
+      result = desktop.UserClose(window);
+      break;
+    default:
+      break;
   }
   if (result != InputResult::kDelivered) {
     LogIgnored(command, window == winsys::kNoWindow ? std::string("the window is not open")
@@ -341,8 +362,9 @@ void Runner::AnswerDialog(const ModalInfo& modal) {
     how = "(answer of line " + std::to_string(answer->line) + ")";
     const bool wants_text = answer->verb == Verb::kAnswerInput || answer->verb == Verb::kAnswerFile;
     if (wants_text) {
-      const bool fits = (answer->verb == Verb::kAnswerInput && modal.kind == ModalKind::kInputBox) ||
-                        (answer->verb == Verb::kAnswerFile && modal.kind == ModalKind::kFileDialog);
+      const bool fits =
+          (answer->verb == Verb::kAnswerInput && modal.kind == ModalKind::kInputBox) ||
+          (answer->verb == Verb::kAnswerFile && modal.kind == ModalKind::kFileDialog);
       const winsys::HWND edit = ws.GetDlgItem(modal.window, winsys::sim::kDialogEditId);
       if (fits && edit != winsys::kNoWindow) {
         const std::string text =
@@ -373,13 +395,11 @@ void Runner::OnModalOpened(const ModalInfo& info) {
   switch (info.kind) {
     case ModalKind::kMessageBox:
       message_boxes_.push_back(info.text);
-      log_->Write(EventKind::kDialog,
-                  "dialog " + Quoted(info.title) + ": " + Quoted(info.text));
+      log_->Write(EventKind::kDialog, "dialog " + Quoted(info.title) + ": " + Quoted(info.text));
       break;
     case ModalKind::kInputBox:
-      log_->Write(EventKind::kDialog, "input box " + Quoted(info.title) + ": " +
-                                          Quoted(info.text) + " default " +
-                                          Quoted(info.default_text));
+      log_->Write(EventKind::kDialog, "input box " + Quoted(info.title) + ": " + Quoted(info.text) +
+                                          " default " + Quoted(info.default_text));
       break;
     case ModalKind::kFileDialog:
       log_->Write(EventKind::kDialog,
@@ -393,7 +413,8 @@ void Runner::OnModalOpened(const ModalInfo& info) {
 
 void Runner::OnModalClosed(const ModalInfo& info, int answer) {
   if (info.kind == ModalKind::kPopupMenu) return;
-  log_->Write(EventKind::kDialog, "dialog " + Quoted(info.title) + " closed: " + AnswerName(answer));
+  log_->Write(EventKind::kDialog,
+              "dialog " + Quoted(info.title) + " closed: " + AnswerName(answer));
 }
 
 void Runner::LogClientEvent(const aolsim::ClientEvent& event) {
@@ -405,23 +426,23 @@ void Runner::LogClientEvent(const aolsim::ClientEvent& event) {
                                         " " + Quoted(mail->stored_subject) + " to " +
                                         Quoted(mail->recipients_text));
     } else {
-      log_->Write(EventKind::kMail, "mail new " + Quoted(mail->subject) + " to " +
-                                        Quoted(mail->recipients_text));
+      log_->Write(EventKind::kMail,
+                  "mail new " + Quoted(mail->subject) + " to " + Quoted(mail->recipients_text));
     }
   } else if (const auto* visit = std::get_if<aolsim::VisitedAddress>(&event)) {
     log_->Write(EventKind::kNote, "client goes to " + Quoted(visit->address));
   } else if (const auto* message = std::get_if<aolsim::InstantMessage>(&event)) {
-    log_->Write(EventKind::kNote,
-                "instant message to " + Quoted(message->recipient) +
-                    (message->outcome == aolsim::InstantMessageOutcome::kSent ? " sent"
-                                                                               : " refused"));
+    log_->Write(
+        EventKind::kNote,
+        "instant message to " + Quoted(message->recipient) +
+            (message->outcome == aolsim::InstantMessageOutcome::kSent ? " sent" : " refused"));
   } else if (const auto* deletion = std::get_if<aolsim::MailDeletion>(&event)) {
     log_->Write(EventKind::kNote, "client deletes mail #" +
                                       std::to_string(deletion->mailbox_position) + " " +
                                       Quoted(deletion->subject));
   } else if (const auto* flash = std::get_if<aolsim::FlashSessionEnd>(&event)) {
-    log_->Write(EventKind::kNote, "flash session finished: " +
-                                      std::to_string(flash->mails_filed) + " mail(s) filed");
+    log_->Write(EventKind::kNote,
+                "flash session finished: " + std::to_string(flash->mails_filed) + " mail(s) filed");
   }
 }
 

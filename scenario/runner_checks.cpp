@@ -14,7 +14,9 @@
 namespace scenario {
 namespace {
 
-std::string YesNo(bool value) { return value ? "yes" : "no"; }
+std::string YesNo(bool value) {
+  return value ? "yes" : "no";
+}
 
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -79,8 +81,8 @@ std::string Runner::CheckChat(const Command& command) {
   }
   const std::string& wanted = command.text(0);
   for (std::size_t i = chat_cursor_; i < lines.size(); ++i) {
-    const bool hit = command.verb == Verb::kExpectChat ? lines[i] == wanted
-                                                       : Contains(lines[i], wanted);
+    const bool hit =
+        command.verb == Verb::kExpectChat ? lines[i] == wanted : Contains(lines[i], wanted);
     if (!hit) continue;
     if (command.verb == Verb::kExpectNoChat) return "posted " + Quoted(lines[i]);
     chat_cursor_ = i + 1;
@@ -112,10 +114,12 @@ std::string Runner::CheckMail(const Command& command) {
     switch (command.verb) {
       case Verb::kExpectForward:
         hit = mail.kind == aolsim::DeliveryKind::kForward &&
-              mail.mailbox_position == command.integer(0) && mail.recipients_text == command.text(1);
+              mail.mailbox_position == command.integer(0) &&
+              mail.recipients_text == command.text(1);
         break;
       case Verb::kExpectForwardTo:
-        hit = mail.kind == aolsim::DeliveryKind::kForward && mail.recipients_text == command.text(0);
+        hit =
+            mail.kind == aolsim::DeliveryKind::kForward && mail.recipients_text == command.text(0);
         break;
       case Verb::kExpectSendMail:
         hit = mail.kind == aolsim::DeliveryKind::kNewMail &&
@@ -165,7 +169,7 @@ std::string Runner::CheckWindow(const Command& command) {
     case Verb::kExpectClipboardContains: {
       const std::string text = ws.GetClipboardText().value_or("");
       const bool hit = command.verb == Verb::kExpectClipboard ? text == command.text(0)
-                                                             : Contains(text, command.text(0));
+                                                              : Contains(text, command.text(0));
       return hit ? std::string() : "the clipboard holds " + Quoted(text);
     }
     case Verb::kExpectFile: {
@@ -173,7 +177,8 @@ std::string Runner::CheckWindow(const Command& command) {
       if (!file) return "the file cannot be read";
       std::ostringstream bytes;
       bytes << file.rdbuf();
-      return bytes.str() == command.text(1) ? std::string() : "the file holds " + Quoted(bytes.str());
+      return bytes.str() == command.text(1) ? std::string()
+                                            : "the file holds " + Quoted(bytes.str());
     }
     case Verb::kExpectVisible: {
       const ui::Form* form = world_->registry().FindForm(command.text(0));
@@ -210,9 +215,9 @@ std::string Runner::CheckWindow(const Command& command) {
     case Verb::kExpectChecked:
     case Verb::kExpectEnabled: {
       const bool value = is_checked ? element->checked() : element->enabled();
-      return YesNo(value) == command.text(2) ? std::string()
-                                             : std::string(is_checked ? "checked: " : "enabled: ") +
-                                                   YesNo(value);
+      return YesNo(value) == command.text(2)
+                 ? std::string()
+                 : std::string(is_checked ? "checked: " : "enabled: ") + YesNo(value);
     }
     default:
       return "not a window check";
@@ -236,9 +241,9 @@ std::string Runner::CheckClient(const Command& command) {
     }
     case Verb::kExpectClientIms: {
       const bool on = client.InstantMessagesOn();
-      return (on ? "on" : "off") == command.text(0) ? std::string()
-                                                    : std::string("instant messages are ") +
-                                                          (on ? "on" : "off");
+      return (on ? "on" : "off") == command.text(0)
+                 ? std::string()
+                 : std::string("instant messages are ") + (on ? "on" : "off");
     }
     case Verb::kExpectClientVisited: {
       for (const std::string& address : client.VisitedAddresses()) {

@@ -23,7 +23,8 @@ enum class Kind {
   kOnOff,      // on | off
   kVersion,    // 4 | 5
   kDelayWhat,  // mailbox | read | forward | write | flash | im
-  kFaultWhat,  // no-mailbox | no-read | send-stuck | flash-stuck | delete-no-dialog | im-refused | none
+  kFaultWhat,  // no-mailbox | no-read | send-stuck | flash-stuck | delete-no-dialog | im-refused |
+               // none
   kPopupWhat,  // status | error | modal | notice
   kKeyName,    // enter
   kDateTime,   // "YYYY-MM-DD HH:MM:SS"
@@ -89,8 +90,7 @@ const std::vector<Syntax>& Grammar() {
       {"expect clipboard-contains", Verb::kExpectClipboardContains, {K::kText}},
       {"expect file", Verb::kExpectFile, {K::kText, K::kText}},
       {"expect client mailbox-count", Verb::kExpectClientMailboxCount, {K::kInteger}},
-      {"expect client mailbox-subject", Verb::kExpectClientMailboxSubject,
-       {K::kInteger, K::kText}},
+      {"expect client mailbox-subject", Verb::kExpectClientMailboxSubject, {K::kInteger, K::kText}},
       {"expect client ims", Verb::kExpectClientIms, {K::kOnOff}},
       {"expect client visited", Verb::kExpectClientVisited, {K::kText}},
       {"expect client popups", Verb::kExpectClientPopups, {K::kInteger}},
@@ -274,7 +274,9 @@ bool ParseLine(const std::vector<std::string>& words, Command& command, std::str
 
 }  // namespace
 
-bool Command::IsExpectation() const { return verb >= Verb::kExpectChat; }
+bool Command::IsExpectation() const {
+  return verb >= Verb::kExpectChat;
+}
 
 bool SplitWords(std::string_view line, std::vector<std::string>& words, std::string& why) {
   words.clear();
@@ -301,11 +303,21 @@ bool SplitWords(std::string_view line, std::vector<std::string>& words, std::str
         }
         if (i >= line.size()) break;
         switch (line[i++]) {
-          case '"': word += '"'; break;
-          case '\\': word += '\\'; break;
-          case 'r': word += '\r'; break;
-          case 'n': word += '\n'; break;
-          case 't': word += '\t'; break;
+          case '"':
+            word += '"';
+            break;
+          case '\\':
+            word += '\\';
+            break;
+          case 'r':
+            word += '\r';
+            break;
+          case 'n':
+            word += '\n';
+            break;
+          case 't':
+            word += '\t';
+            break;
           default:
             why = "unknown escape '\\" + std::string(1, line[i - 1]) + "'";
             return false;
@@ -363,9 +375,9 @@ Script ParseScript(std::string_view utf8, std::optional<ParseError>& error) {
       error = ParseError{line_number, "'clock' must come before 'start'"};
       return {};
     }
-    const bool touches_client = (command.verb >= Verb::kClientSignOn &&
-                                 command.verb <= Verb::kClientPopup) ||
-                                command.verb == Verb::kSay || command.verb == Verb::kStart;
+    const bool touches_client =
+        (command.verb >= Verb::kClientSignOn && command.verb <= Verb::kClientPopup) ||
+        command.verb == Verb::kSay || command.verb == Verb::kStart;
     if (command.verb == Verb::kClientVersion && client_made) {
       error = ParseError{line_number, "'client version' must come before the client is used"};
       return {};

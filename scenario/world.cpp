@@ -31,8 +31,7 @@ std::unique_ptr<winsys::Clock> MakeClock(TimeKind time, const winsys::LocalTime&
 }  // namespace
 
 World::World(TimeKind time, const winsys::LocalTime& start)
-    : clock_(MakeClock(time, start)),
-      desktop_(std::make_unique<winsys::sim::SimDesktop>(*clock_)) {
+    : clock_(MakeClock(time, start)), desktop_(std::make_unique<winsys::sim::SimDesktop>(*clock_)) {
   client_process_ = &desktop_->CreateProcess("client");
   program_process_ = &desktop_->CreateProcess("tollmere");
   program_ = std::make_unique<app::Program>(*program_process_, registry_);

@@ -76,7 +76,6 @@ class Program {
   std::shared_ptr<list_designer::ListDesignerStatusForm> list_designer_status_form_;
   std::shared_ptr<list_designer::BanningForm> banning_form_;
   std::shared_ptr<list_designer::MessagesForm> messages_form_;
-
 };
 
 }  // namespace app

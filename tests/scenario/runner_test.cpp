@@ -56,7 +56,7 @@ TEST(Runner, EveryExpectationHeldGivesStatusZero) {
 
 TEST(Runner, AFailedExpectationIsLoggedWithItsLineAndGivesStatusOne) {
   const Played run = Play(std::string(kRoomScript) + "expect chat \"nobody said this\"\n" +
-                       "expect chat-count 2\n");
+                          "expect chat-count 2\n");
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(Has(run.log, "FAIL line 9: expect chat \"nobody said this\"")) << run.log;
   EXPECT_TRUE(Has(run.log, "ok line 10: expect chat-count 2")) << run.log;
@@ -78,7 +78,7 @@ TEST(Runner, AnHourOfVirtualTimePassesAndTheClockShowsIt) {
 
 TEST(Runner, ActionsOnWindowsThatAreNotThereAreIgnoredAndLogged) {
   const Played run = Play(std::string(kRoomScript) + "click nosuchFrm Command1\n" +
-                       "click listdesignerFrm Command2\n");
+                          "click listdesignerFrm Command2\n");
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(Has(run.log, "ignored line 9: click nosuchFrm Command1")) << run.log;
   EXPECT_TRUE(Has(run.log, "ignored line 10: click listdesignerFrm Command2")) << run.log;

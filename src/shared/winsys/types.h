@@ -236,8 +236,12 @@ inline constexpr DWORD STANDARD_RIGHTS_REQUIRED = 0x000F0000;
 inline constexpr WPARAM MakeWParam(unsigned low, unsigned high) {
   return static_cast<WPARAM>((low & 0xFFFFu) | ((high & 0xFFFFu) << 16));
 }
-inline constexpr unsigned LowWord(std::uintptr_t value) { return value & 0xFFFFu; }
-inline constexpr unsigned HighWord(std::uintptr_t value) { return (value >> 16) & 0xFFFFu; }
+inline constexpr unsigned LowWord(std::uintptr_t value) {
+  return value & 0xFFFFu;
+}
+inline constexpr unsigned HighWord(std::uintptr_t value) {
+  return (value >> 16) & 0xFFFFu;
+}
 
 // What a window procedure receives with WM_CREATE (lParam points at it).
 struct CreateParams {

@@ -146,16 +146,18 @@ class WindowSystem {
   virtual bool SetClipboardText(std::string_view text) = 0;
   virtual std::optional<std::string> GetClipboardText() = 0;
 
-  // --- Modal dialogs of the host toolkit ----------------------------------------------------------
-  // Each is a modal window of the desktop ("#32770"), answered by clicking its buttons; the owner
-  // takes no input while it is open, and timers keep firing.
+  // --- Modal dialogs of the host toolkit
+  // ---------------------------------------------------------- Each is a modal window of the
+  // desktop ("#32770"), answered by clicking its buttons; the owner takes no input while it is
+  // open, and timers keep firing.
   virtual int MessageBox(HWND owner, std::string_view text, std::string_view caption,
                          UINT type) = 0;
   // The typed text, or the empty text on Cancel.
   virtual std::string InputBox(HWND owner, std::string_view prompt, std::string_view title,
                                std::string_view default_text) = 0;
   // The chosen path, or the empty text on Cancel.
-  virtual std::string FileDialog(HWND owner, FileDialogKind kind, const FileDialogSpec& request) = 0;
+  virtual std::string FileDialog(HWND owner, FileDialogKind kind,
+                                 const FileDialogSpec& request) = 0;
 
   // --- Message loop and time --------------------------------------------------------------------
   // Dispatches what is waiting (posted messages, then due timers) and returns. On the virtual

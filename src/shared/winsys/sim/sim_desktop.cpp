@@ -150,7 +150,9 @@ std::vector<HWND> SimDesktop::Children(HWND parent) {
   return impl_->Children(parent);
 }
 
-void SimDesktop::NoteActivity() { impl_->loop().NoteActivity(); }
+void SimDesktop::NoteActivity() {
+  impl_->loop().NoteActivity();
+}
 
 std::uint64_t SimDesktop::DispatchCount() const {
   return impl_->loop().dispatch_count();

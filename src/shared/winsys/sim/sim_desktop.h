@@ -38,10 +38,10 @@ class WatchdogExpired : public std::runtime_error {
 // What a person's action did.
 enum class InputResult {
   kDelivered,
-  kNoWindow,        // no such window (0 or destroyed)
-  kDisabled,        // the window or one of its ancestors is disabled
-  kHidden,          // the window or one of its ancestors is hidden
-  kUnderModal,      // a modal dialog of the window's process is open and this window is not in it
+  kNoWindow,    // no such window (0 or destroyed)
+  kDisabled,    // the window or one of its ancestors is disabled
+  kHidden,      // the window or one of its ancestors is hidden
+  kUnderModal,  // a modal dialog of the window's process is open and this window is not in it
 };
 
 const char* ToString(InputResult result);
@@ -92,19 +92,22 @@ class SimDesktop {
 
   // --- Input as a person gives it ----------------------------------------------------------------
   InputResult CanTakeInput(HWND window);
-  InputResult UserClick(HWND window);            // WM_LBUTTONDOWN and WM_LBUTTONUP, sent
-  InputResult UserDoubleClick(HWND window);      // the click, then WM_LBUTTONDBLCLK and WM_LBUTTONUP
-  InputResult UserSelect(HWND list, int index);  // LB_SETCURSEL / CB_SETCURSEL, then the notification
+  InputResult UserClick(HWND window);        // WM_LBUTTONDOWN and WM_LBUTTONUP, sent
+  InputResult UserDoubleClick(HWND window);  // the click, then WM_LBUTTONDBLCLK and WM_LBUTTONUP
+  InputResult UserSelect(HWND list,
+                         int index);  // LB_SETCURSEL / CB_SETCURSEL, then the notification
   InputResult UserDoubleClickItem(HWND list, int index);  // select, then LBN_DBLCLK to the parent
-  InputResult UserType(HWND edit, std::string_view text);  // the text becomes text, EN_CHANGE follows
-  InputResult UserKey(HWND window, WPARAM virtual_key);    // WM_KEYDOWN, WM_CHAR (if any), WM_KEYUP
-  InputResult UserClose(HWND top_level);                   // WM_CLOSE, as the close box sends it
+  InputResult UserType(HWND edit,
+                       std::string_view text);           // the text becomes text, EN_CHANGE follows
+  InputResult UserKey(HWND window, WPARAM virtual_key);  // WM_KEYDOWN, WM_CHAR (if any), WM_KEYUP
+  InputResult UserClose(HWND top_level);                 // WM_CLOSE, as the close box sends it
   // Chooses a command of the open popup menu, as a click on its item does.
   InputResult UserChooseMenuCommand(HWND popup, UINT command_id);
 
-  // --- Modal dialogs ------------------------------------------------------------------------------
-  // Used by the dialogs and the popup menu: a modal window opens and closes. While one is open its
-  // process's other windows take no input.
+  // --- Modal dialogs
+  // ------------------------------------------------------------------------------ Used by the
+  // dialogs and the popup menu: a modal window opens and closes. While one is open its process's
+  // other windows take no input.
   void BeginModal(const ModalInfo& info);
   void EndModal(HWND window, int answer);
   std::vector<ModalInfo> OpenModals() const;  // oldest first
@@ -123,13 +126,15 @@ class SimDesktop {
   int ScheduleAt(double when, std::function<void()> action);
   void CancelScheduled(int id);
 
-  // --- Watchdog -------------------------------------------------------------------------------------
-  // The loop throws WatchdogExpired once the clock passes this many seconds after the call.
+  // --- Watchdog
+  // ------------------------------------------------------------------------------------- The loop
+  // throws WatchdogExpired once the clock passes this many seconds after the call.
   void SetWatchdog(double seconds_from_now);
   void ClearWatchdog();
 
-  // --- Inspection ---------------------------------------------------------------------------------
-  std::vector<HWND> TopLevelWindows();  // front first
+  // --- Inspection
+  // ---------------------------------------------------------------------------------
+  std::vector<HWND> TopLevelWindows();      // front first
   std::vector<HWND> Children(HWND parent);  // front first
   // Counters for tests: how many messages were dispatched, how many idle quanta passed.
   std::uint64_t DispatchCount() const;
