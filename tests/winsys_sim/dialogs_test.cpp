@@ -305,6 +305,7 @@ TEST_F(DialogsTest, FileDialogs) {
       {"cancel after typing", FileDialogKind::kSave, "txt", "notes", "Cancel", ""},
       {"closed", FileDialogKind::kOpen, "txt", std::nullopt, kClose, ""},
       {"an empty name", FileDialogKind::kSave, "txt", "", "&Save", ""},
+      {"a name of blanks", FileDialogKind::kSave, "req", "   ", "&Save", ""},
   };
   for (const FileCase& c : cases) {
     SCOPED_TRACE(c.name);

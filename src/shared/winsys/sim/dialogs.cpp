@@ -96,9 +96,12 @@ bool HasExtension(std::string_view name) {
   return file.find('.') != std::string_view::npos;
 }
 
+// A name of blanks alone names no file, as the platform's dialog holds: it is answered as empty
+// rather than given an extension that would make it look like one.
 std::string WithDefaultExtension(std::string name, std::string_view extension) {
+  if (name.find_first_not_of(' ') == std::string::npos) return {};
   while (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
-  if (name.empty() || extension.empty() || HasExtension(name)) return name;
+  if (extension.empty() || HasExtension(name)) return name;
   name += '.';
   name += extension;
   return name;
