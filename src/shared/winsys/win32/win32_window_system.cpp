@@ -649,15 +649,15 @@ std::string Win32WindowSystem::InputBox(HWND owner, std::string_view prompt, std
 }
 
 std::string Win32WindowSystem::FileDialog(HWND owner, FileDialogKind kind,
-                                          const FileDialogSpec& spec) {
-  std::string filter = spec.filter_text;
+                                          const FileDialogSpec& request) {
+  std::string filter = request.filter_text;
   filter.push_back('\0');
-  filter += spec.filter_pattern;
+  filter += request.filter_pattern;
   filter.push_back('\0');
   filter.push_back('\0');
   std::string path(MAX_PATH, '\0');
-  std::memcpy(path.data(), spec.initial_name.data(),
-              std::min<std::size_t>(spec.initial_name.size(), MAX_PATH - 1));
+  std::memcpy(path.data(), request.initial_name.data(),
+              std::min<std::size_t>(request.initial_name.size(), MAX_PATH - 1));
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = ToReal(owner);
@@ -665,8 +665,8 @@ std::string Win32WindowSystem::FileDialog(HWND owner, FileDialogKind kind,
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrTitle = spec.title.empty() ? nullptr : spec.title.c_str();
-  dialog.lpstrDefExt = spec.default_extension.empty() ? nullptr : spec.default_extension.c_str();
+  dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+  dialog.lpstrDefExt = request.default_extension.empty() ? nullptr : request.default_extension.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   bool chosen = false;
   if (kind == FileDialogKind::kOpen) {

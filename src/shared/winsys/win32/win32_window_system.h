@@ -115,7 +115,7 @@ class Win32WindowSystem : public WindowSystem {
   int MessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) override;
   std::string InputBox(HWND owner, std::string_view prompt, std::string_view title,
                        std::string_view default_text) override;
-  std::string FileDialog(HWND owner, FileDialogKind kind, const FileDialogSpec& spec) override;
+  std::string FileDialog(HWND owner, FileDialogKind kind, const FileDialogSpec& request) override;
 
   void DoEvents() override;
   void WaitForWork(double deadline) override;
