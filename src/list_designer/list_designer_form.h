@@ -62,6 +62,8 @@ class ListDesignerForm {
   void Step1();
   void Step2();
   void Step3();
+  // Steps 1 and 3: start a flash session and tell the person which step follows.
+  void StartFlashSession(int next_step);
   void Step4();
   void RunAllSteps();
   void UseOldLists();
