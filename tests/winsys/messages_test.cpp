@@ -167,6 +167,37 @@ TEST_F(MessagesTest, GetTextCopiesAtMostOneLessThanTheBufferAndANul) {
   EXPECT_EQ(app_.GetWindowTextLength(a_), 5);
 }
 
+// The client's lists are classes derived from the standard list box, read from the other
+// program: each item's text comes back whole, bytes above 0x7F included, and nothing is written
+// past the length the list gave for it.
+TEST_F(MessagesTest, AnItemOfADerivedListComesBackWholeAndEndsAtItsLength) {
+  const WindowProc list_box = other_.ClassProcedure("ListBox");
+  ASSERT_TRUE(list_box);
+  ASSERT_TRUE(other_.RegisterClass("Derived Tree", list_box));
+  CreateParams params;
+  params.class_name = "Derived Tree";
+  params.style = WS_CHILD | WS_VISIBLE;
+  params.parent = b_;
+  params.rect = Rect{0, 0, 200, 100};
+  const HWND tree = other_.CreateWindow(params);
+  ASSERT_NE(tree, kNoWindow);
+  const std::string items[] = {"\x95 tollmere server list 1", "", "Picture of the day 12"};
+  for (const std::string& item : items) {
+    other_.SendMessage(tree, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
+  for (WPARAM i = 0; i < std::size(items); ++i) {
+    SCOPED_TRACE(items[i]);
+    const LRESULT length = app_.SendMessage(tree, LB_GETTEXTLEN, i, 0);
+    ASSERT_EQ(length, static_cast<LRESULT>(items[i].size()));
+    std::string buffer(static_cast<std::size_t>(length) + 1 + 8, 'x');
+    EXPECT_EQ(app_.SendMessage(tree, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buffer.data())),
+              length);
+    EXPECT_EQ(std::string(buffer.c_str()), items[i]);
+    EXPECT_EQ(buffer.substr(static_cast<std::size_t>(length) + 1), "xxxxxxxx")
+        << "wrote past the item's length";
+  }
+}
+
 TEST_F(MessagesTest, SetTextStoresAndAnswersOne) {
   const std::string text = "Joe: /handle send 12";
   EXPECT_EQ(app_.SendMessage(a_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())), 1);

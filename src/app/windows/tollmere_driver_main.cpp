@@ -6,6 +6,12 @@
 //     wait-window CAPTION SECONDS        a top-level window with this caption is visible
 //     answer TITLE BUTTON SECONDS        a dialog ("#32770") with this title: click its button
 //     click CAPTION BUTTON SECONDS       a top-level window with this caption: click its button
+//     wait-button CAPTION BUTTON SECONDS a top-level window with this caption has this button,
+//                                        enabled (as after Start, when Stop can be pressed)
+//     close CAPTION SECONDS              a top-level window with this caption: close it, as its
+//                                        close box does
+//     say SPEAKER TEXT SECONDS           in the stand-in's console: speak TEXT in the room as
+//                                        SPEAKER (types both into its edits and clicks Say)
 //     pause SECONDS
 //     keys CLASS SECONDS KEY...  end      posts key presses (down, up, right, return, escape) to
 //                                        the visible top-level window of this class, such as
@@ -31,6 +37,9 @@ using winsys::HWND;
 
 constexpr double kPollSeconds = 0.2;
 constexpr const char* kDialogClass = "#32770";
+constexpr const char* kConsoleCaption = "tollmere stand-in: the room and the mail delivered";
+constexpr int kConsoleSpeakerId = 1;
+constexpr int kConsoleLineId = 2;
 
 // Polls for a window, letting messages through meanwhile; 0 when the time runs out.
 template <typename Find>
@@ -60,18 +69,39 @@ HWND FindButton(winsys::WindowSystem& ws, HWND parent, const std::string& captio
   return winsys::kNoWindow;
 }
 
-bool Click(winsys::WindowSystem& ws, const char* class_name, const std::string& caption,
-           const std::string& button, double seconds) {
-  const HWND top = WaitFor(ws, seconds, [&] {
-    const HWND found = ws.FindWindow(class_name, caption.c_str());
+HWND WaitForVisible(winsys::WindowSystem& ws, const char* class_name, const std::string& caption,
+                    double seconds) {
+  return WaitFor(ws, seconds, [&] {
+    const HWND found = ws.FindWindow(class_name, caption.empty() ? nullptr : caption.c_str());
     return found != winsys::kNoWindow && ws.IsWindowVisible(found) ? found : winsys::kNoWindow;
   });
+}
+
+bool Click(winsys::WindowSystem& ws, const char* class_name, const std::string& caption,
+           const std::string& button, double seconds) {
+  const HWND top = WaitForVisible(ws, class_name, caption, seconds);
   if (top == winsys::kNoWindow) return false;
   const HWND target = WaitFor(ws, seconds, [&] { return FindButton(ws, top, button); });
   if (target == winsys::kNoWindow) return false;
   // Posted, so that a modal loop the click starts in the other program does not hold us.
   ws.PostMessage(target, winsys::BM_CLICK, 0, 0);
   return true;
+}
+
+bool Close(winsys::WindowSystem& ws, const std::string& caption, double seconds) {
+  const HWND top = WaitForVisible(ws, nullptr, caption, seconds);
+  if (top == winsys::kNoWindow) return false;
+  ws.PostMessage(top, winsys::WM_CLOSE, 0, 0);
+  return true;
+}
+
+bool Say(winsys::WindowSystem& ws, const std::string& speaker, const std::string& text,
+         double seconds) {
+  const HWND console = WaitForVisible(ws, nullptr, kConsoleCaption, seconds);
+  if (console == winsys::kNoWindow) return false;
+  ws.SetWindowText(ws.GetDlgItem(console, kConsoleSpeakerId), speaker);
+  ws.SetWindowText(ws.GetDlgItem(console, kConsoleLineId), text);
+  return Click(ws, nullptr, kConsoleCaption, "Say", seconds);
 }
 
 void PrintTree(winsys::WindowSystem& ws, HWND window, int depth) {
@@ -97,25 +127,41 @@ int main(int argc, char** argv) {
       const std::string caption = take();
       const double seconds = std::atof(take().c_str());
       described += " \"" + caption + "\"";
-      done = WaitFor(ws, seconds, [&] {
-               const HWND found = ws.FindWindow(nullptr, caption.c_str());
-               return found != winsys::kNoWindow && ws.IsWindowVisible(found) ? found
-                                                                              : winsys::kNoWindow;
-             }) != winsys::kNoWindow;
+      done = WaitForVisible(ws, nullptr, caption, seconds) != winsys::kNoWindow;
     } else if (step == "answer" || step == "click") {
       const std::string caption = take();
       const std::string button = take();
       const double seconds = std::atof(take().c_str());
       described += " \"" + caption + "\" " + button;
       done = Click(ws, step == "answer" ? kDialogClass : nullptr, caption, button, seconds);
+    } else if (step == "wait-button") {
+      const std::string caption = take();
+      const std::string button = take();
+      const double seconds = std::atof(take().c_str());
+      described += " \"" + caption + "\" " + button;
+      const HWND top = WaitForVisible(ws, nullptr, caption, seconds);
+      done = top != winsys::kNoWindow &&
+             WaitFor(ws, seconds, [&] {
+               const HWND found = FindButton(ws, top, button);
+               return found != winsys::kNoWindow && ws.IsWindowEnabled(found) ? found
+                                                                              : winsys::kNoWindow;
+             }) != winsys::kNoWindow;
+    } else if (step == "close") {
+      const std::string caption = take();
+      const double seconds = std::atof(take().c_str());
+      described += " \"" + caption + "\"";
+      done = Close(ws, caption, seconds);
+    } else if (step == "say") {
+      const std::string speaker = take();
+      const std::string text = take();
+      const double seconds = std::atof(take().c_str());
+      described += " " + speaker + " \"" + text + "\"";
+      done = Say(ws, speaker, text, seconds);
     } else if (step == "keys") {
       const std::string class_name = take();
       const double seconds = std::atof(take().c_str());
       described += " " + class_name;
-      const HWND target = WaitFor(ws, seconds, [&] {
-        const HWND found = ws.FindWindow(class_name.c_str(), nullptr);
-        return found != winsys::kNoWindow && ws.IsWindowVisible(found) ? found : winsys::kNoWindow;
-      });
+      const HWND target = WaitForVisible(ws, class_name.c_str(), "", seconds);
       done = target != winsys::kNoWindow;
       for (std::string key = take(); !key.empty() && key != "end"; key = take()) {
         const winsys::WPARAM code = key == "down"     ? winsys::VK_DOWN

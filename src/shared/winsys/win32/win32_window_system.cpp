@@ -34,6 +34,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 #include "shared/winsys/win32/dialog_template.h"
 #include "shared/winsys/win32/handles.h"
@@ -315,13 +317,57 @@ LRESULT Win32WindowSystem::SendMessage(HWND window, UINT message, WPARAM wparam,
   if (!IsOtherProcessWindow(window)) {
     return ::SendMessageA(ToReal(window), message, wparam, lparam);
   }
-  // Another program may be hung or slow: the answer is waited for only so long.
-  DWORD_PTR result = 0;
-  if (::SendMessageTimeoutA(ToReal(window), message, wparam, lparam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                            options_.cross_process_timeout_ms, &result) == 0) {
-    return 0;
+  if (message == LB_GETTEXT && lparam != 0) {
+    return GetItemTextAcross(window, LB_GETTEXTLEN, LB_GETTEXT, wparam, lparam);
   }
-  return static_cast<LRESULT>(result);
+  if (message == CB_GETLBTEXT && lparam != 0) {
+    return GetItemTextAcross(window, CB_GETLBTEXTLEN, CB_GETLBTEXT, wparam, lparam);
+  }
+  return SendBounded(window, message, wparam, lparam, false);
+}
+
+// Another program may be hung or slow: the answer is waited for only so long.
+LRESULT Win32WindowSystem::SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                       bool wide) {
+  DWORD_PTR result = 0;
+  const UINT flags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
+  const UINT timeout = options_.cross_process_timeout_ms;
+  const LRESULT answered =
+      wide
+          ? ::SendMessageTimeoutW(ToReal(window), message, wparam, lparam, flags, timeout, &result)
+          : ::SendMessageTimeoutA(ToReal(window), message, wparam, lparam, flags, timeout, &result);
+  return answered == 0 ? 0 : static_cast<LRESULT>(result);
+}
+
+// An item's text in another program's list, into a buffer the caller sized from the item's
+// length (the platform's contract). Asked in ANSI, the platform converts the answer only when it
+// recognises the window as one of its own list boxes: for a class derived from one, as the
+// client's lists are, it copies the wide characters unconverted, twice the promised bytes, past
+// the end of the caller's buffer. So the text is asked in wide characters into a buffer of ours
+// and converted here, and no more than the item's ANSI length is ever written.
+LRESULT Win32WindowSystem::GetItemTextAcross(HWND window, UINT length_message, UINT text_message,
+                                             WPARAM item, LPARAM buffer) {
+  const LRESULT ansi_length = SendBounded(window, length_message, item, 0, false);
+  const LRESULT wide_length = SendBounded(window, length_message, item, 0, true);
+  if (ansi_length < 0 || wide_length < 0) return LB_ERR;
+  // Room to spare: the item may grow between the length and the text.
+  constexpr std::size_t kSpare = 256;
+  std::wstring wide(static_cast<std::size_t>(wide_length) + kSpare, L'\0');
+  const LRESULT copied =
+      SendBounded(window, text_message, item, reinterpret_cast<LPARAM>(wide.data()), true);
+  if (copied < 0) return LB_ERR;
+  wide.resize(std::min(std::wcslen(wide.c_str()), static_cast<std::size_t>(copied)));
+  const int wide_size = static_cast<int>(wide.size());
+  const int needed =
+      ::WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_size, nullptr, 0, nullptr, nullptr);
+  std::string ansi(static_cast<std::size_t>(std::max(needed, 0)), '\0');
+  const int converted = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_size, ansi.data(),
+                                              needed, nullptr, nullptr);
+  const auto kept = std::min(static_cast<std::size_t>(std::max(converted, 0)),
+                             static_cast<std::size_t>(ansi_length));
+  std::memcpy(reinterpret_cast<char*>(buffer), ansi.data(), kept);
+  reinterpret_cast<char*>(buffer)[kept] = '\0';
+  return static_cast<LRESULT>(kept);
 }
 
 bool Win32WindowSystem::PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -666,7 +712,8 @@ std::string Win32WindowSystem::FileDialog(HWND owner, FileDialogKind kind,
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = MAX_PATH;
   dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
-  dialog.lpstrDefExt = request.default_extension.empty() ? nullptr : request.default_extension.c_str();
+  dialog.lpstrDefExt =
+      request.default_extension.empty() ? nullptr : request.default_extension.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   bool chosen = false;
   if (kind == FileDialogKind::kOpen) {
