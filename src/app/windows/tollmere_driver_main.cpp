@@ -77,11 +77,24 @@ HWND WaitForVisible(winsys::WindowSystem& ws, const char* class_name, const std:
   });
 }
 
+enum class ButtonState { kAny, kEnabled };
+
+// A button of a visible top-level window (found by class and caption), once it is there in the
+// state asked for; 0 when the time runs out.
+HWND WaitForButton(winsys::WindowSystem& ws, const char* class_name, const std::string& caption,
+                   const std::string& button, ButtonState state, double seconds) {
+  const HWND top = WaitForVisible(ws, class_name, caption, seconds);
+  if (top == winsys::kNoWindow) return winsys::kNoWindow;
+  return WaitFor(ws, seconds, [&] {
+    const HWND found = FindButton(ws, top, button);
+    if (found == winsys::kNoWindow) return winsys::kNoWindow;
+    return state == ButtonState::kAny || ws.IsWindowEnabled(found) ? found : winsys::kNoWindow;
+  });
+}
+
 bool Click(winsys::WindowSystem& ws, const char* class_name, const std::string& caption,
            const std::string& button, double seconds) {
-  const HWND top = WaitForVisible(ws, class_name, caption, seconds);
-  if (top == winsys::kNoWindow) return false;
-  const HWND target = WaitFor(ws, seconds, [&] { return FindButton(ws, top, button); });
+  const HWND target = WaitForButton(ws, class_name, caption, button, ButtonState::kAny, seconds);
   if (target == winsys::kNoWindow) return false;
   // Posted, so that a modal loop the click starts in the other program does not hold us.
   ws.PostMessage(target, winsys::BM_CLICK, 0, 0);
@@ -139,13 +152,8 @@ int main(int argc, char** argv) {
       const std::string button = take();
       const double seconds = std::atof(take().c_str());
       described += " \"" + caption + "\" " + button;
-      const HWND top = WaitForVisible(ws, nullptr, caption, seconds);
-      done = top != winsys::kNoWindow &&
-             WaitFor(ws, seconds, [&] {
-               const HWND found = FindButton(ws, top, button);
-               return found != winsys::kNoWindow && ws.IsWindowEnabled(found) ? found
-                                                                              : winsys::kNoWindow;
-             }) != winsys::kNoWindow;
+      done = WaitForButton(ws, nullptr, caption, button, ButtonState::kEnabled, seconds) !=
+             winsys::kNoWindow;
     } else if (step == "close") {
       const std::string caption = take();
       const double seconds = std::atof(take().c_str());

@@ -323,17 +323,17 @@ LRESULT Win32WindowSystem::SendMessage(HWND window, UINT message, WPARAM wparam,
   if (message == CB_GETLBTEXT && lparam != 0) {
     return GetItemTextAcross(window, CB_GETLBTEXTLEN, CB_GETLBTEXT, wparam, lparam);
   }
-  return SendBounded(window, message, wparam, lparam, false);
+  return SendBounded(window, message, wparam, lparam, Characters::kAnsi);
 }
 
 // Another program may be hung or slow: the answer is waited for only so long.
 LRESULT Win32WindowSystem::SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                       bool wide) {
+                                       Characters characters) {
   DWORD_PTR result = 0;
   const UINT flags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
   const UINT timeout = options_.cross_process_timeout_ms;
   const LRESULT answered =
-      wide
+      characters == Characters::kWide
           ? ::SendMessageTimeoutW(ToReal(window), message, wparam, lparam, flags, timeout, &result)
           : ::SendMessageTimeoutA(ToReal(window), message, wparam, lparam, flags, timeout, &result);
   return answered == 0 ? 0 : static_cast<LRESULT>(result);
@@ -347,14 +347,14 @@ LRESULT Win32WindowSystem::SendBounded(HWND window, UINT message, WPARAM wparam,
 // and converted here, and no more than the item's ANSI length is ever written.
 LRESULT Win32WindowSystem::GetItemTextAcross(HWND window, UINT length_message, UINT text_message,
                                              WPARAM item, LPARAM buffer) {
-  const LRESULT ansi_length = SendBounded(window, length_message, item, 0, false);
-  const LRESULT wide_length = SendBounded(window, length_message, item, 0, true);
+  const LRESULT ansi_length = SendBounded(window, length_message, item, 0, Characters::kAnsi);
+  const LRESULT wide_length = SendBounded(window, length_message, item, 0, Characters::kWide);
   if (ansi_length < 0 || wide_length < 0) return LB_ERR;
   // Room to spare: the item may grow between the length and the text.
   constexpr std::size_t kSpare = 256;
   std::wstring wide(static_cast<std::size_t>(wide_length) + kSpare, L'\0');
-  const LRESULT copied =
-      SendBounded(window, text_message, item, reinterpret_cast<LPARAM>(wide.data()), true);
+  const LRESULT copied = SendBounded(window, text_message, item,
+                                     reinterpret_cast<LPARAM>(wide.data()), Characters::kWide);
   if (copied < 0) return LB_ERR;
   wide.resize(std::min(std::wcslen(wide.c_str()), static_cast<std::size_t>(copied)));
   const int wide_size = static_cast<int>(wide.size());

@@ -148,9 +148,12 @@ class Win32WindowSystem : public WindowSystem {
   bool PostedMessageWaiting();
   bool OwnClass(const std::string& class_key) const { return classes_.count(class_key) != 0; }
   bool IsOtherProcessWindow(HWND window);
+  // How the text of a message is carried: the platform's ANSI or its wide characters.
+  enum class Characters { kAnsi, kWide };
   // SendMessageTimeout towards another program, bounded by the cross-process timeout; 0 when the
   // answer did not come.
-  LRESULT SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam, bool wide);
+  LRESULT SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                      Characters characters);
   // LB_GETTEXT and CB_GETLBTEXT towards another program, asked in wide characters and converted
   // here (see the definition).
   LRESULT GetItemTextAcross(HWND window, UINT length_message, UINT text_message, WPARAM item,
