@@ -82,8 +82,12 @@ TEST_F(FormTest, ControlsArePlacedInTwipsInsideTheirContainer) {
   ASSERT_TRUE(ws_.GetWindowRect(form().hwnd(), form_rect));
   ASSERT_TRUE(ws_.GetWindowRect(test_->Frame1.hwnd(), frame_rect));
   ASSERT_TRUE(ws_.GetWindowRect(test_->Requests.hwnd(), list_rect));
-  EXPECT_EQ(frame_rect.left - form_rect.left, 45 / 15);
-  EXPECT_EQ(frame_rect.top - form_rect.top, 495 / 15);
+  // A form's controls start inside its fixed frame, under its caption and menu bar.
+  const int client_left = ws_.GetSystemMetrics(SM_CXDLGFRAME);
+  const int client_top = ws_.GetSystemMetrics(SM_CYDLGFRAME) + ws_.GetSystemMetrics(SM_CYCAPTION) +
+                         (ws_.GetMenu(form().hwnd()) != 0 ? ws_.GetSystemMetrics(SM_CYMENU) : 0);
+  EXPECT_EQ(frame_rect.left - form_rect.left, client_left + 45 / 15);
+  EXPECT_EQ(frame_rect.top - form_rect.top, client_top + 495 / 15);
   EXPECT_EQ(list_rect.left - frame_rect.left, 105 / 15);
   EXPECT_EQ(list_rect.top - frame_rect.top, 285 / 15);
   EXPECT_EQ(list_rect.width(), 1995 / 15);

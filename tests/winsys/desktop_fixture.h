@@ -47,7 +47,8 @@ class DesktopTest : public ::testing::Test {
   static constexpr bool kSimulated = false;
 #else
   static constexpr bool kTwoPrograms = true;
-  // What only the simulated desktop is strict about (memory by the byte rather than the page).
+  // What only the simulated desktop can promise: what lies before a program's first allocation,
+  // the order of top-level windows without a window manager.
   static constexpr bool kSimulated = true;
 #endif
 

@@ -312,6 +312,61 @@ TEST_F(WindowsTest, RectanglesAddUpToScreenCoordinatesAndResizingSendsWmSize) {
   EXPECT_EQ(other_.GetCursorPos(), (Point{300, 200}));
 }
 
+TEST_F(WindowsTest, AChildStartsInsideItsParentsFrameCaptionAndMenuBar) {
+  const int border_x = app_.GetSystemMetrics(SM_CXBORDER);
+  const int border_y = app_.GetSystemMetrics(SM_CYBORDER);
+  const int fixed_x = app_.GetSystemMetrics(SM_CXDLGFRAME);
+  const int fixed_y = app_.GetSystemMetrics(SM_CYDLGFRAME);
+  const int sizing_x = app_.GetSystemMetrics(SM_CXFRAME);
+  const int sizing_y = app_.GetSystemMetrics(SM_CYFRAME);
+  const int caption = app_.GetSystemMetrics(SM_CYCAPTION);
+  const int menu = app_.GetSystemMetrics(SM_CYMENU);
+  ASSERT_GT(caption, 0);
+  struct Case {
+    const char* name;
+    DWORD style;
+    bool menu_bar;
+    Point origin;  // of the client area inside the window rectangle
+  };
+  const Case cases[] = {
+      {"frameless", WS_POPUP, false, {0, 0}},
+      {"thin border", WS_POPUP | WS_BORDER, false, {border_x, border_y}},
+      {"fixed frame and caption",
+       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+       false,
+       {fixed_x, fixed_y + caption}},
+      {"sizing frame and caption", WS_OVERLAPPEDWINDOW, false, {sizing_x, sizing_y + caption}},
+      {"with a menu bar", WS_OVERLAPPEDWINDOW, true, {sizing_x, sizing_y + caption + menu}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const HWND top = Make(app_, c.name, c.style);
+    if (c.menu_bar) {
+      const HMENU bar = app_.CreateMenu();
+      app_.AppendMenu(bar, MF_STRING, 1, "&File");
+      ASSERT_TRUE(app_.SetMenu(top, bar));
+    }
+    ASSERT_TRUE(app_.MoveWindow(top, Rect{100, 50, 500, 450}));
+    const HWND child = MakeChild(app_, "child", top);
+    app_.MoveWindow(child, Rect{10, 20, 110, 70});
+    Rect rect;
+    ASSERT_TRUE(other_.GetWindowRect(child, rect));
+    EXPECT_EQ((Point{rect.left, rect.top}), (Point{110 + c.origin.x, 70 + c.origin.y}));
+    EXPECT_EQ(rect.width(), 100);
+    app_.DestroyWindow(top);
+  }
+  // A captioned child, as the client's windows inside its main one, frames its own children.
+  const HWND top = Make(app_, "desk", WS_POPUP);
+  app_.MoveWindow(top, Rect{0, 0, 600, 400});
+  const HWND inner = Make(app_, "inner", WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, top);
+  app_.MoveWindow(inner, Rect{20, 30, 320, 230});
+  const HWND control = MakeChild(app_, "control", inner);
+  app_.MoveWindow(control, Rect{5, 6, 55, 26});
+  Rect rect;
+  ASSERT_TRUE(app_.GetWindowRect(control, rect));
+  EXPECT_EQ((Point{rect.left, rect.top}), (Point{25 + fixed_x, 36 + fixed_y + caption}));
+}
+
 TEST_F(WindowsTest, VisibilityNeedsEveryAncestorVisible) {
   const HWND top = Make(app_, "top");
   const HWND middle = MakeChild(app_, "middle", top);

@@ -6,54 +6,81 @@
 namespace winsys::sim {
 namespace {
 
-constexpr std::uint64_t kAlignment = 16;
+constexpr std::uint64_t kAlignment = 8;
 constexpr std::uint64_t kAddressLimit = 0x1'0000'0000;
+
+std::uint64_t RoundUp(std::uint64_t value, std::uint64_t step) {
+  return (value + step - 1) / step * step;
+}
 
 }  // namespace
 
 std::uint32_t AddressSpace::Allocate(std::size_t size) {
-  const std::uint64_t length = std::max<std::uint64_t>(size, 1);
-  if (length > kAddressLimit || next_address_ + length > kAddressLimit) return 0;
-  const auto start = static_cast<std::uint32_t>(next_address_);
-  blocks_.emplace(start, std::vector<std::uint8_t>(static_cast<std::size_t>(length), 0));
-  // Leave a gap after each block, so that reading past its end fails as it would on Windows.
-  next_address_ = (next_address_ + length + kAlignment + kAlignment - 1) / kAlignment * kAlignment;
+  const std::uint64_t length = RoundUp(std::max<std::uint64_t>(size, 1), kAlignment);
+  if (length > kAddressLimit) return 0;
+  if (!regions_.empty()) {
+    auto& [start, region] = *regions_.rbegin();
+    if (region.bytes.size() - region.used >= length) {
+      const auto address = static_cast<std::uint32_t>(start + region.used);
+      region.used += static_cast<std::size_t>(length);
+      blocks_.emplace(address, static_cast<std::size_t>(size));
+      return address;
+    }
+  }
+  const std::uint32_t address = PlaceInNewRegion(static_cast<std::size_t>(length));
+  if (address != 0) blocks_.emplace(address, size);
+  return address;
+}
+
+std::uint32_t AddressSpace::PlaceInNewRegion(std::size_t length) {
+  const std::uint64_t committed = RoundUp(std::max<std::uint64_t>(length, kRegionBytes), 4096);
+  if (next_region_ + committed > kAddressLimit) return 0;
+  const auto start = static_cast<std::uint32_t>(next_region_);
+  Region region;
+  region.bytes.assign(static_cast<std::size_t>(committed), 0);
+  region.used = length;
+  regions_.emplace(start, std::move(region));
+  // One unreserved step after each region, so that reading past its end fails.
+  next_region_ = RoundUp(next_region_ + committed, kRegionBytes) + kRegionBytes;
   return start;
 }
 
-const std::vector<std::uint8_t>* AddressSpace::BlockAt(std::uint32_t address,
-                                                       std::uint32_t& start) const {
-  auto after = blocks_.upper_bound(address);
-  if (after == blocks_.begin()) return nullptr;
-  const auto block = std::prev(after);
-  if (address - block->first >= block->second.size()) return nullptr;
-  start = block->first;
-  return &block->second;
+const AddressSpace::Region* AddressSpace::RegionHolding(std::uint32_t address, std::size_t size,
+                                                        std::uint32_t& start) const {
+  if (static_cast<std::uint64_t>(address) + size > kAddressLimit) return nullptr;
+  auto after = regions_.upper_bound(address);
+  if (after == regions_.begin()) return nullptr;
+  const auto found = std::prev(after);
+  if ((address - found->first) + static_cast<std::uint64_t>(size) > found->second.bytes.size()) {
+    return nullptr;
+  }
+  start = found->first;
+  return &found->second;
 }
 
-bool AddressSpace::Covered(std::uint32_t address, std::size_t size) const {
-  if (size == 0) return true;
-  if (static_cast<std::uint64_t>(address) + size > kAddressLimit) return false;
-  std::uint32_t start = 0;
-  const std::vector<std::uint8_t>* block = BlockAt(address, start);
-  return block != nullptr && (address - start) + size <= block->size();
+bool AddressSpace::InsideOneBlock(std::uint32_t address, std::size_t size) const {
+  auto after = blocks_.upper_bound(address);
+  if (after == blocks_.begin()) return false;
+  const auto block = std::prev(after);
+  return (address - block->first) + static_cast<std::uint64_t>(size) <= block->second;
 }
 
 bool AddressSpace::Read(std::uint32_t address, void* buffer, std::size_t size) const {
-  if (!Covered(address, size)) return false;
   if (size == 0) return true;
   std::uint32_t start = 0;
-  const std::vector<std::uint8_t>* block = BlockAt(address, start);
-  std::memcpy(buffer, block->data() + (address - start), size);
+  const Region* region = RegionHolding(address, size, start);
+  if (region == nullptr) return false;
+  std::memcpy(buffer, region->bytes.data() + (address - start), size);
   return true;
 }
 
 bool AddressSpace::Write(std::uint32_t address, const void* data, std::size_t size) {
-  if (!Covered(address, size)) return false;
   if (size == 0) return true;
   std::uint32_t start = 0;
-  BlockAt(address, start);
-  std::memcpy(blocks_.at(start).data() + (address - start), data, size);
+  if (!InsideOneBlock(address, size) || RegionHolding(address, size, start) == nullptr) {
+    return false;
+  }
+  std::memcpy(regions_.at(start).bytes.data() + (address - start), data, size);
   return true;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The memory one simulated process lets others read: blocks at 32-bit addresses, as in the
-// 32-bit client. Addresses start well above 0, are 16-byte aligned and are never 0; the gaps
-// between blocks belong to no one, so a read that strays outside a block fails.
+// 32-bit client. Blocks are packed into committed regions the way a real program's heap packs
+// them, so a read that strays past a block but stays inside its region succeeds (the bytes there
+// are zeros or a neighbouring block), as it does on Windows; a read outside every region fails.
+// Writes are held to the blocks themselves, to catch the stand-in writing where it did not mean to.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,20 +15,31 @@ namespace winsys::sim {
 class AddressSpace {
  public:
   static constexpr std::uint32_t kFirstAddress = 0x0040'0000;
+  // A region is committed whole; the next one starts a reservation step further on, which
+  // leaves addresses between regions that belong to no one.
+  static constexpr std::size_t kRegionBytes = 64 * 1024;
 
   // 0 when the 32-bit space is used up.
   std::uint32_t Allocate(std::size_t size);
-  // Both copy all the bytes or none: every byte must lie inside allocated blocks.
+  // Both copy all the bytes or none. A read needs every byte inside one committed region; a
+  // write needs every byte inside one allocated block.
   bool Read(std::uint32_t address, void* buffer, std::size_t size) const;
   bool Write(std::uint32_t address, const void* data, std::size_t size);
 
  private:
-  // The block holding address, or nullptr.
-  const std::vector<std::uint8_t>* BlockAt(std::uint32_t address, std::uint32_t& start) const;
-  bool Covered(std::uint32_t address, std::size_t size) const;
+  struct Region {
+    std::vector<std::uint8_t> bytes;
+    std::size_t used = 0;
+  };
 
-  std::map<std::uint32_t, std::vector<std::uint8_t>> blocks_;  // by start address
-  std::uint64_t next_address_ = kFirstAddress;
+  // The region whose committed bytes hold [address, address + size), or nullptr.
+  const Region* RegionHolding(std::uint32_t address, std::size_t size, std::uint32_t& start) const;
+  bool InsideOneBlock(std::uint32_t address, std::size_t size) const;
+  std::uint32_t PlaceInNewRegion(std::size_t length);
+
+  std::map<std::uint32_t, Region> regions_;      // by start address
+  std::map<std::uint32_t, std::size_t> blocks_;  // start address to length
+  std::uint64_t next_region_ = kFirstAddress;
 };
 
 }  // namespace winsys::sim

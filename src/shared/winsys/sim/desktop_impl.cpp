@@ -18,6 +18,28 @@ constexpr WPARAM kSizeRestored = 0;    // SIZE_RESTORED
 // No window text is longer than this; guards against a procedure answering nonsense.
 constexpr LRESULT kLongestText = 1 << 24;
 
+// How far a window's client area, where its children's coordinates start, lies inside its
+// window rectangle: the frame its style gives it, then the caption, then a top-level window's
+// menu bar.
+Point ClientOrigin(const SimWindow& window) {
+  const DWORD style = window.style;
+  int across = 0;
+  int down = 0;
+  if ((style & WS_THICKFRAME) != 0) {
+    across = SimDesktop::Impl::SystemMetric(SM_CXFRAME);
+    down = SimDesktop::Impl::SystemMetric(SM_CYFRAME);
+  } else if ((style & WS_DLGFRAME) != 0) {
+    across = SimDesktop::Impl::SystemMetric(SM_CXDLGFRAME);
+    down = SimDesktop::Impl::SystemMetric(SM_CYDLGFRAME);
+  } else if ((style & WS_BORDER) != 0) {
+    across = SimDesktop::Impl::SystemMetric(SM_CXBORDER);
+    down = SimDesktop::Impl::SystemMetric(SM_CYBORDER);
+  }
+  if ((style & WS_CAPTION) == WS_CAPTION) down += SimDesktop::Impl::SystemMetric(SM_CYCAPTION);
+  if (!window.is_child() && window.menu != 0) down += SimDesktop::Impl::SystemMetric(SM_CYMENU);
+  return Point{across, down};
+}
+
 LPARAM PackPoint(int x, int y) {
   return static_cast<LPARAM>(MakeWParam(static_cast<unsigned>(x), static_cast<unsigned>(y)));
 }
@@ -474,16 +496,42 @@ LONG_PTR SimDesktop::Impl::SetWindowLongPtr(HWND window, int index, LONG_PTR val
   return previous;
 }
 
+int SimDesktop::Impl::SystemMetric(int index) {
+  switch (index) {
+    case SM_CXSCREEN:
+      return kScreenWidth;
+    case SM_CYSCREEN:
+      return kScreenHeight;
+    case SM_CYCAPTION:
+    case SM_CYMENU:
+      return 19;
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+      return 1;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME:
+      return 3;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+      return 4;
+    default:
+      return 0;
+  }
+}
+
 bool SimDesktop::Impl::GetWindowRect(HWND window, Rect& screen_rect) {
   const SimWindow* target = tree_.Find(window);
   if (target == nullptr) return false;
   screen_rect = target->rect;
   for (const SimWindow* up = target->is_child() ? tree_.Find(target->parent) : nullptr;
        up != nullptr; up = up->is_child() ? tree_.Find(up->parent) : nullptr) {
-    screen_rect.left += up->rect.left;
-    screen_rect.right += up->rect.left;
-    screen_rect.top += up->rect.top;
-    screen_rect.bottom += up->rect.top;
+    const Point origin = ClientOrigin(*up);
+    const int across = up->rect.left + origin.x;
+    const int down = up->rect.top + origin.y;
+    screen_rect.left += across;
+    screen_rect.right += across;
+    screen_rect.top += down;
+    screen_rect.bottom += down;
   }
   return true;
 }

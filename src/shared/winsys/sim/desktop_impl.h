@@ -28,6 +28,8 @@ class SimDesktop::Impl {
  public:
   static constexpr int kScreenWidth = 1024;
   static constexpr int kScreenHeight = 768;
+  // The frame, caption and menu-bar sizes of the plain desktop theme; 0 for what is not kept.
+  static int SystemMetric(int index);
 
   Impl(SimDesktop& desktop, Clock& clock, VirtualClock* virtual_clock);
   ~Impl();

@@ -155,14 +155,7 @@ bool SimProcess::SetCursorPos(int x, int y) {
 }
 
 int SimProcess::GetSystemMetrics(int index) {
-  switch (index) {
-    case SM_CXSCREEN:
-      return SimDesktop::Impl::kScreenWidth;
-    case SM_CYSCREEN:
-      return SimDesktop::Impl::kScreenHeight;
-    default:
-      return 0;
-  }
+  return SimDesktop::Impl::SystemMetric(index);
 }
 
 DWORD SimProcess::GetWindowThreadProcessId(HWND window, DWORD* process_id) {
@@ -170,10 +163,12 @@ DWORD SimProcess::GetWindowThreadProcessId(HWND window, DWORD* process_id) {
 }
 
 HANDLE SimProcess::OpenProcess(DWORD access, bool /*inherit*/, DWORD process_id) {
-  if ((access & PROCESS_VM_READ) == 0 || desktop_.FindProcess(process_id) == nullptr) return 0;
+  // As on Windows, a handle is had for any existing process whatever the access asked; the
+  // access decides what the handle may do later.
+  if (desktop_.FindProcess(process_id) == nullptr) return 0;
   const HANDLE handle = next_handle_;
   next_handle_ += 4;
-  process_handles_[handle] = process_id;
+  process_handles_[handle] = ProcessHandle{process_id, access};
   return handle;
 }
 
@@ -181,8 +176,11 @@ bool SimProcess::ReadProcessMemory(HANDLE process, std::uint32_t address, void* 
                                    std::size_t size, std::size_t* bytes_read) {
   if (bytes_read != nullptr) *bytes_read = 0;
   const auto found = process_handles_.find(process);
-  if (found == process_handles_.end() || (buffer == nullptr && size != 0)) return false;
-  SimProcess* target = desktop_.FindProcess(found->second);
+  if (found == process_handles_.end() || (found->second.access & PROCESS_VM_READ) == 0 ||
+      (buffer == nullptr && size != 0)) {
+    return false;
+  }
+  SimProcess* target = desktop_.FindProcess(found->second.process_id);
   if (target == nullptr || !target->memory().Read(address, buffer, size)) return false;
   if (bytes_read != nullptr) *bytes_read = size;
   return true;

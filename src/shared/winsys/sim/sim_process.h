@@ -112,7 +112,12 @@ class SimProcess : public WindowSystem {
   DWORD id_;
   std::string name_;
   AddressSpace memory_;
-  std::map<HANDLE, DWORD> process_handles_;
+  struct ProcessHandle {
+    DWORD process_id = 0;
+    DWORD access = 0;
+  };
+
+  std::map<HANDLE, ProcessHandle> process_handles_;
   HANDLE next_handle_ = 0x100;
   bool quit_ = false;
   int exit_code_ = 0;
