@@ -121,11 +121,16 @@ TEST_F(EditTest, AnotherProcessSeesTheCaptionButReadsLiveTextByMessage) {
   EXPECT_STREQ(buffer, "typed later");
 }
 
-TEST_F(EditTest, PersonTypingReplacesTheText) {
+TEST_F(EditTest, PersonTypingReplacesTheTextAndTellsTheParentOnce) {
+  const HWND multi = CreateControl("Edit", "old", ES_MULTILINE, kEditId + 1);
+  EXPECT_EQ(desktop_.UserType(multi, "two\r\nlines"), InputResult::kDelivered);
+  EXPECT_EQ(TextOf(multi), "two\r\nlines");
+  EXPECT_EQ(CountOf(EN_CHANGE, multi), 1);
+
   const HWND edit = CreateControl("Edit", "old", ES_AUTOHSCROLL, kEditId);
   EXPECT_EQ(desktop_.UserType(edit, "Ben - 12"), InputResult::kDelivered);
   EXPECT_EQ(TextOf(edit), "Ben - 12");
-  EXPECT_GE(CountOf(EN_CHANGE, edit), 1);
+  EXPECT_EQ(CountOf(EN_CHANGE, edit), 1);
 
   app_.EnableWindow(edit, false);
   EXPECT_EQ(desktop_.UserType(edit, "refused"), InputResult::kDisabled);

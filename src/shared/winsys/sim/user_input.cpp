@@ -60,6 +60,11 @@ bool UserInput::IsComboBox(HWND window) const {
   return target != nullptr && target->class_key == "combobox";
 }
 
+bool UserInput::IsSingleLineEdit(HWND window) const {
+  const SimWindow* target = desktop_.tree().Find(window);
+  return target != nullptr && target->class_key == "edit" && (target->style & ES_MULTILINE) == 0;
+}
+
 void UserInput::NotifyParent(HWND control, UINT code) {
   const SimWindow* target = desktop_.tree().Find(control);
   if (target == nullptr || !target->is_child()) return;
@@ -91,12 +96,18 @@ InputResult UserInput::DoubleClickItem(HWND list, int index) {
   return InputResult::kDelivered;
 }
 
-// A combo box forwards the text to its edit field; its parent hears CBN_EDITCHANGE.
+// The text typed is one change, told to the parent once. A combo box forwards the text to its
+// edit field and its parent hears CBN_EDITCHANGE; a single-line edit tells its parent of the new
+// text itself.
 InputResult UserInput::Type(HWND edit, std::string_view text) {
   const InputResult allowed = desktop_.CanTakeInput(edit);
   if (allowed != InputResult::kDelivered) return allowed;
   desktop_.SetWindowText(edit, text);
-  NotifyParent(edit, IsComboBox(edit) ? CBN_EDITCHANGE : EN_CHANGE);
+  if (IsComboBox(edit)) {
+    NotifyParent(edit, CBN_EDITCHANGE);
+  } else if (!IsSingleLineEdit(edit)) {
+    NotifyParent(edit, EN_CHANGE);
+  }
   return InputResult::kDelivered;
 }
 

@@ -27,6 +27,7 @@ class UserInput {
   // The checks and the activation a mouse click brings; kDelivered when the click may go on.
   InputResult PressOn(HWND window);
   bool IsComboBox(HWND window) const;
+  bool IsSingleLineEdit(HWND window) const;
   void NotifyParent(HWND control, UINT code);
 
   SimDesktop::Impl& desktop_;
