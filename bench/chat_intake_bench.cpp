@@ -8,80 +8,40 @@
 
 #include <string>
 
-#include "serving_engine/chat_intake.h"
-#include "shared/ui/form.h"
-#include "shared/ui/frame.h"
-#include "shared/ui/registry.h"
-#include "shared/winsys/sim/sim_desktop.h"
-#include "shared/winsys/sim/virtual_clock.h"
+#include "tests/support/intake_harness.h"
 
 namespace {
 
-using serving_engine::ChatIntake;
-using serving_engine::IntakeSources;
-using serving_engine::RequestQueue;
+using serving_engine::testing::FakeSources;
+using serving_engine::testing::IntakeHarness;
+using serving_engine::testing::kOwnName;
 
-constexpr const char* kOwnName = "Ada Reed";
 constexpr std::int64_t kFullMailList = 32767;
 
-class Sources : public IntakeSources {
- public:
-  Sources(winsys::WindowSystem& ws, std::int64_t item_limit) : ws_(ws), item_limit_(item_limit) {}
-  std::string ServingHandle() const override { return "joebot"; }
-  std::int64_t ItemRequestLimit() const override { return item_limit_; }
-  std::int64_t FindRequestLimit() const override { return 5; }
-  bool IsBanned(std::string_view) const override { return false; }
-  std::int64_t MailCount() const override { return kFullMailList; }
-  bool IsValidNumber(std::int64_t number) const override {
-    return number >= 0 && number < kFullMailList;
-  }
-  void LetMessagesRun() override { ws_.DoEvents(); }
-
- private:
-  winsys::WindowSystem& ws_;
-  std::int64_t item_limit_;
-};
-
-// The server window's four queues, shown, on the simulated desktop.
+// The server window's four queues, shown, over a full mail list; each yield lets the window
+// messages of the entries run, as the serving loop's would.
 class Queues {
  public:
-  explicit Queues(std::int64_t item_limit)
-      : desktop_(clock_),
-        ws_(desktop_.CreateProcess("program")),
-        form_(ws_, registry_, "serverFrm", "server", {4725, 5070}),
-        frame1_(form_, "Frame1", "Item Requests:  0", {45, 495, 2205, 3825}),
-        requests_(frame1_, "Requests", {105, 285, 1995, 3435}, "Item Requests:  "),
-        frame2_(form_, "Frame2", "List Requests:  0", {2355, 495, 2205, 1800}),
-        lists_(frame2_, "Lists", {105, 285, 1995, 1410}, "List Requests:  "),
-        frame3_(form_, "Frame3", "Find Requests:  0", {2355, 2520, 2205, 1800}),
-        finds_(frame3_, "Finds", {105, 285, 1995, 1410}, "Find Requests:  "),
-        statuss_(form_, "Statuss"),
-        sources_(ws_, item_limit),
-        intake_({requests_, lists_, finds_, statuss_}, sources_) {
-    form_.Show();
+  explicit Queues(std::int64_t item_limit) {
+    FakeSources& sources = harness_.sources;
+    sources.mail_count = kFullMailList;
+    sources.item_limit = item_limit;
+    sources.on_yield = [&ws = harness_.ws] { ws.DoEvents(); };
+    harness_.form.Show();
   }
 
-  void Take(const std::string& transcript) { intake_.TakeTranscript(transcript, kOwnName); }
+  void Take(const std::string& transcript) { harness_.intake.TakeTranscript(transcript, kOwnName); }
   void Clear() {
-    for (RequestQueue* queue : {&requests_, &lists_, &finds_, &statuss_}) queue->Clear();
+    for (auto* queue : {&harness_.Requests, &harness_.Lists, &harness_.Finds, &harness_.Statuss}) {
+      queue->Clear();
+    }
   }
-  int Count() const { return requests_.Count() + lists_.Count() + finds_.Count(); }
+  int Count() const {
+    return harness_.Requests.Count() + harness_.Lists.Count() + harness_.Finds.Count();
+  }
 
  private:
-  winsys::sim::VirtualClock clock_;
-  winsys::sim::SimDesktop desktop_;
-  winsys::WindowSystem& ws_;
-  ui::Registry registry_;
-  ui::Form form_;
-  ui::Frame frame1_;
-  RequestQueue requests_;
-  ui::Frame frame2_;
-  RequestQueue lists_;
-  ui::Frame frame3_;
-  RequestQueue finds_;
-  RequestQueue statuss_;
-  Sources sources_;
-  ChatIntake intake_;
+  IntakeHarness harness_;
 };
 
 // 1,000 lines from 60 members: single items, comma lists with ranges, finds, list and status
@@ -114,7 +74,7 @@ std::string BusyRoomTranscript() {
         message = "anyone have the one about the lighthouse? lol";
         break;
     }
-    transcript += sender + ":\t " + message + "\r";
+    transcript += IntakeHarness::Line(sender, message) + "\r";
   }
   return transcript;
 }
@@ -134,7 +94,8 @@ BENCHMARK(BM_FiveSecondsOfABusyRoom)->Unit(benchmark::kMillisecond);
 
 void BM_RangeOverTheWholeMailList(benchmark::State& state) {
   Queues queues(100000);
-  const std::string line = "Joe:\t /joebot send 0-" + std::to_string(kFullMailList - 1) + "\r";
+  const std::string line =
+      IntakeHarness::Line("Joe", "/joebot send 0-" + std::to_string(kFullMailList - 1)) + "\r";
   for (auto _ : state) {
     queues.Take(line);
     state.PauseTiming();

@@ -24,16 +24,16 @@
 #include "serving_engine/chat_intake.h"
 #include "serving_engine/transcript_lines.h"
 #include "serving_engine/whole_number.h"
-#include "shared/ui/form.h"
 #include "shared/ui/frame.h"
-#include "shared/ui/registry.h"
-#include "shared/winsys/sim/sim_desktop.h"
-#include "shared/winsys/sim/virtual_clock.h"
+#include "tests/support/intake_harness.h"
 
 namespace serving_engine::fuzzing {
 
+using testing::FakeSources;
+using testing::IntakeHarness;
+using testing::kOwnName;
+
 inline constexpr std::size_t kSceneBytes = 4;
-inline constexpr const char* kOwnName = "Ada Reed";
 
 struct Scene {
   std::int64_t mail_count = 50;
@@ -58,61 +58,24 @@ inline Scene SceneOf(std::string_view data) {
   return scene;
 }
 
-class FuzzSources : public IntakeSources {
- public:
-  FuzzSources(const Scene& scene, RequestQueue& requests, RequestQueue& finds)
-      : scene_(scene), requests_(requests), finds_(finds) {}
-  std::string ServingHandle() const override { return "joebot"; }
-  std::int64_t ItemRequestLimit() const override { return scene_.item_limit; }
-  std::int64_t FindRequestLimit() const override { return scene_.find_limit; }
-  bool IsBanned(std::string_view sender) const override {
-    return scene_.ban_joe && sender == "joe";
-  }
-  std::int64_t MailCount() const override { return scene_.mail_count; }
-  bool IsValidNumber(std::int64_t number) const override {
-    return number >= 0 && number < scene_.mail_count;
-  }
-  void LetMessagesRun() override {
-    if (scene_.yields_serve_items) requests_.RemoveAt(0);
-    if (scene_.yields_serve_finds) finds_.RemoveAt(0);
-  }
-
- private:
-  Scene scene_;
-  RequestQueue& requests_;
-  RequestQueue& finds_;
-};
-
 class IntakeRun {
  public:
-  explicit IntakeRun(const Scene& scene)
-      : scene_(scene),
-        desktop_(clock_),
-        ws_(desktop_.CreateProcess("program")),
-        form_(ws_, registry_, "serverFrm", "server", {4725, 5070}),
-        frame1_(form_, "Frame1", "Item Requests:  0", {45, 495, 2205, 3825}),
-        requests_(frame1_, "Requests", {105, 285, 1995, 3435}, "Item Requests:  "),
-        frame2_(form_, "Frame2", "List Requests:  0", {2355, 495, 2205, 1800}),
-        lists_(frame2_, "Lists", {105, 285, 1995, 1410}, "List Requests:  "),
-        frame3_(form_, "Frame3", "Find Requests:  0", {2355, 2520, 2205, 1800}),
-        finds_(frame3_, "Finds", {105, 285, 1995, 1410}, "Find Requests:  "),
-        statuss_(form_, "Statuss"),
-        sources_(scene, requests_, finds_),
-        intake_({requests_, lists_, finds_, statuss_}, sources_) {}
+  explicit IntakeRun(const Scene& scene) : scene_(scene) { SetTheScene(); }
 
   // Takes the transcript and answers what is wrong afterwards (nothing: all is well).
   std::vector<std::string> TakeAndCheck(std::string_view transcript) {
     std::vector<std::string> faults;
     CheckLineCutting(transcript, faults);
-    intake_.TakeTranscript(transcript, kOwnName);
+    harness_.intake.TakeTranscript(transcript, kOwnName);
     CheckItems(faults);
     CheckFinds(faults);
-    CheckBareQueue(lists_, "Lists", faults);
-    CheckBareQueue(statuss_, "Statuss", faults);
-    CheckCaption(frame1_, requests_, faults);
-    CheckCaption(frame2_, lists_, faults);
-    CheckCaption(frame3_, finds_, faults);
-    for (const RequestQueue* queue : {&requests_, &lists_, &finds_, &statuss_}) {
+    CheckBareQueue(harness_.Lists, "Lists", faults);
+    CheckBareQueue(harness_.Statuss, "Statuss", faults);
+    CheckCaption(harness_.Frame1, harness_.Requests, faults);
+    CheckCaption(harness_.Frame2, harness_.Lists, faults);
+    CheckCaption(harness_.Frame3, harness_.Finds, faults);
+    for (const RequestQueue* queue :
+         {&harness_.Requests, &harness_.Lists, &harness_.Finds, &harness_.Statuss}) {
       CheckCounts(*queue, faults);
     }
     return faults;
@@ -120,10 +83,26 @@ class IntakeRun {
 
   // Entries of the four queues together.
   int EntryCount() const {
-    return requests_.Count() + lists_.Count() + finds_.Count() + statuss_.Count();
+    return harness_.Requests.Count() + harness_.Lists.Count() + harness_.Finds.Count() +
+           harness_.Statuss.Count();
   }
 
  private:
+  void SetTheScene() {
+    FakeSources& sources = harness_.sources;
+    sources.mail_count = scene_.mail_count;
+    sources.item_limit = scene_.item_limit;
+    sources.find_limit = scene_.find_limit;
+    if (scene_.ban_joe) sources.banned = {"joe"};
+    sources.on_yield = [this] { ServeOldestRequests(); };
+  }
+
+  // What a serving tick inside the intake's yields would do to the queues.
+  void ServeOldestRequests() {
+    if (scene_.yields_serve_items) harness_.Requests.RemoveAt(0);
+    if (scene_.yields_serve_finds) harness_.Finds.RemoveAt(0);
+  }
+
   static bool IsRequester(std::string_view name) {
     return !name.empty() && name.find(kEntrySeparator) == std::string_view::npos &&
            name != kOwnName;
@@ -147,7 +126,7 @@ class IntakeRun {
 
   void CheckItems(std::vector<std::string>& faults) {
     std::map<std::string, int> per_requester;
-    for (const std::string& entry : requests_.list().items()) {
+    for (const std::string& entry : harness_.Requests.list().items()) {
       const std::string_view requester = RequesterOf(entry);
       if (!IsRequester(requester) || requester.size() == entry.size()) {
         faults.push_back("item entry without a requester: " + entry);
@@ -169,7 +148,7 @@ class IntakeRun {
   void CheckFinds(std::vector<std::string>& faults) {
     std::map<std::string, int> per_requester;
     std::set<std::string> seen;
-    for (const std::string& entry : finds_.list().items()) {
+    for (const std::string& entry : harness_.Finds.list().items()) {
       if (!seen.insert(entry).second) faults.push_back("doubled find entry: " + entry);
       const std::string_view requester = RequesterOf(entry);
       if (!IsRequester(requester) || requester.size() == entry.size()) {
@@ -214,20 +193,7 @@ class IntakeRun {
   }
 
   Scene scene_;
-  winsys::sim::VirtualClock clock_;
-  winsys::sim::SimDesktop desktop_;
-  winsys::WindowSystem& ws_;
-  ui::Registry registry_;
-  ui::Form form_;
-  ui::Frame frame1_;
-  RequestQueue requests_;
-  ui::Frame frame2_;
-  RequestQueue lists_;
-  ui::Frame frame3_;
-  RequestQueue finds_;
-  RequestQueue statuss_;
-  FuzzSources sources_;
-  ChatIntake intake_;
+  IntakeHarness harness_;
 };
 
 // The whole run on the fuzzer's bytes: the scene, then the transcript.

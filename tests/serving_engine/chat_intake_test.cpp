@@ -3,7 +3,12 @@
 
 #include <gmock/gmock.h>
 
-#include "serving_engine/intake_harness.h"
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "serving_engine/chat_lines.h"
+#include "support/intake_harness.h"
 
 namespace serving_engine::testing {
 namespace {
