@@ -8,10 +8,6 @@ namespace {
 constexpr std::size_t kShortestScreenName = 3;
 constexpr std::size_t kLongestScreenName = 16;
 
-bool EndsLine(char c) {
-  return c == kCarriageReturn || c == kLineFeed;
-}
-
 // Where line number line (from 1) starts: after the (line - 1)-th carriage return.
 std::size_t LineStart(std::string_view text, int line) {
   std::size_t start = 0;
@@ -36,9 +32,15 @@ void ReplaceInOnePass(std::string& text, std::string_view find, std::string_view
 }  // namespace
 
 int LineCount(std::string_view text) {
-  if (text.empty()) return 0;
   const auto returns = std::count(text.begin(), text.end(), kCarriageReturn);
-  return static_cast<int>(returns) + (EndsLine(text.back()) ? 0 : 1);
+  // What follows the last carriage return is a line of its own when it holds more than line
+  // feeds: counting only by the last character would lose a last line ended by a bare line feed
+  // ("a\rb\n"), or the whole of a text whose lines end in line feeds alone.
+  const std::size_t last_return = text.rfind(kCarriageReturn);
+  const std::string_view rest =
+      last_return == std::string_view::npos ? text : text.substr(last_return + 1);
+  const bool open_last_line = rest.find_first_not_of(kLineFeed) != std::string_view::npos;
+  return static_cast<int>(returns) + (open_last_line ? 1 : 0);
 }
 
 std::string GetLine(std::string_view text, int line) {

@@ -18,8 +18,8 @@ inline constexpr char kLineFeed = '\n';
 // windows answering.
 using Yield = std::function<void()>;
 
-// 0 for the empty text; otherwise the number of carriage returns, plus one when the text does not
-// end in a carriage return or a line feed.
+// The number of carriage returns, plus one when something other than line feeds follows the last
+// of them (0 for the empty text).
 int LineCount(std::string_view text);
 
 // Line number line (from 1) without carriage returns and line feeds; the empty text for a number

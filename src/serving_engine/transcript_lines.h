@@ -1,8 +1,8 @@
 #pragma once
 // Cutting a chat transcript into its lines in one pass, exactly as the shared text functions
 // count and cut them (LineCount, GetLine): lines end at carriage returns, line feeds are dropped
-// from every line, and the text after the last carriage return is a line only when the
-// transcript does not end in a carriage return or a line feed. Taking line i with GetLine costs
+// from every line, and the text after the last carriage return is a line when it holds more than
+// line feeds. Taking line i with GetLine costs
 // a walk from the start each time; a five-second transcript of a busy room has thousands.
 
 #include <algorithm>
@@ -18,8 +18,10 @@ void ForEachTranscriptLine(std::string_view transcript, Take take) {
   constexpr char kCarriageReturn = '\r';
   constexpr char kLineFeed = '\n';
   if (transcript.empty()) return;
-  const bool open_last_line =
-      transcript.back() != kCarriageReturn && transcript.back() != kLineFeed;
+  const std::size_t last_return = transcript.rfind(kCarriageReturn);
+  const std::string_view rest =
+      last_return == std::string_view::npos ? transcript : transcript.substr(last_return + 1);
+  const bool open_last_line = rest.find_first_not_of(kLineFeed) != std::string_view::npos;
   std::size_t start = 0;
   std::string line;
   for (;;) {

@@ -37,8 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"TwoLinesNoEndMark", "ab\rcd", 2, {"ab", "cd"}},
         LineCase{"LoneLineEnd", "\r\n", 1, {""}}, LineCase{"LoneCarriageReturn", "\r", 1, {""}},
         LineCase{"LineFeedsOnlyAreOneLine", "a\nb\nc", 1, {"abc"}},
-        // No carriage return and a line feed at the end: no line at all.
-        LineCase{"LineFeedsOnlyEndingInLineFeed", "a\nb\n", 0, {}},
+        // Line feeds alone do not end lines, but the text they hold is not lost either.
+        LineCase{"LineFeedsOnlyEndingInLineFeed", "a\nb\n", 1, {"ab"}},
+        LineCase{"LastLineEndedByALineFeed", "a\rb\n", 2, {"a", "b"}},
+        LineCase{"LineFeedsAfterTheLastReturn", "a\r\n\n", 1, {"a"}},
         LineCase{"EmptyLineBetween", "a\r\rb", 3, {"a", "", "b"}},
         LineCase{"StartsWithCarriageReturn", "\rx", 2, {"", "x"}},
         LineCase{"TranscriptLines",
@@ -46,8 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
                  3,
                  {"", "Joe:\tHi", "Ann:\thello"}},
         LineCase{"LineFeedBeforeCarriageReturn", "a\n\rb", 2, {"a", "b"}},
-        // Only a carriage return ends a line, yet a final line feed still counts as an end mark.
-        LineCase{"LastLineEndingInLineFeedOnly", "a\rb\n", 1, {"a"}},
         LineCase{"HighBytesPassThrough", "\x95 caf\xE9\r", 1, {"\x95 caf\xE9"}}),
     [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
 

@@ -440,6 +440,14 @@ TEST(IntakeTranscriptTest, LinesEndAtCarriageReturnsAndLineFeedsAreDropped) {
   EXPECT_THAT(harness.Requests.list().items(), ElementsAre("Joe - 1", "Mia - 2", "Kim - 3"));
 }
 
+TEST(IntakeTranscriptTest, ALastLineEndedByALineFeedAloneIsTaken) {
+  IntakeHarness harness;
+  const std::string transcript = IntakeHarness::Line("Joe", "/joebot send 1") + "\r" +
+                                 IntakeHarness::Line("Mia", "/joebot send 2") + "\n";
+  harness.intake.TakeTranscript(transcript, kOwnName);
+  EXPECT_THAT(harness.Requests.list().items(), ElementsAre("Joe - 1", "Mia - 2"));
+}
+
 TEST(IntakeTranscriptTest, ShortLinesAndLinesWithoutAColonAreIgnored) {
   IntakeHarness harness;
   harness.sources.mail_count = 10;
