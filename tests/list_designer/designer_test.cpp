@@ -17,6 +17,7 @@
 namespace list_designer {
 namespace {
 
+using tollmere_testing::IsCritical;
 using tollmere_testing::ProgramHarness;
 
 constexpr char kDesigner[] = "listdesignerFrm";
@@ -192,7 +193,7 @@ TEST_P(DesignerTest, StepFourBeforeStepTwoIsRefused) {
   RunStep(4);
   ASSERT_EQ(h_.boxes.size(), 1u);
   EXPECT_EQ(h_.boxes[0].text, "Run steps 1 - 3 before running this step!");
-  EXPECT_TRUE(h_.boxes[0].critical());
+  EXPECT_TRUE(IsCritical(h_.boxes[0]));
   EXPECT_EQ(h_.boxes[0].title, "tollmere");
   EXPECT_FALSE(h_.client.IsContentWindowOpen("Incoming/Saved Mail"));
   EXPECT_EQ(Data(), ServedData{});
@@ -208,7 +209,7 @@ TEST_P(DesignerTest, FewerListsFoundThanMadeLeavesNoListToServe) {
   RunStep(4);
   ASSERT_EQ(h_.boxes.size(), 1u);
   EXPECT_EQ(h_.boxes[0].text, "1 or more of the lists could not be found!");
-  EXPECT_TRUE(h_.boxes[0].critical());
+  EXPECT_TRUE(IsCritical(h_.boxes[0]));
   EXPECT_EQ(designer().ServingLists.count(), 0);
   EXPECT_EQ(variables().ServingListCount, 3);
   EXPECT_EQ(variables().ItemOffset, 2);
@@ -247,7 +248,7 @@ TEST_P(DesignerTest, AFlashSessionThatNeverEndsStopsAutoWithTheDataAsItWas) {
   EXPECT_LT(h_.clock.Now() - started, 120);
   ASSERT_EQ(h_.boxes.size(), 1u);
   EXPECT_EQ(h_.boxes[0].text, "The flash session did not finish.");
-  EXPECT_TRUE(h_.boxes[0].critical());
+  EXPECT_TRUE(IsCritical(h_.boxes[0]));
   EXPECT_FALSE(h_.Loaded(kStatus));
   EXPECT_TRUE(h_.Enabled(kDesigner));
   EXPECT_EQ(Data(), ServedData{});
@@ -402,7 +403,7 @@ TEST_F(DesignerWindowTest, EveryClientStepIsRefusedWhenNotSignedOn) {
     row.act();
     ASSERT_EQ(h_.boxes.size(), 1u);
     EXPECT_EQ(h_.boxes[0].text, row.box);
-    EXPECT_TRUE(h_.boxes[0].critical());
+    EXPECT_TRUE(IsCritical(h_.boxes[0]));
     h_.boxes.clear();
     EXPECT_FALSE(h_.Loaded(kStatus));
   }

@@ -14,7 +14,7 @@
 namespace list_designer {
 namespace {
 
-using tollmere_testing::FileAnswer;
+using tollmere_testing::Answer;
 using tollmere_testing::ProgramHarness;
 
 constexpr char kMessages[] = "messagesFrm";
@@ -41,11 +41,11 @@ class MessagesTest : public ::testing::Test {
     return content.str();
   }
   void Save(std::optional<std::string> path) {
-    h_.file_answers.push_back(FileAnswer{std::move(path)});
+    h_.answers.push_back(path ? Answer::Text(std::move(*path)) : Answer::Cancel());
     h_.Click(kMessages, "Command2");
   }
   void Load(std::optional<std::string> path) {
-    h_.file_answers.push_back(FileAnswer{std::move(path)});
+    h_.answers.push_back(path ? Answer::Text(std::move(*path)) : Answer::Cancel());
     h_.Click(kMessages, "Command1");
   }
 

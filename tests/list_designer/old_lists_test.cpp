@@ -14,6 +14,7 @@
 namespace list_designer {
 namespace {
 
+using tollmere_testing::IsCritical;
 using tollmere_testing::ProgramHarness;
 
 constexpr char kDesigner[] = "listdesignerFrm";
@@ -97,7 +98,7 @@ TEST_P(OldListsTest, IncompleteSetsAreRefusedWithTheOtherDataUnchanged) {
     h.Click(kDesigner, "Command1");
     ASSERT_EQ(h.boxes.size(), 1u);
     EXPECT_EQ(h.boxes[0].text, "1 or more lists are missing!");
-    EXPECT_TRUE(h.boxes[0].critical());
+    EXPECT_TRUE(IsCritical(h.boxes[0]));
     EXPECT_EQ(form.ServingLists.items(), row.entries);  // what was found stays
     EXPECT_EQ(form.MailList.count(), 0);
     EXPECT_EQ(h.program.variables().ItemOffset, 0);
@@ -132,7 +133,7 @@ TEST_P(OldListsTest, AListMailThatNeverOpensEndsWithTheDataAsItWas) {
   UseOldLists();
   ASSERT_EQ(h_.boxes.size(), 1u);
   EXPECT_EQ(h_.boxes[0].text, "Serving list #1 did not open.");
-  EXPECT_TRUE(h_.boxes[0].critical());
+  EXPECT_TRUE(IsCritical(h_.boxes[0]));
   EXPECT_EQ(designer().ServingLists.count(), 0);
   EXPECT_EQ(designer().MailList.count(), 0);
   EXPECT_EQ(variables().ServingListCount, 0);

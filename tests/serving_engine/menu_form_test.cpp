@@ -87,7 +87,7 @@ TEST_P(LimitEditTest, AcceptsALeadingNumberOtherThanZero) {
   ui::MenuEntry& entry = menu().*edit.entry;
   const std::string before = entry.caption();
   const std::string other = menu().requestlimitmenu.caption();
-  engine_.ChooseMenu(entry, {Answer::Input(edit.typed)});
+  engine_.ChooseMenu(entry, {Answer::Text(edit.typed)});
   EXPECT_EQ(entry.caption(), edit.caption_after.empty() ? before : edit.caption_after);
   if (&entry != &menu().requestlimitmenu) {
     EXPECT_EQ(menu().requestlimitmenu.caption(), other);
@@ -116,8 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LimitEdit>& info) { return std::string(info.param.name); });
 
 TEST_F(MenuFormTest, TheLimitBoxOffersTheCurrentValue) {
-  engine_.ChooseMenu(menu().findrequestlimit, {Answer::Input("50")});
-  engine_.ChooseMenu(menu().findrequestlimit, {Answer::CancelInput()});
+  engine_.ChooseMenu(menu().findrequestlimit, {Answer::Text("50")});
+  engine_.ChooseMenu(menu().findrequestlimit, {Answer::Cancel()});
   ASSERT_EQ(engine_.inputs.size(), 2u);
   EXPECT_EQ(engine_.inputs[0].text, "Enter find request limit:");
   EXPECT_EQ(engine_.inputs[0].title, "Enter find request limit");
@@ -126,9 +126,9 @@ TEST_F(MenuFormTest, TheLimitBoxOffersTheCurrentValue) {
   EXPECT_EQ(menu().findrequestlimit.caption(), "Find Request Limit:  50");
   EXPECT_EQ(menu().FindRequestLimit(), 50);
 
-  engine_.ChooseMenu(menu().requestlimitmenu, {Answer::Input("7abc")});
+  engine_.ChooseMenu(menu().requestlimitmenu, {Answer::Text("7abc")});
   EXPECT_EQ(menu().ItemRequestLimit(), 7);
-  engine_.ChooseMenu(menu().maxfindsmenu, {Answer::CancelInput()});
+  engine_.ChooseMenu(menu().maxfindsmenu, {Answer::Cancel()});
   EXPECT_EQ(engine_.inputs[3].text, "Enter max finds to return:");
   EXPECT_EQ(engine_.inputs[3].title, "Enter max finds");
   EXPECT_EQ(engine_.inputs[2].text, "Enter request limit:");
@@ -138,7 +138,7 @@ TEST_F(MenuFormTest, TheLimitBoxOffersTheCurrentValue) {
 TEST_F(MenuFormTest, ANewItemLimitHoldsForTheNextRequest) {
   engine_.StartServing();
   engine_.HoldServingTicks();
-  engine_.ChooseMenu(menu().requestlimitmenu, {Answer::Input("2")});
+  engine_.ChooseMenu(menu().requestlimitmenu, {Answer::Text("2")});
   engine_.Say("Joe", "/ada reed send 1-5");
   engine_.RunFor(5);
   EXPECT_THAT(engine_.Entries(engine_.server().Requests), ElementsAre("Joe - 1", "Joe - 2"));
@@ -147,14 +147,14 @@ TEST_F(MenuFormTest, ANewItemLimitHoldsForTheNextRequest) {
 // --- The handle ----------------------------------------------------------------------------------
 
 TEST_F(MenuFormTest, TheHandleIsTrimmedAndLowerCased) {
-  engine_.ChooseMenu(menu().handle, {Answer::Input("  BotName  ")});
+  engine_.ChooseMenu(menu().handle, {Answer::Text("  BotName  ")});
   EXPECT_EQ(menu().handle.caption(), "Serving Handle:  botname");
   EXPECT_EQ(engine_.inputs.back().text, "Enter serving handle:");
   EXPECT_EQ(engine_.inputs.back().title, "Enter serving handle");
   EXPECT_EQ(engine_.inputs.back().default_text, "ada reed");
 
-  engine_.ChooseMenu(menu().handle, {Answer::Input("    ")});
-  engine_.ChooseMenu(menu().handle, {Answer::CancelInput()});
+  engine_.ChooseMenu(menu().handle, {Answer::Text("    ")});
+  engine_.ChooseMenu(menu().handle, {Answer::Cancel()});
   EXPECT_EQ(menu().handle.caption(), "Serving Handle:  botname");
   EXPECT_EQ(menu().ServingHandle(), "botname");
 }

@@ -205,7 +205,7 @@ TEST_P(StartTest, OpensAndHidesTheMailboxArmsTheTimersAndPostsTheAdvert) {
 }
 
 TEST_P(StartTest, DoesNotOpenAnOpenMailboxAgain) {
-  vornik32::OpenMailboxForClient(engine_.program_ws, ShortBounds());
+  vornik32::OpenMailboxForClient(engine_.program_ws, tollmere_testing::ShortWaitBounds());
   const winsys::HWND mailbox = vornik32::ContentWindow(engine_.program_ws, "Incoming/Saved Mail");
   ASSERT_NE(mailbox, winsys::kNoWindow);
 

@@ -42,11 +42,8 @@ class RequestsFileTest : public LoopTest {
   void Load(const std::string& typed) {
     ChooseMenu(program.menuFrm().loadreqmenu, {Answer::Text(typed)});
   }
-  const ShownBox* FileDialog() const {
-    for (const ShownBox& box : boxes) {
-      if (box.kind == winsys::sim::ModalKind::kFileDialog) return &box;
-    }
-    return nullptr;
+  const winsys::sim::ModalInfo* FileDialog() const {
+    return files.empty() ? nullptr : &files.front();
   }
 
   fs::path folder_;
@@ -59,7 +56,7 @@ TEST_F(RequestsFileTest, SavingWritesTheQueueInOrderAndANameWithoutExtensionGets
   EXPECT_EQ(Read("pending.req"), "ann - 12\r\nbob - 7\r\n");
   EXPECT_THAT(Entries(server().Requests), ElementsAre("ann - 12", "bob - 7"));
 
-  const ShownBox* dialog = FileDialog();
+  const winsys::sim::ModalInfo* dialog = FileDialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->title, "Type a Filename");
   EXPECT_EQ(dialog->file_spec.filter_text, "Requests  (*.req)");

@@ -220,10 +220,8 @@ TEST_F(SequencesTest, TheReportIsMailedOnlyToAScreenName) {
   Click("servingreportFrm", "Command2");
   RunFor(5);
   EXPECT_TRUE(NewMails().empty());
-  const auto input = std::find_if(boxes.begin(), boxes.end(), [](const ShownBox& box) {
-    return box.kind == winsys::sim::ModalKind::kInputBox;
-  });
-  ASSERT_NE(input, boxes.end());
+  ASSERT_FALSE(inputs.empty());
+  const auto input = inputs.begin();
   EXPECT_EQ(input->title, "Send to who?");
   EXPECT_EQ(input->text, "Who do you want to send the serving report to?");
   EXPECT_EQ(input->default_text.size(), 18u);

@@ -1,0 +1,244 @@
+#pragma once
+// The whole system on one simulated desktop: the clock (first), the desktop, the stand-in client
+// in a process of its own and the program in another, short wait bounds and a watchdog, so that
+// a test that would wait forever fails instead of hanging.
+//
+// The harness plays the person at the screen: clicks go through the desktop to the registry's
+// control windows, and the program's dialogs are answered from an idle hook once they are on the
+// screen, each with the next queued answer. Without one, a message box gets its first button, an
+// input box or file dialog is cancelled and a popup menu is closed with Escape. Every dialog is
+// recorded by its kind.
+//
+// Header-only: each test folder that includes it compiles it into its own program.
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "aolsim/client.h"
+#include "app/program.h"
+#include "serving_engine/server_form.h"
+#include "shared/ui/form.h"
+#include "shared/ui/menu_entry.h"
+#include "shared/ui/registry.h"
+#include "shared/winsys/sim/dialogs.h"
+#include "shared/winsys/sim/sim_desktop.h"
+#include "shared/winsys/sim/virtual_clock.h"
+#include "shared/winsys/wait.h"
+
+namespace tollmere_testing {
+
+// Bounds short enough for tests, long enough for the stand-in's default delays.
+inline vornik32::WaitBounds ShortWaitBounds() {
+  vornik32::WaitBounds bounds;
+  bounds.popup_menu = 5;
+  bounds.window_appears = 5;
+  bounds.mail_opens = 5;
+  bounds.mailbox_fills = 60;
+  bounds.window_closes = 5;
+  bounds.instant_message_answer = 5;
+  bounds.flash_session_ends = 30;
+  return bounds;
+}
+
+// The person's answer to the next dialog.
+struct Answer {
+  enum class Kind { kButton, kText, kCancel, kMenu };
+  Kind kind = Kind::kCancel;
+  int button = winsys::IDOK;  // kButton
+  std::string text;           // kText: typed into an input box, or a file dialog's path
+  winsys::UINT command = 0;   // kMenu
+
+  static Answer Button(int id) { return {Kind::kButton, id, {}, 0}; }
+  static Answer Yes() { return Button(winsys::IDYES); }
+  static Answer No() { return Button(winsys::IDNO); }
+  static Answer Text(std::string typed) { return {Kind::kText, winsys::IDOK, std::move(typed), 0}; }
+  static Answer Cancel() { return {Kind::kCancel, winsys::IDCANCEL, {}, 0}; }
+  static Answer Menu(const ui::MenuEntry& entry) {
+    return {Kind::kMenu, 0, {}, entry.command_id()};
+  }
+};
+
+inline bool IsCritical(const winsys::sim::ModalInfo& box) {
+  return (box.type & winsys::MB_ICONMASK) == winsys::MB_ICONERROR;
+}
+
+class SystemHarness {
+ public:
+  static constexpr double kWatchdogSeconds = 6 * 3600;
+
+  explicit SystemHarness(aolsim::Layout layout = aolsim::Layout::kVersion5,
+                         const vornik32::WaitBounds& bounds = ShortWaitBounds())
+      : desktop(clock),
+        client_ws(desktop.CreateProcess("client")),
+        program_ws(desktop.CreateProcess("program")),
+        client(client_ws, layout),
+        program(program_ws, registry, bounds) {
+    desktop.SetWatchdog(kWatchdogSeconds);
+    desktop.AddIdleHook([this] { OnIdle(); });
+  }
+
+  // --- The person at the screen -----------------------------------------------------------------
+  winsys::sim::InputResult Click(const ui::Element& control) {
+    return desktop.UserClick(control.hwnd());
+  }
+  winsys::sim::InputResult Click(std::string_view form, std::string_view control) {
+    const ui::Element* element = registry.Find(form, control);
+    return desktop.UserClick(element != nullptr ? element->hwnd() : winsys::kNoWindow);
+  }
+  // The options menu popped up with the Options button, the entry chosen, and the dialogs it
+  // opens answered in turn.
+  void ChooseMenu(const ui::MenuEntry& entry, std::vector<Answer> then = {}) {
+    answers.push_back(Answer::Menu(entry));
+    for (Answer& answer : then) answers.push_back(std::move(answer));
+    Click(server().Command5);
+  }
+  // A serving tick runs whole inside the message loop that dispatched it, waits and all, so an
+  // action in the middle of a tick (Stop pressed while a mail is sent) is taken at an idle moment
+  // of the tick's own waits, as a person's click would come: once, when the condition first holds.
+  void WhenIdle(std::function<bool()> condition, std::function<void()> action) {
+    idle_actions_.push_back({std::move(condition), std::move(action)});
+  }
+  void RunFor(double seconds) { winsys::WaitAtLeastSeconds(program_ws, seconds); }
+  // Runs until ready() holds, for at most the time given; answers whether it held.
+  bool RunUntil(const std::function<bool()>& ready, double seconds) {
+    const double deadline = clock.Now() + seconds;
+    while (!ready()) {
+      if (clock.Now() >= deadline) return false;
+      RunFor(0.1);
+    }
+    return true;
+  }
+
+  // --- What is on the screen and what happened ------------------------------------------------
+  serving_engine::ServerForm& server() { return program.serverFrm(); }
+  bool Loaded(std::string_view form) {
+    const ui::Form* found = registry.FindForm(form);
+    return found != nullptr && found->is_loaded();
+  }
+  std::vector<std::string> Entries(const serving_engine::RequestQueue& queue) const {
+    return queue.list().items();
+  }
+  // What the program posted in the room, oldest first.
+  std::vector<std::string> ProgramLines() const {
+    std::vector<std::string> lines;
+    for (const aolsim::ChatLine& line : client.UserLines()) lines.push_back(line.text);
+    return lines;
+  }
+  // The texts of the message boxes shown.
+  std::vector<std::string> BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const winsys::sim::ModalInfo& box : boxes) texts.push_back(box.text);
+    return texts;
+  }
+  // The same, and the record emptied.
+  std::vector<std::string> TakeBoxTexts() {
+    std::vector<std::string> texts = BoxTexts();
+    boxes.clear();
+    return texts;
+  }
+
+  winsys::sim::VirtualClock clock;
+  winsys::sim::SimDesktop desktop;
+  winsys::WindowSystem& client_ws;
+  winsys::WindowSystem& program_ws;
+  aolsim::Client client;
+  ui::Registry registry;
+  app::Program program;
+
+  std::deque<Answer> answers;
+  std::vector<winsys::sim::ModalInfo> boxes;   // message boxes shown
+  std::vector<winsys::sim::ModalInfo> inputs;  // input boxes shown
+  std::vector<winsys::sim::ModalInfo> files;   // file dialogs shown
+  std::vector<winsys::Rect> popups;            // where the popup menus showed
+  // Called on every idle moment, before the dialogs are answered; hooks run inside the loop they
+  // are called from, so an action here may run a whole step.
+  std::function<void()> on_idle;
+
+ private:
+  struct IdleAction {
+    std::function<bool()> condition;
+    std::function<void()> action;
+  };
+
+  void OnIdle() {
+    if (on_idle) on_idle();
+    RunIdleAction();
+    AnswerDialog();
+  }
+
+  void RunIdleAction() {
+    for (std::size_t i = 0; i < idle_actions_.size(); ++i) {
+      if (!idle_actions_[i].condition()) continue;
+      const std::function<void()> action = std::move(idle_actions_[i].action);
+      idle_actions_.erase(idle_actions_.begin() + static_cast<long>(i));
+      action();
+      return;
+    }
+  }
+
+  void AnswerDialog() {
+    const auto top = desktop.TopModal();
+    if (!top || top->process != desktop.ProcessIdOf(program_ws)) return;
+    if (!answered_.insert(top->window).second) return;
+    Answer answer;
+    if (!answers.empty()) {
+      answer = answers.front();
+      answers.pop_front();
+    }
+    switch (top->kind) {
+      case winsys::sim::ModalKind::kMessageBox:
+        boxes.push_back(*top);
+        AnswerMessageBox(top->window, answer);
+        break;
+      case winsys::sim::ModalKind::kInputBox:
+        inputs.push_back(*top);
+        AnswerWithText(top->window, answer);
+        break;
+      case winsys::sim::ModalKind::kFileDialog:
+        files.push_back(*top);
+        AnswerWithText(top->window, answer);
+        break;
+      case winsys::sim::ModalKind::kPopupMenu:
+        AnswerPopupMenu(top->window, answer);
+        break;
+    }
+  }
+
+  void AnswerMessageBox(winsys::HWND box, const Answer& answer) {
+    const winsys::HWND button =
+        answer.kind == Answer::Kind::kButton
+            ? program_ws.GetDlgItem(box, answer.button)
+            : program_ws.FindWindowEx(box, winsys::kNoWindow, "Button", nullptr);
+    desktop.UserClick(button);
+  }
+
+  void AnswerWithText(winsys::HWND dialog, const Answer& answer) {
+    if (answer.kind != Answer::Kind::kText) {
+      desktop.UserClick(program_ws.GetDlgItem(dialog, winsys::IDCANCEL));
+      return;
+    }
+    desktop.UserType(program_ws.GetDlgItem(dialog, winsys::sim::kDialogEditId), answer.text);
+    desktop.UserClick(program_ws.GetDlgItem(dialog, winsys::IDOK));
+  }
+
+  void AnswerPopupMenu(winsys::HWND menu, const Answer& answer) {
+    winsys::Rect rect{};
+    program_ws.GetWindowRect(menu, rect);
+    popups.push_back(rect);
+    if (answer.kind == Answer::Kind::kMenu) {
+      desktop.UserChooseMenuCommand(menu, answer.command);
+    } else {
+      desktop.UserKey(menu, winsys::VK_ESCAPE);
+    }
+  }
+
+  std::vector<IdleAction> idle_actions_;
+  std::set<winsys::HWND> answered_;
+};
+
+}  // namespace tollmere_testing
