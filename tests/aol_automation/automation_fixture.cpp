@@ -132,4 +132,13 @@ std::string LayoutName(const ::testing::TestParamInfo<aolsim::Layout>& info) {
   return info.param == aolsim::Layout::kVersion5 ? "Version5" : "Version4";
 }
 
+void AutomationFixture::ExpectGaveUpAfter(Outcome outcome, double started, double bound,
+                                          const ProgramTicker& ticker) const {
+  const double elapsed = Now() - started;
+  EXPECT_EQ(outcome, Outcome::kGaveUp);
+  EXPECT_GE(elapsed, bound);
+  EXPECT_LT(elapsed, bound + 5);
+  EXPECT_GE(ticker.ticks(), static_cast<int>(elapsed / ProgramTicker::kPeriodSeconds / 2));
+}
+
 }  // namespace vornik32::testing

@@ -72,6 +72,10 @@ class AutomationFixture : public ::testing::TestWithParam<aolsim::Layout> {
   void Pump(double seconds);
   // Pumps until ready() holds (true) or the time runs out (false).
   bool PumpUntil(const std::function<bool()>& ready, double seconds = 30);
+  // Asserts that a bounded wait ran out: the operation took about its bound (plus the steps
+  // before it), and the program's timer kept firing all the while.
+  void ExpectGaveUpAfter(Outcome outcome, double started, double bound,
+                         const ProgramTicker& ticker) const;
 
   // A content window of the client's, made here with the client's classes: the caption and, per
   // class, how many children of it (in the order given, so the test decides the child order).

@@ -35,17 +35,6 @@ class MailTest : public AutomationFixture {
     EXPECT_TRUE(PumpUntil([&] { return FindComposeWindow(program_) != 0; }));
     return FindComposeWindow(program_);
   }
-
-  // Asserts that a bounded wait ran out: the operation took about its bound (plus the steps
-  // before it), and the program's timer kept firing all the while.
-  void ExpectGaveUpAfter(Outcome outcome, double started, double bound,
-                         const ProgramTicker& ticker) {
-    const double elapsed = Now() - started;
-    EXPECT_EQ(outcome, Outcome::kGaveUp);
-    EXPECT_GE(elapsed, bound);
-    EXPECT_LT(elapsed, bound + 5);
-    EXPECT_GE(ticker.ticks(), static_cast<int>(elapsed / ProgramTicker::kPeriodSeconds / 2));
-  }
 };
 AUTOMATION_BOTH_LAYOUTS(MailTest);
 

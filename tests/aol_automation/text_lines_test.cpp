@@ -31,24 +31,24 @@ TEST_P(LinesTest, CountsAndCutsLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LinesTest,
-    testing::Values(
-        LineCase{"Empty", "", 0, {}}, LineCase{"OneLetter", "a", 1, {"a"}},
-        LineCase{"LetterWithLineEnd", "a\r\n", 1, {"a"}},
-        LineCase{"TwoLinesNoEndMark", "ab\rcd", 2, {"ab", "cd"}},
-        LineCase{"LoneLineEnd", "\r\n", 1, {""}}, LineCase{"LoneCarriageReturn", "\r", 1, {""}},
-        LineCase{"LineFeedsOnlyAreOneLine", "a\nb\nc", 1, {"abc"}},
-        // Line feeds alone do not end lines, but the text they hold is not lost either.
-        LineCase{"LineFeedsOnlyEndingInLineFeed", "a\nb\n", 1, {"ab"}},
-        LineCase{"LastLineEndedByALineFeed", "a\rb\n", 2, {"a", "b"}},
-        LineCase{"LineFeedsAfterTheLastReturn", "a\r\n\n", 1, {"a"}},
-        LineCase{"EmptyLineBetween", "a\r\rb", 3, {"a", "", "b"}},
-        LineCase{"StartsWithCarriageReturn", "\rx", 2, {"", "x"}},
-        LineCase{"TranscriptLines",
-                 "\r\nJoe:\tHi\r\nAnn:\thello\r\n",
-                 3,
-                 {"", "Joe:\tHi", "Ann:\thello"}},
-        LineCase{"LineFeedBeforeCarriageReturn", "a\n\rb", 2, {"a", "b"}},
-        LineCase{"HighBytesPassThrough", "\x95 caf\xE9\r", 1, {"\x95 caf\xE9"}}),
+    testing::Values(LineCase{"Empty", "", 0, {}}, LineCase{"OneLetter", "a", 1, {"a"}},
+                    LineCase{"LetterWithLineEnd", "a\r\n", 1, {"a"}},
+                    LineCase{"TwoLinesNoEndMark", "ab\rcd", 2, {"ab", "cd"}},
+                    LineCase{"LoneLineEnd", "\r\n", 1, {""}},
+                    LineCase{"LoneCarriageReturn", "\r", 1, {""}},
+                    LineCase{"LineFeedsOnlyAreOneLine", "a\nb\nc", 1, {"abc"}},
+                    // Line feeds alone do not end lines, but the text they hold is not lost either.
+                    LineCase{"LineFeedsOnlyEndingInLineFeed", "a\nb\n", 1, {"ab"}},
+                    LineCase{"LastLineEndedByALineFeed", "a\rb\n", 2, {"a", "b"}},
+                    LineCase{"LineFeedsAfterTheLastReturn", "a\r\n\n", 1, {"a"}},
+                    LineCase{"EmptyLineBetween", "a\r\rb", 3, {"a", "", "b"}},
+                    LineCase{"StartsWithCarriageReturn", "\rx", 2, {"", "x"}},
+                    LineCase{"TranscriptLines",
+                             "\r\nJoe:\tHi\r\nAnn:\thello\r\n",
+                             3,
+                             {"", "Joe:\tHi", "Ann:\thello"}},
+                    LineCase{"LineFeedBeforeCarriageReturn", "a\n\rb", 2, {"a", "b"}},
+                    LineCase{"HighBytesPassThrough", "\x95 caf\xE9\r", 1, {"\x95 caf\xE9"}}),
     [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
 
 struct ReplaceCase {

@@ -14,15 +14,6 @@ namespace {
 
 class ToolbarAndMessagesTest : public AutomationFixture {
  protected:
-  void ExpectGaveUpAfter(Outcome outcome, double started, double bound,
-                         const ProgramTicker& ticker) {
-    const double elapsed = Now() - started;
-    EXPECT_EQ(outcome, Outcome::kGaveUp);
-    EXPECT_GE(elapsed, bound);
-    EXPECT_LT(elapsed, bound + 5);
-    EXPECT_GE(ticker.ticks(), static_cast<int>(elapsed / ProgramTicker::kPeriodSeconds / 2));
-  }
-
   const aolsim::InstantMessage& LastInstantMessage() { return client_.InstantMessages().back(); }
 };
 AUTOMATION_BOTH_LAYOUTS(ToolbarAndMessagesTest);
