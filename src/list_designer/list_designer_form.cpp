@@ -214,7 +214,9 @@ void ListDesignerForm::Adopt(const ListDraft& draft) {
 // -------------------------------------------------------------------------------------
 
 // Steps 1 and 3 only start the session; the person runs the next step once it has finished.
-void ListDesignerForm::Step1() { StartFlashSession(2); }
+void ListDesignerForm::Step1() {
+  StartFlashSession(2);
+}
 
 void ListDesignerForm::StartFlashSession(int next_step) {
   RunningStep running(running_);
@@ -224,9 +226,8 @@ void ListDesignerForm::StartFlashSession(int next_step) {
     Refuse(kFlashSessionNotStarted);
     return;
   }
-  Inform(
-      "AOL should now be running a flashsession.  When the flashsession is complete, run Step " +
-      std::to_string(next_step) + ".");
+  Inform("AOL should now be running a flashsession.  When the flashsession is complete, run Step " +
+         std::to_string(next_step) + ".");
 }
 
 void ListDesignerForm::Step2() {
@@ -247,7 +248,9 @@ void ListDesignerForm::Step2() {
   Inform(std::to_string(draft.serving_list_count) + " list(s) were created.");
 }
 
-void ListDesignerForm::Step3() { StartFlashSession(4); }
+void ListDesignerForm::Step3() {
+  StartFlashSession(4);
+}
 
 // No sign-on check: the step only reads the mailbox, and it needs the titles of Step 2 of this
 // run, whose mailbox count gives the offset.
