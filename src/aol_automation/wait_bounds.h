@@ -33,6 +33,9 @@ struct WaitBounds {
   // A flash session to report that it has finished: it files every New Mail into the Flash
   // mailbox, hundreds of them over a slow line.
   double flash_session_ends = 900.0;
+  // One message to one of the client's windows: a busy client answers within it; a hung one is
+  // given up at once where the window system can tell (and the message answered with 0).
+  double message_answer = 5.0;
 };
 
 // What an operation that waits for the client reports.
