@@ -336,7 +336,10 @@ void ServerForm::ChatTimer_Timer() {
   if (intake_.busy()) return;
   winsys::WindowSystem& ws = program_.ws();
   const std::string transcript = vornik32::ChatText(ws);
-  vornik32::ClearChatText(ws);
+  // Emptying an empty transcript changes nothing, except when the reading failed: a client too
+  // busy to answer reads as empty, and the emptying, queued behind its work, would then wipe
+  // requests that were never read.
+  if (!transcript.empty()) vornik32::ClearChatText(ws);
   intake_.TakeTranscript(transcript, vornik32::UserScreenName(ws));
   MarkListsDueOnRequest();
 }

@@ -4,18 +4,23 @@
 //
 //   tollmere-client [--layout 4|5] [--sign-on NAME] [--room TITLE] [--members A,B,...]
 //                   [--flash-mails N] [--record FILE] [--say-after SECONDS NAME TEXT]...
+//                   [--freeze-seconds N]
 //
 // Besides the client's own windows it shows a console window: a person speaks in the room as
-// any member there, and sees each mail the client delivered. Each delivery and each line the
+// any member there, and sees each mail the client delivered. Its Freeze button makes the whole
+// stand-in stop answering for a while (20 s unless told), as a hung client does, to show that the
+// program does not freeze with it. Each delivery and each line the
 // program posted in the room is also written to the record file (and to standard output) as one
 // line, for scripts that check a run.
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "aolsim/client.h"
@@ -34,6 +39,7 @@ constexpr int kSpeakerId = 1;
 constexpr int kLineId = 2;
 constexpr int kSayId = 3;
 constexpr int kDeliveriesId = 4;
+constexpr int kFreezeId = 5;
 constexpr std::uintptr_t kPollTimer = 1;
 constexpr std::uintptr_t kFirstSayTimer = 100;
 constexpr UINT kPollMilliseconds = 250;
@@ -52,6 +58,7 @@ struct Options {
   int flash_mails = 0;
   std::string record_file;
   std::vector<ScheduledLine> lines;
+  int freeze_seconds = 20;
 };
 
 std::vector<std::string> SplitCommas(const std::string& text) {
@@ -79,6 +86,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.flash_mails = std::atoi(next().c_str());
     } else if (flag == "--record") {
       options.record_file = next();
+    } else if (flag == "--freeze-seconds") {
+      options.freeze_seconds = std::atoi(next().c_str());
     } else if (flag == "--say-after" && i + 3 < argc) {
       ScheduledLine line;
       line.seconds = std::atof(argv[++i]);
@@ -115,7 +124,9 @@ class Console {
          winsys::Rect{328, 8, 392, 30});
     Make("ListBox", "",
          winsys::WS_CHILD | winsys::WS_VISIBLE | winsys::WS_BORDER | winsys::WS_VSCROLL, window_,
-         kDeliveriesId, winsys::Rect{8, 40, 392, 340});
+         kDeliveriesId, winsys::Rect{8, 40, 392, 300});
+    Make("Button", "Freeze " + std::to_string(options_.freeze_seconds) + " s",
+         winsys::WS_CHILD | winsys::WS_VISIBLE, window_, kFreezeId, winsys::Rect{8, 306, 128, 328});
     ws_.SetTimer(window_, kPollTimer, kPollMilliseconds);
     for (std::size_t i = 0; i < options_.lines.size(); ++i) {
       ws_.SetTimer(window_, kFirstSayTimer + i,
@@ -139,9 +150,9 @@ class Console {
   LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
       case winsys::WM_COMMAND:
-        if (winsys::LowWord(wparam) == kSayId && winsys::HighWord(wparam) == winsys::BN_CLICKED) {
-          SayTyped();
-        }
+        if (winsys::HighWord(wparam) != winsys::BN_CLICKED) return 0;
+        if (winsys::LowWord(wparam) == kSayId) SayTyped();
+        if (winsys::LowWord(wparam) == kFreezeId) Freeze();
         return 0;
       case winsys::WM_TIMER:
         if (wparam == kPollTimer) {
@@ -169,6 +180,13 @@ class Console {
     client_.Say(speaker, text);
     Write("said: " + speaker + ": " + text);
     ws_.SetWindowText(line, "");
+  }
+
+  // Holds this thread, and with it every window of the stand-in, without looking at a message.
+  void Freeze() {
+    Write("frozen: " + std::to_string(options_.freeze_seconds) + " s");
+    std::this_thread::sleep_for(std::chrono::seconds(options_.freeze_seconds));
+    Write("thawed");
   }
 
   // New deliveries and the program's new lines in the room, since the last look.
@@ -207,7 +225,7 @@ int main(int argc, char** argv) {
   if (!ParseOptions(argc, argv, options)) {
     std::cerr << "usage: tollmere-client [--layout 4|5] [--sign-on NAME] [--room TITLE]\n"
                  "         [--members A,B,...] [--flash-mails N] [--record FILE]\n"
-                 "         [--say-after SECONDS NAME TEXT]...\n";
+                 "         [--say-after SECONDS NAME TEXT]... [--freeze-seconds N]\n";
     return 2;
   }
   winsys::win32::Win32WindowSystem ws;

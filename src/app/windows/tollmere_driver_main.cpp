@@ -12,6 +12,9 @@
 //                                        close box does
 //     say SPEAKER TEXT SECONDS           in the stand-in's console: speak TEXT in the room as
 //                                        SPEAKER (types both into its edits and clicks Say)
+//     answering CAPTION SECONDS          for that long, the top-level window with this caption
+//                                        answers every message sent to it within a second (as
+//                                        a program that a hung client has not frozen does)
 //     pause SECONDS
 //     keys CLASS SECONDS KEY...  end      posts key presses (down, up, right, return, escape) to
 //                                        the visible top-level window of this class, such as
@@ -117,6 +120,26 @@ bool Say(winsys::WindowSystem& ws, const std::string& speaker, const std::string
   return Click(ws, nullptr, kConsoleCaption, "Say", seconds);
 }
 
+// Whether the window keeps answering at once: its text length, asked over and over, comes back
+// (a window that does not answer gives 0) and quickly.
+bool KeepsAnswering(winsys::WindowSystem& ws, const std::string& caption, double seconds) {
+  constexpr double kPromptly = 1.0;
+  const HWND top = WaitForVisible(ws, nullptr, caption, kPromptly);
+  if (top == winsys::kNoWindow) return false;
+  const double deadline = ws.clock().Now() + seconds;
+  while (ws.clock().Now() < deadline) {
+    const double asked = ws.clock().Now();
+    const winsys::LRESULT length = ws.SendMessage(top, winsys::WM_GETTEXTLENGTH, 0, 0);
+    const double took = ws.clock().Now() - asked;
+    if (length <= 0 || took > kPromptly) {
+      std::cout << "driver: no prompt answer (took " << took << " s)" << std::endl;
+      return false;
+    }
+    winsys::WaitAtLeastSeconds(ws, kPollSeconds);
+  }
+  return true;
+}
+
 void PrintTree(winsys::WindowSystem& ws, HWND window, int depth) {
   std::cout << std::string(static_cast<std::size_t>(depth) * 2, ' ') << ws.GetClassName(window)
             << " \"" << ws.GetWindowText(window) << "\""
@@ -165,6 +188,11 @@ int main(int argc, char** argv) {
       const double seconds = std::atof(take().c_str());
       described += " " + speaker + " \"" + text + "\"";
       done = Say(ws, speaker, text, seconds);
+    } else if (step == "answering") {
+      const std::string caption = take();
+      const double seconds = std::atof(take().c_str());
+      described += " \"" + caption + "\"";
+      done = KeepsAnswering(ws, caption, seconds);
     } else if (step == "keys") {
       const std::string class_name = take();
       const double seconds = std::atof(take().c_str());
