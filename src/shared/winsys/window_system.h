@@ -86,7 +86,8 @@ class WindowSystem {
   virtual LONG_PTR GetWindowLongPtr(HWND window, int index) = 0;
   virtual LONG_PTR SetWindowLongPtr(HWND window, int index, LONG_PTR value) = 0;
   virtual bool GetWindowRect(HWND window, Rect& screen_rect) = 0;
-  virtual bool MoveWindow(HWND window, const Rect& rect) = 0;  // parent-relative for a child
+  // For a child, relative to its parent's client area.
+  virtual bool MoveWindow(HWND window, const Rect& rect) = 0;
   virtual bool SetWindowPos(HWND window, HWND insert_after, int x, int y, int width, int height,
                             UINT flags) = 0;
   virtual bool IsTopmost(HWND window) = 0;

@@ -23,7 +23,7 @@ struct SimWindow {
   DWORD style = 0;  // WS_VISIBLE and WS_DISABLED live here, as on Windows
   HWND parent = kNoWindow;
   HWND owner = kNoWindow;
-  Rect rect;  // parent-relative for a child, screen coordinates for a top-level window
+  Rect rect;  // for a child, relative to the parent's client area; screen ones for a top level
   int control_id = 0;
   LONG_PTR user_data = 0;
   HMENU menu = 0;
