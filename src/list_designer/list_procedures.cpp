@@ -1,6 +1,8 @@
 #include "list_designer/list_procedures.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "aol_automation/automation.h"
 #include "app/program.h"
@@ -23,8 +25,18 @@ constexpr int kWriteMailSendIconVersion5 = 16;
 constexpr int kWriteMailSendIconVersion4 = 14;
 // The open list mail's text: a header of five lines, then the body, whose first line is item 0.
 constexpr int kFirstItemLine = 6;
-constexpr std::size_t kCharactersBeforeKey = 5;
 constexpr char kFirstItemMark[] = "0)  ";
+
+// The first title, whole, from item 0's line. Cutting one character more than the mark, as was
+// once done, leaves a tail that the list mails' own subjects above the titles may hold ("Elist"
+// gives "list"), or nothing at all for a one-letter title: the match then lands on the lists and
+// every item is served off by their number. A line without the mark is cut as before.
+std::string FirstTitleIn(const std::string& line) {
+  constexpr std::size_t kCharactersBeforeKey = 5;
+  const std::string_view mark = kFirstItemMark;
+  if (line.starts_with(mark)) return line.substr(mark.size());
+  return line.size() > kCharactersBeforeKey ? line.substr(kCharactersBeforeKey) : "";
+}
 
 std::string ListDeliveryFailure(int list_number, const char* what) {
   return "Serving list #" + std::to_string(list_number) + " was not sent: " + what;
@@ -322,7 +334,7 @@ Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key
   const std::string text = vornik32::GetText(
       ws_, vornik32::FirstChild(ws_, vornik32::FindReadMailWindow(ws_), vornik32::kRichTextClass));
   const std::string line = vornik32::GetLine(text, kFirstItemLine);
-  search_key = line.size() > kCharactersBeforeKey ? line.substr(kCharactersBeforeKey) : "";
+  search_key = FirstTitleIn(line);
   vornik32::CloseWindow(ws_, vornik32::FindReadMailWindow(ws_));
   const auto closed = vornik32::RepeatUntil(ws_, bounds.window_closes, [&] {
     Yield();

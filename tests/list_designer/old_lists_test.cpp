@@ -74,6 +74,25 @@ TEST_P(OldListsTest, ACompleteSetIsAdoptedWithItemZeroBelowTheLists) {
   EXPECT_FALSE(h_.Loaded("listdesignerstatusFrm"));
 }
 
+TEST_P(OldListsTest, TheWholeFirstTitleFindsItsLineEvenWhenTheListSubjectsHoldItsTail) {
+  // "Elist" less its first letter is found in every list mail's subject above it.
+  ProgramHarness h(GetParam());
+  h.StartSignedOn();
+  const std::vector<std::string> titles = {"Elist", "B", "Title 2"};
+  h.client.AddFlashMails(titles);
+  for (const int k : {1, 2}) h.client.NewMail(ListSubject(k), ListBody(titles, k));
+  ListDesignerForm& form = h.program.listdesignerFrm();
+  form.Show();
+  h.Select(kDesigner, "List1", 0);
+  h.Click(kDesigner, "Command3");
+  h.RunFor(10);
+  h.boxes.clear();
+  h.Click(kDesigner, "Command1");
+  EXPECT_EQ(h.TakeBoxTexts(), std::vector<std::string>{"2 list(s) were found."});
+  EXPECT_EQ(h.program.variables().ItemOffset, 2);
+  EXPECT_EQ(form.MailList.items(), titles);
+}
+
 TEST_P(OldListsTest, IncompleteSetsAreRefusedWithTheOtherDataUnchanged) {
   struct Row {
     std::vector<int> filed;  // in order of arrival: the last ends on top
