@@ -29,17 +29,19 @@ ListDesignerStatusForm::ListDesignerStatusForm(app::Program& program)
 ListDesignerStatusForm::~ListDesignerStatusForm() = default;
 
 // Loaded afresh for every procedure, so each starts with "Please wait..." and an empty bar. The
-// seam has no mouse pointer shapes, so the hourglass is not shown; the designer being disabled
-// is what keeps a second procedure from starting meanwhile.
+// designer is disabled meanwhile, which keeps a second procedure from starting, and the pointer
+// is the hourglass.
 void ListDesignerStatusForm::Open() {
   if (form.is_loaded()) form.Unload();
   form.Show();
   program_.listdesignerFrm().form.Disable();
+  program_.ws().SetPointerShape(winsys::PointerShape::kBusy);
 }
 
 void ListDesignerStatusForm::Close() {
   form.Unload();
   program_.listdesignerFrm().form.Enable();
+  program_.ws().SetPointerShape(winsys::PointerShape::kNormal);
 }
 
 void ListDesignerStatusForm::SetStatus(std::string text) {

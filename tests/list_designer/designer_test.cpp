@@ -136,9 +136,11 @@ TEST_P(DesignerTest, AutoReportsEachStageOnTheProgressWindow) {
   FillMailboxWithOldLists();
   std::vector<std::string> seen;
   bool designer_took_input = false;
+  bool pointer_not_busy = false;
   h_.on_idle = [&] {
     if (!h_.Loaded(kStatus)) return;
     designer_took_input |= h_.Enabled(kDesigner);
+    pointer_not_busy |= h_.program_ws.GetPointerShape() != winsys::PointerShape::kBusy;
     const std::string status = h_.Caption(kStatus, "Label1");
     if (seen.empty() || seen.back() != status) seen.push_back(status);
   };
@@ -146,6 +148,8 @@ TEST_P(DesignerTest, AutoReportsEachStageOnTheProgressWindow) {
   h_.Click(kDesigner, "Command2");
   h_.on_idle = nullptr;
   EXPECT_FALSE(designer_took_input);
+  EXPECT_FALSE(pointer_not_busy) << "the hourglass shows while the progress window is up";
+  EXPECT_EQ(h_.program_ws.GetPointerShape(), winsys::PointerShape::kNormal);
   const std::vector<std::string> expected = {
       "Running flash session... Please wait",
       "Setting mail preferences...",

@@ -254,6 +254,9 @@ inline constexpr unsigned HighWord(std::uintptr_t value) {
 }
 
 // What a window procedure receives with WM_CREATE (lParam points at it).
+// The mouse pointer over a program's own windows.
+enum class PointerShape { kNormal, kBusy };
+
 struct CreateParams {
   std::string class_name;
   std::string caption;

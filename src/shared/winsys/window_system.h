@@ -100,6 +100,10 @@ class WindowSystem {
   // --- Cursor and screen ----------------------------------------------------------------------
   virtual Point GetCursorPos() = 0;
   virtual bool SetCursorPos(int x, int y) = 0;
+  // The pointer shown over this program's windows, until it is set again (the hourglass while a
+  // long procedure runs).
+  virtual void SetPointerShape(PointerShape shape) = 0;
+  virtual PointerShape GetPointerShape() = 0;
   virtual int GetSystemMetrics(int index) = 0;
 
   // --- Processes --------------------------------------------------------------------------------

@@ -61,6 +61,8 @@ class SimProcess : public WindowSystem {
 
   Point GetCursorPos() override;
   bool SetCursorPos(int x, int y) override;
+  void SetPointerShape(PointerShape shape) override { pointer_shape_ = shape; }
+  PointerShape GetPointerShape() override { return pointer_shape_; }
   int GetSystemMetrics(int index) override;
 
   DWORD GetWindowThreadProcessId(HWND window, DWORD* process_id) override;
@@ -119,6 +121,7 @@ class SimProcess : public WindowSystem {
 
   std::map<HANDLE, ProcessHandle> process_handles_;
   HANDLE next_handle_ = 0x100;
+  PointerShape pointer_shape_ = PointerShape::kNormal;
   bool quit_ = false;
   int exit_code_ = 0;
 };

@@ -97,6 +97,11 @@ Win32WindowSystem* OwnerOnFirstMessage(::HWND window, ::UINT message, ::LPARAM l
   const std::shared_ptr<const WindowProc> procedure = self->ProcedureOf(handle);
   if (!procedure || !*procedure) return ::DefWindowProcA(window, message, wparam, lparam);
 
+  // The program's windows, and through their parents its controls, show its pointer shape.
+  if (message == WM_SETCURSOR && self->GetPointerShape() == PointerShape::kBusy) {
+    ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+    return TRUE;
+  }
   LPARAM seam_lparam = lparam;
   if (message == WM_CREATE && lparam != 0) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
@@ -469,6 +474,14 @@ Point Win32WindowSystem::GetCursorPos() {
 
 bool Win32WindowSystem::SetCursorPos(int x, int y) {
   return ::SetCursorPos(x, y);
+}
+
+// Shown at once, not only when the mouse next moves.
+void Win32WindowSystem::SetPointerShape(PointerShape shape) {
+  pointer_shape_ = shape;
+  const LPCSTR cursor =
+      reinterpret_cast<LPCSTR>(shape == PointerShape::kBusy ? IDC_WAIT : IDC_ARROW);
+  ::SetCursor(::LoadCursorA(nullptr, cursor));
 }
 
 int Win32WindowSystem::GetSystemMetrics(int index) {

@@ -78,6 +78,8 @@ class Win32WindowSystem : public WindowSystem {
 
   Point GetCursorPos() override;
   bool SetCursorPos(int x, int y) override;
+  void SetPointerShape(PointerShape shape) override;
+  PointerShape GetPointerShape() override { return pointer_shape_; }
   int GetSystemMetrics(int index) override;
 
   DWORD GetWindowThreadProcessId(HWND window, DWORD* process_id) override;
@@ -160,6 +162,7 @@ class Win32WindowSystem : public WindowSystem {
                             LPARAM buffer);
 
   Win32Options options_;
+  PointerShape pointer_shape_ = PointerShape::kNormal;
   Win32Clock clock_;
   bool quit_ = false;
   WPARAM event_rounds_ = 0;
