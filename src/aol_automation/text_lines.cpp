@@ -31,16 +31,18 @@ void ReplaceInOnePass(std::string& text, std::string_view find, std::string_view
 
 }  // namespace
 
-int LineCount(std::string_view text) {
-  const auto returns = std::count(text.begin(), text.end(), kCarriageReturn);
-  // What follows the last carriage return is a line of its own when it holds more than line
-  // feeds: counting only by the last character would lose a last line ended by a bare line feed
-  // ("a\rb\n"), or the whole of a text whose lines end in line feeds alone.
+// Counting only by the last character would lose a last line ended by a bare line feed
+// ("a\rb\n"), or the whole of a text whose lines end in line feeds alone.
+bool HasOpenLastLine(std::string_view text) {
   const std::size_t last_return = text.rfind(kCarriageReturn);
   const std::string_view rest =
       last_return == std::string_view::npos ? text : text.substr(last_return + 1);
-  const bool open_last_line = rest.find_first_not_of(kLineFeed) != std::string_view::npos;
-  return static_cast<int>(returns) + (open_last_line ? 1 : 0);
+  return rest.find_first_not_of(kLineFeed) != std::string_view::npos;
+}
+
+int LineCount(std::string_view text) {
+  const auto returns = std::count(text.begin(), text.end(), kCarriageReturn);
+  return static_cast<int>(returns) + (HasOpenLastLine(text) ? 1 : 0);
 }
 
 std::string GetLine(std::string_view text, int line) {

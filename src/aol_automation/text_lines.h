@@ -21,6 +21,8 @@ using Yield = std::function<void()>;
 // The number of carriage returns, plus one when something other than line feeds follows the last
 // of them (0 for the empty text).
 int LineCount(std::string_view text);
+// Whether what follows the last carriage return counts as a line: it holds more than line feeds.
+bool HasOpenLastLine(std::string_view text);
 
 // Line number line (from 1) without carriage returns and line feeds; the empty text for a number
 // outside 1 .. LineCount(text).

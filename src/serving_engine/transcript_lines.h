@@ -2,26 +2,25 @@
 // Cutting a chat transcript into its lines in one pass, exactly as the shared text functions
 // count and cut them (LineCount, GetLine): lines end at carriage returns, line feeds are dropped
 // from every line, and the text after the last carriage return is a line when it holds more than
-// line feeds. Taking line i with GetLine costs
-// a walk from the start each time; a five-second transcript of a busy room has thousands.
+// line feeds. Taking line i with GetLine costs a walk from the start each time; a five-second
+// transcript of a busy room has thousands.
 
 #include <algorithm>
 #include <iterator>
 #include <string>
 #include <string_view>
 
+#include "aol_automation/text_lines.h"
+
 namespace serving_engine {
 
 // Calls take(line) for every line, in order, with a view that lasts until take returns.
 template <typename Take>
 void ForEachTranscriptLine(std::string_view transcript, Take take) {
-  constexpr char kCarriageReturn = '\r';
-  constexpr char kLineFeed = '\n';
+  using vornik32::kCarriageReturn;
+  using vornik32::kLineFeed;
   if (transcript.empty()) return;
-  const std::size_t last_return = transcript.rfind(kCarriageReturn);
-  const std::string_view rest =
-      last_return == std::string_view::npos ? transcript : transcript.substr(last_return + 1);
-  const bool open_last_line = rest.find_first_not_of(kLineFeed) != std::string_view::npos;
+  const bool open_last_line = vornik32::HasOpenLastLine(transcript);
   std::size_t start = 0;
   std::string line;
   for (;;) {

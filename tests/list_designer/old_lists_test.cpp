@@ -25,31 +25,40 @@ std::vector<std::string> Titles(int count) {
   return titles;
 }
 
+// Signed on, with the titles stored in the Flash mailbox.
+void StockMailbox(ProgramHarness& h, const std::vector<std::string>& titles) {
+  h.StartSignedOn();
+  h.client.AddFlashMails(titles);
+}
+
+// List mails as an earlier run left them: they arrive as New Mail and a flash session (Step 1)
+// files them on top of the stored mails, the last to arrive on top.
+void FileListMails(ProgramHarness& h, const std::vector<std::string>& titles,
+                   const std::vector<int>& numbers) {
+  for (const int k : numbers) h.client.NewMail(ListSubject(k), ListBody(titles, k));
+  h.program.listdesignerFrm().Show();
+  h.Select(kDesigner, "List1", 0);
+  h.Click(kDesigner, "Command3");
+  h.RunFor(10);
+  h.boxes.clear();
+}
+
+void UseOldLists(ProgramHarness& h) {
+  h.program.listdesignerFrm().Show();
+  h.Click(kDesigner, "Command1");
+}
+
 class OldListsTest : public ::testing::TestWithParam<aolsim::Layout> {
  protected:
-  OldListsTest() : h_(GetParam()) {
-    h_.StartSignedOn();
-    h_.client.AddFlashMails(titles_);
-  }
+  OldListsTest() : h_(GetParam()) { StockMailbox(h_, titles_); }
 
   ListDesignerForm& designer() { return h_.program.listdesignerFrm(); }
   shared::Variables& variables() { return h_.program.variables(); }
 
-  // List mails as an earlier run left them: they arrive as New Mail and a flash session (Step 1)
-  // files them on top of the stored mails, the last to arrive on top.
   void FileListMails(const std::vector<int>& numbers) {
-    for (const int k : numbers) h_.client.NewMail(ListSubject(k), ListBody(titles_, k));
-    designer().Show();
-    h_.Select(kDesigner, "List1", 0);
-    h_.Click(kDesigner, "Command3");
-    h_.RunFor(10);
-    h_.boxes.clear();
+    list_designer::FileListMails(h_, titles_, numbers);
   }
-
-  void UseOldLists() {
-    designer().Show();
-    h_.Click(kDesigner, "Command1");
-  }
+  void UseOldLists() { list_designer::UseOldLists(h_); }
 
   const std::vector<std::string> titles_ = Titles(650);
   ProgramHarness h_;
@@ -77,20 +86,13 @@ TEST_P(OldListsTest, ACompleteSetIsAdoptedWithItemZeroBelowTheLists) {
 TEST_P(OldListsTest, TheWholeFirstTitleFindsItsLineEvenWhenTheListSubjectsHoldItsTail) {
   // "Elist" less its first letter is found in every list mail's subject above it.
   ProgramHarness h(GetParam());
-  h.StartSignedOn();
   const std::vector<std::string> titles = {"Elist", "B", "Title 2"};
-  h.client.AddFlashMails(titles);
-  for (const int k : {1, 2}) h.client.NewMail(ListSubject(k), ListBody(titles, k));
-  ListDesignerForm& form = h.program.listdesignerFrm();
-  form.Show();
-  h.Select(kDesigner, "List1", 0);
-  h.Click(kDesigner, "Command3");
-  h.RunFor(10);
-  h.boxes.clear();
-  h.Click(kDesigner, "Command1");
+  StockMailbox(h, titles);
+  list_designer::FileListMails(h, titles, {1, 2});
+  list_designer::UseOldLists(h);
   EXPECT_EQ(h.TakeBoxTexts(), std::vector<std::string>{"2 list(s) were found."});
   EXPECT_EQ(h.program.variables().ItemOffset, 2);
-  EXPECT_EQ(form.MailList.items(), titles);
+  EXPECT_EQ(h.program.listdesignerFrm().MailList.items(), titles);
 }
 
 TEST_P(OldListsTest, IncompleteSetsAreRefusedWithTheOtherDataUnchanged) {

@@ -9,9 +9,9 @@
 // Besides the client's own windows it shows a console window: a person speaks in the room as
 // any member there, and sees each mail the client delivered. Its Freeze button makes the whole
 // stand-in stop answering for a while (20 s unless told), as a hung client does, to show that the
-// program does not freeze with it. Each delivery and each line the
-// program posted in the room is also written to the record file (and to standard output) as one
-// line, for scripts that check a run.
+// program does not freeze with it. Each delivery and each line the program posted in the room is
+// also written to the record file (and to standard output) as one line, for scripts that check a
+// run.
 
 #include <chrono>
 #include <cstdio>

@@ -18,17 +18,17 @@ std::uint64_t RoundUp(std::uint64_t value, std::uint64_t step) {
 std::uint32_t AddressSpace::Allocate(std::size_t size) {
   const std::uint64_t length = RoundUp(std::max<std::uint64_t>(size, 1), kAlignment);
   if (length > kAddressLimit) return 0;
-  if (!regions_.empty()) {
-    auto& [start, region] = *regions_.rbegin();
-    if (region.bytes.size() - region.used >= length) {
-      const auto address = static_cast<std::uint32_t>(start + region.used);
-      region.used += static_cast<std::size_t>(length);
-      blocks_.emplace(address, static_cast<std::size_t>(size));
-      return address;
-    }
-  }
-  const std::uint32_t address = PlaceInNewRegion(static_cast<std::size_t>(length));
+  const std::uint32_t address = PlaceInLastRegion(static_cast<std::size_t>(length));
   if (address != 0) blocks_.emplace(address, size);
+  return address;
+}
+
+std::uint32_t AddressSpace::PlaceInLastRegion(std::size_t length) {
+  if (regions_.empty()) return PlaceInNewRegion(length);
+  auto& [start, region] = *regions_.rbegin();
+  if (region.bytes.size() - region.used < length) return PlaceInNewRegion(length);
+  const auto address = static_cast<std::uint32_t>(start + region.used);
+  region.used += length;
   return address;
 }
 

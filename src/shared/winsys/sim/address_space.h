@@ -35,6 +35,9 @@ class AddressSpace {
   // The region whose committed bytes hold [address, address + size), or nullptr.
   const Region* RegionHolding(std::uint32_t address, std::size_t size, std::uint32_t& start) const;
   bool InsideOneBlock(std::uint32_t address, std::size_t size) const;
+  // Where length bytes go: after the last region's used bytes, or in a new region when they do
+  // not fit there; 0 when the space is used up.
+  std::uint32_t PlaceInLastRegion(std::size_t length);
   std::uint32_t PlaceInNewRegion(std::size_t length);
 
   std::map<std::uint32_t, Region> regions_;      // by start address
