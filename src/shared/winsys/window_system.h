@@ -73,6 +73,12 @@ class WindowSystem {
   // --- Messages -------------------------------------------------------------------------------
   virtual LRESULT SendMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) = 0;
   virtual bool PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) = 0;
+  // The same send, for a caller that must tell an answer of 0 from no answer at all: nothing
+  // when there is no such window, or when the window's process did not answer within the
+  // bound of a send to another process (it is hung or busy). What was sent is still handled
+  // when that process gets to it.
+  virtual std::optional<LRESULT> SendMessageAnswered(HWND window, UINT message, WPARAM wparam,
+                                                     LPARAM lparam) = 0;
 
   // --- State, text and geometry ---------------------------------------------------------------
   virtual bool ShowWindow(HWND window, int command) = 0;

@@ -69,6 +69,12 @@ LRESULT SimProcess::SendMessage(HWND window, UINT message, WPARAM wparam, LPARAM
   return desktop_.SendMessage(window, message, wparam, lparam);
 }
 
+std::optional<LRESULT> SimProcess::SendMessageAnswered(HWND window, UINT message, WPARAM wparam,
+                                                       LPARAM lparam) {
+  if (!desktop_.IsWindow(window)) return std::nullopt;
+  return desktop_.SendMessage(window, message, wparam, lparam);
+}
+
 bool SimProcess::PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return desktop_.PostMessage(window, message, wparam, lparam);
 }

@@ -38,6 +38,8 @@ class SimProcess : public WindowSystem {
 
   LRESULT SendMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override;
   bool PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override;
+  std::optional<LRESULT> SendMessageAnswered(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam) override;
 
   bool ShowWindow(HWND window, int command) override;
   bool IsWindowVisible(HWND window) override;

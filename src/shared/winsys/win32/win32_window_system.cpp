@@ -328,12 +328,19 @@ LRESULT Win32WindowSystem::SendMessage(HWND window, UINT message, WPARAM wparam,
   if (message == CB_GETLBTEXT && lparam != 0) {
     return GetItemTextAcross(window, CB_GETLBTEXTLEN, CB_GETLBTEXT, wparam, lparam);
   }
+  return SendBounded(window, message, wparam, lparam, Characters::kAnsi).value_or(0);
+}
+
+std::optional<LRESULT> Win32WindowSystem::SendMessageAnswered(HWND window, UINT message,
+                                                              WPARAM wparam, LPARAM lparam) {
+  if (!IsWindow(window)) return std::nullopt;
+  if (!IsOtherProcessWindow(window)) return ::SendMessageA(ToReal(window), message, wparam, lparam);
   return SendBounded(window, message, wparam, lparam, Characters::kAnsi);
 }
 
 // Another program may be hung or slow: the answer is waited for only so long.
-LRESULT Win32WindowSystem::SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                       Characters characters) {
+std::optional<LRESULT> Win32WindowSystem::SendBounded(HWND window, UINT message, WPARAM wparam,
+                                                      LPARAM lparam, Characters characters) {
   DWORD_PTR result = 0;
   const UINT flags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
   const UINT timeout = options_.cross_process_timeout_ms;
@@ -341,7 +348,8 @@ LRESULT Win32WindowSystem::SendBounded(HWND window, UINT message, WPARAM wparam,
       characters == Characters::kWide
           ? ::SendMessageTimeoutW(ToReal(window), message, wparam, lparam, flags, timeout, &result)
           : ::SendMessageTimeoutA(ToReal(window), message, wparam, lparam, flags, timeout, &result);
-  return answered == 0 ? 0 : static_cast<LRESULT>(result);
+  if (answered == 0) return std::nullopt;
+  return static_cast<LRESULT>(result);
 }
 
 // An item's text in another program's list, into a buffer the caller sized from the item's
@@ -352,14 +360,17 @@ LRESULT Win32WindowSystem::SendBounded(HWND window, UINT message, WPARAM wparam,
 // and converted here, and no more than the item's ANSI length is ever written.
 LRESULT Win32WindowSystem::GetItemTextAcross(HWND window, UINT length_message, UINT text_message,
                                              WPARAM item, LPARAM buffer) {
-  const LRESULT ansi_length = SendBounded(window, length_message, item, 0, Characters::kAnsi);
-  const LRESULT wide_length = SendBounded(window, length_message, item, 0, Characters::kWide);
+  const LRESULT ansi_length =
+      SendBounded(window, length_message, item, 0, Characters::kAnsi).value_or(LB_ERR);
+  const LRESULT wide_length =
+      SendBounded(window, length_message, item, 0, Characters::kWide).value_or(LB_ERR);
   if (ansi_length < 0 || wide_length < 0) return LB_ERR;
   // Room to spare: the item may grow between the length and the text.
   constexpr std::size_t kSpare = 256;
   std::wstring wide(static_cast<std::size_t>(wide_length) + kSpare, L'\0');
   const LRESULT copied = SendBounded(window, text_message, item,
-                                     reinterpret_cast<LPARAM>(wide.data()), Characters::kWide);
+                                     reinterpret_cast<LPARAM>(wide.data()), Characters::kWide)
+                             .value_or(LB_ERR);
   if (copied < 0) return LB_ERR;
   wide.resize(std::min(std::wcslen(wide.c_str()), static_cast<std::size_t>(copied)));
   const int wide_size = static_cast<int>(wide.size());

@@ -55,6 +55,8 @@ class Win32WindowSystem : public WindowSystem {
 
   LRESULT SendMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override;
   bool PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override;
+  std::optional<LRESULT> SendMessageAnswered(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam) override;
 
   bool ShowWindow(HWND window, int command) override;
   bool IsWindowVisible(HWND window) override;
@@ -152,10 +154,10 @@ class Win32WindowSystem : public WindowSystem {
   bool IsOtherProcessWindow(HWND window);
   // How the text of a message is carried: the platform's ANSI or its wide characters.
   enum class Characters { kAnsi, kWide };
-  // SendMessageTimeout towards another program, bounded by the cross-process timeout; 0 when the
-  // answer did not come.
-  LRESULT SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                      Characters characters);
+  // SendMessageTimeout towards another program, bounded by the cross-process timeout; nothing when
+  // the answer did not come.
+  std::optional<LRESULT> SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                     Characters characters);
   // LB_GETTEXT and CB_GETLBTEXT towards another program, asked in wide characters and converted
   // here (see the definition).
   LRESULT GetItemTextAcross(HWND window, UINT length_message, UINT text_message, WPARAM item,
