@@ -8,6 +8,8 @@
 // ...), so the subsystems stay independent of one another's sources.
 
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "aol_automation/wait_bounds.h"
 #include "shared/ui/registry.h"
@@ -39,7 +41,13 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // The program's start: the server window loads. Defined beside the server window.
+  // Where the pending item requests are kept while serving, so that they outlive the program;
+  // empty (the default) keeps none. Set before Start.
+  void KeepPendingRequestsIn(std::string path) { pending_requests_file_ = std::move(path); }
+  const std::string& pending_requests_file() const { return pending_requests_file_; }
+
+  // The program's start: the server window loads, then the requests that were pending when it
+  // last ended are offered. Defined beside the server window.
   void Start();
   // Whether the server window was closed, which ends the program.
   bool ended() const { return ended_; }
@@ -65,6 +73,7 @@ class Program {
   shared::Variables variables_;
   vornik32::WaitBounds bounds_;
   bool ended_ = false;
+  std::string pending_requests_file_;
 
   // shared_ptr keeps each form's deleter from where it was made, so this header needs no form's
   // definition. Declared in the order they are destroyed last to first.

@@ -28,6 +28,7 @@ void RequestQueue::Append(std::string entry) {
   CountRequester(per_requester_, entry);
   list_.add(std::move(entry));
   ++counted_entries_;
+  ++changes_;
   RefreshCaption();
 }
 
@@ -37,6 +38,7 @@ void RequestQueue::RemoveAt(int index) {
   UncountRequester(per_requester_, list_.items()[static_cast<std::size_t>(index)]);
   list_.remove_at(index);
   --counted_entries_;
+  ++changes_;
   RefreshCaption();
 }
 
@@ -44,6 +46,7 @@ void RequestQueue::Clear() {
   list_.clear();
   per_requester_.clear();
   counted_entries_ = 0;
+  ++changes_;
 }
 
 int RequestQueue::PendingFor(std::string_view requester) const {

@@ -8,6 +8,7 @@
 // limits of the chat intake cost one look-up instead of a scan of the queue.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,9 @@ class RequestQueue {
   int PendingFor(std::string_view requester) const;
   // Whether an entry equals text exactly.
   bool Contains(std::string_view text) const { return list_.contains(text); }
+  // Grows with every change of the entries, so that a reader can tell cheaply whether the queue
+  // changed since it last looked.
+  std::uint64_t changes() const { return changes_; }
 
   // Writes label + count into the frame (nothing for a hidden queue).
   void RefreshCaption();
@@ -76,6 +80,7 @@ class RequestQueue {
   std::string label_;
   mutable RequesterCounts per_requester_;
   mutable std::size_t counted_entries_ = 0;
+  std::uint64_t changes_ = 0;
 };
 
 }  // namespace serving_engine

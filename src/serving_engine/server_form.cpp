@@ -23,6 +23,7 @@ serving_engine::ServerForm& Program::serverFrm() {
 
 void Program::Start() {
   serverFrm().Load();
+  if (!ended()) servingLoop().pendingRequestsKeeper().OfferSavedRequests();
 }
 
 }  // namespace app
@@ -169,6 +170,8 @@ void ServerForm::Form_Unload() {
     if (other != &form && other->is_loaded()) other->Unload();
   }
   program_.End();
+  // Closed while serving: what is pending is on disk for the next start.
+  program_.servingLoop().pendingRequestsKeeper().EndServing();
 }
 
 // --- Start / Stop, Pause / Resume, Finish, Banning, Options --------------------------------------
@@ -234,6 +237,7 @@ void ServerForm::StartServing() {
   AdvTimer.Enable();
   ListTimer.Enable();
   PostAdvert();
+  program_.servingLoop().pendingRequestsKeeper().BeginServing();
   Command1.Enable();
 }
 
@@ -342,6 +346,7 @@ void ServerForm::ChatTimer_Timer() {
   if (!transcript.empty()) vornik32::ClearChatText(ws);
   intake_.TakeTranscript(transcript, vornik32::UserScreenName(ws));
   MarkListsDueOnRequest();
+  program_.servingLoop().pendingRequestsKeeper().SaveIfDue();
 }
 
 // With "On Request" no timer marks list requests due. They are then served as they come: after

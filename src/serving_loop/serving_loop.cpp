@@ -60,7 +60,11 @@ class TickGuard {
 }  // namespace
 
 ServingLoop::ServingLoop(app::Program& program)
-    : program_(program), requests_file_(program), sequences_(program), find_and_status_(program) {}
+    : program_(program),
+      requests_file_(program),
+      pending_keeper_(program, program.pending_requests_file()),
+      sequences_(program),
+      find_and_status_(program) {}
 
 ServingLoop::~ServingLoop() = default;
 
@@ -70,6 +74,9 @@ ServingLoop::~ServingLoop() = default;
 // two ticks never serve the same queue head. The turned-away tick is not made up for: the timer
 // fires again 100 ms after the running tick has ended.
 void ServingLoop::RequestTimer_Timer() {
+  // Looked at also while a tick waits for the client: a finish has no chat timer running, and
+  // its one long tick would otherwise keep the file stale.
+  pending_keeper_.SaveIfDue();
   if (ticking_) return;
   TickGuard guard(ticking_);
   Tick();

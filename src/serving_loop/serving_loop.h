@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "serving_loop/find_and_status.h"
+#include "serving_loop/pending_requests_keeper.h"
 #include "serving_loop/requests_file.h"
 #include "serving_loop/serving_sequences.h"
 #include "serving_loop/tick_flow.h"
@@ -39,6 +40,8 @@ class ServingLoop {
 
   // Saving and loading the pending item requests.
   RequestsFile& requestsFile() { return requests_file_; }
+  // The pending item requests kept on disk while serving.
+  PendingRequestsKeeper& pendingRequestsKeeper() { return pending_keeper_; }
 
  private:
   void Tick();
@@ -55,6 +58,7 @@ class ServingLoop {
 
   app::Program& program_;
   RequestsFile requests_file_;
+  PendingRequestsKeeper pending_keeper_;
   ServingSequences sequences_;
   FindAndStatus find_and_status_;
   bool ticking_ = false;

@@ -5,6 +5,7 @@
 #include "serving_engine/chat_lines.h"
 #include "serving_engine/server_form.h"
 #include "serving_loop/menu_form.h"
+#include "serving_loop/serving_loop.h"
 #include "serving_loop/serving_report_form.h"
 #include "shared/addresses.h"
 #include "shared/time_text.h"
@@ -48,6 +49,7 @@ void ServingSequences::Stop() {
   server.PeopleServed.clear();
   server.ShowServedCounts(0);
   vornik32::InstantMessagesOn(ws, program_.bounds());
+  program_.servingLoop().pendingRequestsKeeper().EndServing();
   server.Command1.Enable();
 }
 

@@ -2,6 +2,7 @@
 
 #include "aol_automation/wait_bounds.h"
 #include "app/program.h"
+#include "serving_loop/pending_requests_keeper.h"
 #include "shared/ui/registry.h"
 #include "shared/winsys/win32/win32_window_system.h"
 
@@ -21,6 +22,7 @@ int main() {
   winsys::win32::Win32WindowSystem ws(OptionsFor(bounds));
   ui::Registry registry;
   app::Program program(ws, registry, bounds);
+  program.KeepPendingRequestsIn(serving_loop::kPendingRequestsFileName);
   program.Start();
   while (!ws.ShouldQuit() && !program.ended()) {
     ws.DoEvents();

@@ -1,0 +1,60 @@
+#pragma once
+// Keeps the pending item requests on disk while serving, so that a program that dies (a crash, a
+// power cut, the machine shut down) loses none of them: the next start offers to load them.
+//
+// The file is in the format of Save Requests and is replaced atomically, so that it always holds
+// either the queue of one moment or of another, never a torn mix. While serving it is written at
+// most kSaveSpacing after a change of the queue, and at every stop, also when the server window
+// is closed while serving. An empty queue removes the file instead: nothing pending, nothing to
+// offer at the next start.
+//
+// A save that fails while serving does not interrupt serving with a box (a modal box inside the
+// chat or serving timer would hold up the room); it is tried again, and the stop says so when the
+// last try failed.
+
+#include <cstdint>
+#include <string>
+
+namespace app {
+class Program;
+}
+
+namespace serving_loop {
+
+// Where the program keeps them: the folder it runs in.
+inline constexpr char kPendingRequestsFileName[] = "tollmere-pending.req";
+
+class PendingRequestsKeeper {
+ public:
+  // The longest a change of the queue waits before it is on disk (the timers that look run at
+  // least every five seconds while serving).
+  static constexpr double kSaveSpacing = 30.0;
+
+  // path empty: nothing is kept (the scenario runner, the demo and most tests).
+  PendingRequestsKeeper(app::Program& program, std::string path);
+
+  // At the program's start: when the file holds requests, asks whether to load them; Yes loads
+  // them as Load Requests does, No leaves the file as it is.
+  void OfferSavedRequests();
+  // Serving has started: the queue as it stands now is written at once.
+  void BeginServing();
+  // Called by the timers that run while serving: writes when the queue changed and the last
+  // write is far enough back.
+  void SaveIfDue();
+  // Serving stops, or the program ends: the queue is written now and keeping ends.
+  void EndServing();
+
+ private:
+  bool Keeping() const { return !path_.empty(); }
+  // Writes the queue (or removes the file when it is empty); answers whether that worked.
+  bool SaveNow();
+  std::uint64_t QueueChanges() const;
+
+  app::Program& program_;
+  std::string path_;
+  bool serving_ = false;
+  std::uint64_t saved_changes_ = 0;
+  double last_save_time_ = 0.0;
+};
+
+}  // namespace serving_loop
