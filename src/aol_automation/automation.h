@@ -5,6 +5,7 @@
 #include "aol_automation/client_windows.h"
 #include "aol_automation/instant_messages.h"
 #include "aol_automation/mail_operations.h"
+#include "aol_automation/mailbox_lines.h"
 #include "aol_automation/shape_finder.h"
 #include "aol_automation/text_case.h"
 #include "aol_automation/text_files.h"

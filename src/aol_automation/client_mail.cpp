@@ -7,19 +7,27 @@ Outcome OpenMailboxForClient(winsys::WindowSystem& ws, const WaitBounds& bounds)
   return aol432::IsAOL5(ws) ? OpenMailbox(ws, bounds) : aol432::OpenMailbox(ws, bounds);
 }
 
-Outcome ForwardMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
-                             std::string_view note, int position, CloseAfter close_after,
-                             const WaitBounds& bounds) {
+MailResult ForwardMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
+                                std::string_view note, int position, CloseAfter close_after,
+                                const WaitBounds& bounds) {
   return aol432::IsAOL5(ws)
              ? ForwardMail(ws, recipient, note, position, close_after, bounds)
              : aol432::ForwardMail(ws, recipient, note, position, close_after, bounds);
 }
 
-Outcome SendMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
-                          std::string_view subject, std::string_view body,
-                          const WaitBounds& bounds) {
+MailResult SendMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
+                             std::string_view subject, std::string_view body,
+                             const WaitBounds& bounds) {
   return aol432::IsAOL5(ws) ? SendMail(ws, recipient, subject, body, bounds)
                             : aol432::SendMail(ws, recipient, subject, body, bounds);
+}
+
+MailResult SendMailAndWaitForClient(winsys::WindowSystem& ws, std::string_view recipient,
+                                    std::string_view subject, std::string_view body,
+                                    double resend_pause, const WaitBounds& bounds) {
+  return aol432::IsAOL5(ws)
+             ? SendMailAndWait(ws, recipient, subject, body, resend_pause, bounds)
+             : aol432::SendMailAndWait(ws, recipient, subject, body, resend_pause, bounds);
 }
 
 Outcome RunFlashSessionForClient(winsys::WindowSystem& ws, Check final_state,

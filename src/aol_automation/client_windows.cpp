@@ -42,6 +42,17 @@ HWND ContentWindow(winsys::WindowSystem& ws, const char* caption) {
   return FirstChild(ws, MdiArea(ws), kContentWindowClass, caption);
 }
 
+std::vector<HWND> ContentWindows(winsys::WindowSystem& ws, const char* caption) {
+  std::vector<HWND> found;
+  const HWND mdi = MdiArea(ws);
+  if (mdi == winsys::kNoWindow) return found;
+  for (HWND window = FirstChild(ws, mdi, kContentWindowClass, caption); window != winsys::kNoWindow;
+       window = ws.FindWindowEx(mdi, window, kContentWindowClass, caption)) {
+    found.push_back(window);
+  }
+  return found;
+}
+
 void SetWindowTextByMessage(winsys::WindowSystem& ws, HWND window, std::string_view text) {
   // The client's controls take a NUL-ended text; the bytes go in unchanged.
   const std::string terminated(text);

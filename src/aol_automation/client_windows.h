@@ -5,6 +5,7 @@
 // top-level windows), so a missing window anywhere in a path makes the whole path 0.
 
 #include <string_view>
+#include <vector>
 
 #include "shared/winsys/window_system.h"
 
@@ -59,6 +60,8 @@ HWND ToolbarStrip(winsys::WindowSystem& ws);
 HWND ToolbarButton(winsys::WindowSystem& ws, int button);
 // The content window ("AOL Child" in the MDI area) with the caption.
 HWND ContentWindow(winsys::WindowSystem& ws, const char* caption);
+// Every content window with the caption, in child order.
+std::vector<HWND> ContentWindows(winsys::WindowSystem& ws, const char* caption);
 
 // Messages with text and clicks, in the two ways the client is driven.
 void SetWindowTextByMessage(winsys::WindowSystem& ws, HWND window, std::string_view text);

@@ -4,27 +4,43 @@
 // or lets the ...ForClient helpers do both.
 //
 // Every wait for the client is bounded by the WaitBounds given; when one runs out the operation
-// stops there, without touching the client further, and answers Outcome::kGaveUp.
+// stops there and answers Outcome::kGaveUp. The two that send answer a MailResult: sent only
+// when the window they opened themselves closed after Send; otherwise the step they stopped at,
+// having closed the windows they opened. A window they did not open (a person's open mail or
+// Write Mail) is never used and never closed.
 
 #include <string_view>
 
 #include "aol_automation/client_windows.h"
 #include "aol_automation/instant_messages.h"
+#include "aol_automation/mail_result.h"
 #include "aol_automation/wait_bounds.h"
 
 namespace vornik32 {
 
-// Opens "Incoming/Saved Mail" and returns once its list has stopped growing.
+// Opens "Incoming/Saved Mail" and returns once its list has stopped growing (WaitBounds says for
+// how long it must stand still).
 Outcome OpenMailbox(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
 // Forwards the mailbox's mail at position (from 0) to recipient with note; expects the mailbox
 // open, and gives up at once without it. With CloseAfter::kYes neither the open mail nor the
 // forward window is left behind; with CloseAfter::kNo the caller closes them before the next
 // forward, since an open mail left on screen would be taken for the one asked for.
-Outcome ForwardMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view note,
-                    int position, CloseAfter close_after, const WaitBounds& bounds = {});
-// Writes a new mail and clicks Send; the Write Mail window is left to the client.
-Outcome SendMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view subject,
-                 std::string_view body, const WaitBounds& bounds = {});
+// Sent only when the open mail is the one selected (captioned with the subject of the mailbox
+// line at position), the forward window came after its own Forward click and shows that subject,
+// the client took every field, and the forward window closed by itself after Send. With
+// CloseAfter::kNo it returns once Send was clicked (stopped at MailStep::kSend: not seen sent).
+MailResult ForwardMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view note,
+                       int position, CloseAfter close_after, const WaitBounds& bounds = {});
+// Writes a new mail and clicks Send once; the Write Mail window is left to the client (stopped
+// at MailStep::kSend: not seen sent).
+MailResult SendMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view subject,
+                    std::string_view body, const WaitBounds& bounds = {});
+// Writes a new mail, clicks Send, and clicks it again every resend_pause seconds until its Write
+// Mail window closes: sent when it did; when it will not close within WaitBounds::window_closes
+// the window is closed and the mail did not go.
+MailResult SendMailAndWait(winsys::WindowSystem& ws, std::string_view recipient,
+                           std::string_view subject, std::string_view body, double resend_pause,
+                           const WaitBounds& bounds = {});
 // Starts an Automatic AOL session; final_state is the session dialog's first check box. Does not
 // wait for the session to end.
 Outcome RunFlashSession(winsys::WindowSystem& ws, Check final_state, const WaitBounds& bounds = {});
@@ -33,12 +49,15 @@ Outcome SetMailPreferences(winsys::WindowSystem& ws, const WaitBounds& bounds = 
 
 // The variant that the client's layout calls for, chosen by aol432::IsAOL5 at the call.
 Outcome OpenMailboxForClient(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
-Outcome ForwardMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
-                             std::string_view note, int position, CloseAfter close_after,
+MailResult ForwardMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
+                                std::string_view note, int position, CloseAfter close_after,
+                                const WaitBounds& bounds = {});
+MailResult SendMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
+                             std::string_view subject, std::string_view body,
                              const WaitBounds& bounds = {});
-Outcome SendMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
-                          std::string_view subject, std::string_view body,
-                          const WaitBounds& bounds = {});
+MailResult SendMailAndWaitForClient(winsys::WindowSystem& ws, std::string_view recipient,
+                                    std::string_view subject, std::string_view body,
+                                    double resend_pause, const WaitBounds& bounds = {});
 Outcome RunFlashSessionForClient(winsys::WindowSystem& ws, Check final_state,
                                  const WaitBounds& bounds = {});
 Outcome SetMailPreferencesForClient(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
@@ -49,14 +68,18 @@ namespace aol432 {
 
 using vornik32::Check;
 using vornik32::CloseAfter;
+using vornik32::MailResult;
 using vornik32::Outcome;
 using vornik32::WaitBounds;
 
 Outcome OpenMailbox(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
-Outcome ForwardMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view note,
-                    int position, CloseAfter close_after, const WaitBounds& bounds = {});
-Outcome SendMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view subject,
-                 std::string_view body, const WaitBounds& bounds = {});
+MailResult ForwardMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view note,
+                       int position, CloseAfter close_after, const WaitBounds& bounds = {});
+MailResult SendMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view subject,
+                    std::string_view body, const WaitBounds& bounds = {});
+MailResult SendMailAndWait(winsys::WindowSystem& ws, std::string_view recipient,
+                           std::string_view subject, std::string_view body, double resend_pause,
+                           const WaitBounds& bounds = {});
 Outcome RunFlashSession(winsys::WindowSystem& ws, Check final_state, const WaitBounds& bounds = {});
 Outcome SetMailPreferences(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
 

@@ -1,9 +1,11 @@
 #include "aol_automation/mail_steps.h"
 
-#include <array>
-#include <functional>
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "aol_automation/mailbox_lines.h"
 #include "aol_automation/shape_finder.h"
 #include "aol_automation/toolbar_menu.h"
 #include "aol_automation/window_operations.h"
@@ -17,47 +19,25 @@ using winsys::kNoWindow;
 constexpr int kMailMenuButton = 3;
 constexpr int kWriteMailButton = 2;
 constexpr int kFirstSubmenuItem = 1;
+constexpr int kSubjectEdit = 3;
 constexpr double kPause = 0.1;
 constexpr double kPauseAfterFlashMenu = 0.3;
 constexpr double kPauseBeforeSend = 0.4;
 constexpr double kPauseBeforeClosing = 1.0;
 constexpr double kMailboxReadingSpacing = 0.25;
+// A client that lags answers a Forward click late; clicking again before this has passed with
+// no forward window would open one window per click.
+constexpr double kForwardClickInterval = 1.0;
 constexpr std::size_t kForwardedSubjectPrefix = 5;  // the client's "Fwd: " before the subject
 constexpr int kAutomaticAolCheckboxes = 6;
 constexpr const char* kStopIncomingText = "S&top Incoming Text";
-
-// One reading of the mailbox list's count after each of the three pauses.
-constexpr int kAgreeingReadings = 3;
 
 HWND MailboxTree(winsys::WindowSystem& ws) {
   return FirstChild(ws, ContentWindow(ws, kMailboxCaption), kTreeClass);
 }
 
-// The ordinal-th child of a class of the window that find() answers, the window being found anew
-// for every step of the count, as the client may replace it at any time.
-HWND NthChildOfWindowFoundAnew(winsys::WindowSystem& ws, const std::function<HWND()>& find,
-                               const char* class_name, int ordinal) {
-  HWND child = kNoWindow;
-  for (int found = 0; found < ordinal; ++found) {
-    const HWND window = find();
-    if (window == kNoWindow) return kNoWindow;
-    child = ws.FindWindowEx(window, child, class_name, nullptr);
-    if (child == kNoWindow) return kNoWindow;
-  }
-  return child;
-}
-
-// The spaced readings must lie at least their pause apart: WaitSeconds rounds its start, so a
-// pause of 0.25 s may take no time at all, and a list that is still filling would then agree
-// with itself at once and the mailbox would be taken as loaded while it is still short.
-bool ThreeSpacedCountsAgree(winsys::WindowSystem& ws, HWND tree) {
-  std::array<int, kAgreeingReadings> counts{};
-  counts[0] = ListCount(ws, tree);
-  for (int i = 1; i < kAgreeingReadings; ++i) {
-    winsys::WaitAtLeastSeconds(ws, kMailboxReadingSpacing);
-    counts[i] = ListCount(ws, tree);
-  }
-  return counts[0] == counts[1] && counts[1] == counts[2];
+bool Contains(const std::vector<HWND>& windows, HWND window) {
+  return std::find(windows.begin(), windows.end(), window) != windows.end();
 }
 
 // A field of five characters or fewer becomes empty rather than being cut past its end.
@@ -65,7 +45,208 @@ std::string SubjectWithoutForwardPrefix(const std::string& subject) {
   return subject.size() > kForwardedSubjectPrefix ? subject.substr(kForwardedSubjectPrefix) : "";
 }
 
+MailResult StoppedAt(MailStep step) {
+  return {Outcome::kGaveUp, step};
+}
+
+// The line at position is selected when the client answers with that position (LB_ERR for a
+// position beyond its list).
+bool SelectLine(winsys::WindowSystem& ws, HWND tree, int position) {
+  const std::optional<winsys::LRESULT> answer =
+      ws.SendMessageAnswered(tree, winsys::LB_SETCURSEL, static_cast<winsys::WPARAM>(position), 0);
+  return answer && *answer == position;
+}
+
+// The windows one forward opened. Only a window that was not there before the forward's own
+// click, and that shows the mail the forward selected, is the forward's: any other is a
+// person's, or is left over from an earlier forward whose window came late, and is neither used
+// nor closed.
+class ForwardWindows {
+ public:
+  ForwardWindows(winsys::WindowSystem& ws, std::string subject)
+      : ws_(ws),
+        subject_(std::move(subject)),
+        mails_before_(WindowsOfShape(ws, kReadMailShape)),
+        forwards_before_(WindowsOfShape(ws, kComposeShape)) {}
+
+  // A visible open mail that came after the click on Read, captioned with the subject.
+  HWND NewOpenMail() {
+    for (const HWND mail : OwnOpenMails()) {
+      if (ws_.IsWindowVisible(mail)) return mail;
+    }
+    return kNoWindow;
+  }
+
+  // A forward window that came after the click on Read, whose subject is the mail's; the one
+  // found is the forward's from then on, whatever its subject field is changed to.
+  HWND NewForwardWindow() {
+    const std::vector<HWND> own = OwnForwardWindows();
+    chosen_ = own.empty() ? kNoWindow : own.front();
+    return chosen_;
+  }
+  // Whether a forward window came whose subject is some other mail's.
+  bool SawOtherForward() const { return saw_other_forward_; }
+
+  // Closes the forward windows of the forward's own other than the one it filled (a lagging
+  // client may have opened a second one for one click).
+  void CloseExtraForwards() {
+    for (const HWND forward : OwnForwardWindows()) {
+      if (forward != chosen_) CloseWindow(ws_, forward);
+    }
+  }
+  void CloseOpenMails() {
+    for (const HWND mail : OwnOpenMails()) CloseWindow(ws_, mail);
+  }
+  // After a give-up the client is left as it was: no window of the forward's stays on screen.
+  MailResult GiveUpAt(MailStep step) {
+    CloseExtraForwards();
+    CloseWindow(ws_, chosen_);
+    CloseOpenMails();
+    return StoppedAt(step);
+  }
+
+ private:
+  std::vector<HWND> OwnOpenMails() {
+    std::vector<HWND> own;
+    for (const HWND mail : WindowsOfShape(ws_, kReadMailShape)) {
+      if (!Contains(mails_before_, mail) && ws_.GetWindowText(mail) == subject_) {
+        own.push_back(mail);
+      }
+    }
+    return own;
+  }
+
+  std::vector<HWND> OwnForwardWindows() {
+    std::vector<HWND> own;
+    for (const HWND forward : WindowsOfShape(ws_, kComposeShape)) {
+      if (Contains(forwards_before_, forward)) continue;
+      const std::optional<std::string> shown =
+          AnsweredText(ws_, NthChild(ws_, forward, kEditClass, kSubjectEdit));
+      if (!shown) continue;
+      if (SubjectWithoutForwardPrefix(*shown) == subject_) {
+        own.push_back(forward);
+      } else {
+        saw_other_forward_ = true;
+      }
+    }
+    return own;
+  }
+
+  winsys::WindowSystem& ws_;
+  std::string subject_;
+  std::vector<HWND> mails_before_;
+  std::vector<HWND> forwards_before_;
+  HWND chosen_ = kNoWindow;
+  bool saw_other_forward_ = false;
+};
+
+// Waits, without posting anything to it, for a window that was sent to close by itself: a window
+// closed by the program would prove nothing about the mail.
+Outcome WaitUntilGone(winsys::WindowSystem& ws, HWND window, double bound_seconds) {
+  return RepeatUntil(ws, bound_seconds, [&] {
+    ws.DoEvents();
+    if (!ws.IsWindow(window)) return true;
+    vornik32::WaitSeconds(ws, kPause);
+    return !ws.IsWindow(window);
+  });
+}
+
+// The mailbox is taken as loaded once its count has stood still for mailbox_settles seconds of
+// answered readings: a large mailbox pauses while it fills, and a reading the client did not
+// answer says nothing, so it starts the stillness over. The bound on the whole fill grows with
+// the count already arrived, so that a long list still arriving is not cut at a fixed time.
+Outcome WaitForMailboxToSettle(winsys::WindowSystem& ws, const WaitBounds& bounds) {
+  const double started = ws.clock().Now();
+  std::optional<int> still_count;
+  double still_since = started;
+  int most = 0;
+  for (;;) {
+    ws.DoEvents();
+    const std::optional<int> count = AnsweredListCount(ws, MailboxTree(ws));
+    const double now = ws.clock().Now();
+    if (!count) {
+      still_count.reset();
+    } else if (count != still_count) {
+      still_count = count;
+      still_since = now;
+      most = std::max(most, *count);
+    } else if (now - still_since >= bounds.mailbox_settles) {
+      return Outcome::kDone;
+    }
+    const double bound = std::max(bounds.mailbox_fills, most / bounds.slowest_mailbox_fill);
+    if (now - started >= bound) return Outcome::kGaveUp;
+    winsys::WaitAtLeastSeconds(ws, kMailboxReadingSpacing);
+  }
+}
+
+struct WrittenMail {
+  MailResult result;
+  HWND window = kNoWindow;
+  HWND send = kNoWindow;
+};
+
+// Opens a Write Mail window of its own (one that was not open before its click: a person may be
+// writing in another), fills it and clicks Send once.
+WrittenMail WriteMailAndClickSend(winsys::WindowSystem& ws, const MailLayout& layout,
+                                  std::string_view recipient, std::string_view subject,
+                                  std::string_view body, const WaitBounds& bounds) {
+  const std::vector<HWND> before = ContentWindows(ws, kWriteMailCaption);
+  PostClick(ws, ToolbarButton(ws, kWriteMailButton));
+  WrittenMail mail;
+  HWND subject_field = kNoWindow;
+  HWND body_field = kNoWindow;
+  if (RepeatUntil(ws, bounds.window_appears, [&] {
+        ws.DoEvents();
+        mail.window = kNoWindow;
+        for (const HWND write : ContentWindows(ws, kWriteMailCaption)) {
+          if (!Contains(before, write)) mail.window = write;
+        }
+        subject_field = NthChild(ws, mail.window, kEditClass, kSubjectEdit);
+        body_field = FirstChild(ws, mail.window, kRichTextClass);
+        mail.send = NthChild(ws, mail.window, kIconClass, layout.write_mail_send_button);
+        vornik32::WaitSeconds(ws, kPause);
+        return mail.window != kNoWindow && subject_field != kNoWindow && body_field != kNoWindow &&
+               mail.send != kNoWindow;
+      }) == Outcome::kGaveUp) {
+    mail.result = StoppedAt(MailStep::kComposeWindow);
+    return mail;
+  }
+  vornik32::WaitSeconds(ws, kPause);
+  if (!SetTextAnswered(ws, FirstChild(ws, mail.window, kEditClass), recipient) ||
+      !SetTextAnswered(ws, subject_field, subject) || !SetTextAnswered(ws, body_field, body)) {
+    CloseWindow(ws, mail.window);
+    mail.result = StoppedAt(MailStep::kFields);
+    return mail;
+  }
+  vornik32::WaitSeconds(ws, kPauseBeforeSend);
+  PostClick(ws, mail.send);
+  mail.result = {Outcome::kDone, MailStep::kSend};
+  return mail;
+}
+
 }  // namespace
+
+const char* StepDescription(MailStep step) {
+  switch (step) {
+    case MailStep::kMailbox:
+      return "the mailbox was not open";
+    case MailStep::kSelect:
+      return "the mail could not be selected";
+    case MailStep::kOpenMail:
+      return "the mail did not open";
+    case MailStep::kComposeWindow:
+      return "the mail window did not open";
+    case MailStep::kSubject:
+      return "the forward window showed another mail";
+    case MailStep::kFields:
+      return "the mail could not be filled in";
+    case MailStep::kSend:
+      return "the mail window did not close after Send";
+    case MailStep::kSent:
+      return "sent";
+  }
+  return "";
+}
 
 Outcome OpenMailboxWith(winsys::WindowSystem& ws, const MailLayout& layout,
                         const WaitBounds& bounds) {
@@ -81,95 +262,104 @@ Outcome OpenMailboxWith(winsys::WindowSystem& ws, const MailLayout& layout,
       }) == Outcome::kGaveUp) {
     return Outcome::kGaveUp;
   }
-  const HWND tree = MailboxTree(ws);
-  return RepeatUntil(ws, bounds.mailbox_fills, [&] {
-    ws.DoEvents();
-    return ThreeSpacedCountsAgree(ws, tree);
-  });
+  return WaitForMailboxToSettle(ws, bounds);
 }
 
-Outcome ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
-                        std::string_view recipient, std::string_view note, int position,
-                        CloseAfter close_after, const WaitBounds& bounds) {
+MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                           std::string_view recipient, std::string_view note, int position,
+                           CloseAfter close_after, const WaitBounds& bounds) {
   // Without the mailbox no mail can open: give up at once rather than wait out the bound for
-  // every mail of a serving batch.
+  // every mail of a serving batch. A line that cannot be read or selected (beyond the list, or a
+  // client that does not answer) cannot open either.
   const HWND mailbox = ContentWindow(ws, kMailboxCaption);
-  if (mailbox == kNoWindow) return Outcome::kGaveUp;
-  SetListIndex(ws, FirstChild(ws, mailbox, kTreeClass), position);
+  if (mailbox == kNoWindow) return StoppedAt(MailStep::kMailbox);
+  const HWND tree = FirstChild(ws, mailbox, kTreeClass);
+  const std::optional<std::string> subject = MailboxSubjectAt(ws, tree, position);
+  if (!subject || !SelectLine(ws, tree, position)) return StoppedAt(MailStep::kSelect);
+  ForwardWindows own(ws, *subject);
   ws.DoEvents();
   PostClick(ws, FirstChild(ws, mailbox, kIconClass));
 
   // The client keeps streaming the mail's text in; stopping it makes the open mail usable at once.
+  HWND open_mail = kNoWindow;
   if (RepeatUntil(ws, bounds.mail_opens, [&] {
         ws.DoEvents();
-        const bool shown = ws.IsWindowVisible(FindReadMailWindow(ws));
+        open_mail = own.NewOpenMail();
         RunMenuItem(ws, kStopIncomingText);
         vornik32::WaitSeconds(ws, kPause);
-        return shown;
+        return open_mail != kNoWindow;
       }) == Outcome::kGaveUp) {
-    return Outcome::kGaveUp;
+    return own.GiveUpAt(MailStep::kOpenMail);
   }
 
-  // A forward window already open is used as it is: the Forward button is not clicked again.
+  HWND forward = kNoWindow;
+  std::optional<double> clicked_at;
   if (RepeatUntil(ws, bounds.window_appears, [&] {
         ws.DoEvents();
-        const HWND forward = NthChildOfWindowFoundAnew(
-            ws, [&ws] { return FindReadMailWindow(ws); }, kIconClass, layout.forward_button);
-        if (FindComposeWindow(ws) == kNoWindow) SendClick(ws, forward);
+        forward = own.NewForwardWindow();
+        if (forward != kNoWindow) return true;
+        const double now = ws.clock().Now();
+        if (!clicked_at || now - *clicked_at >= kForwardClickInterval) {
+          SendClick(ws, NthChild(ws, open_mail, kIconClass, layout.forward_button));
+          clicked_at = now;
+        }
         vornik32::WaitSeconds(ws, kPause);
-        return FindComposeWindow(ws) != kNoWindow;
+        forward = own.NewForwardWindow();
+        return forward != kNoWindow;
       }) == Outcome::kGaveUp) {
-    return Outcome::kGaveUp;
+    return own.GiveUpAt(own.SawOtherForward() ? MailStep::kSubject : MailStep::kComposeWindow);
   }
 
-  SetWindowTextByMessage(ws, FirstChild(ws, FindComposeWindow(ws), kEditClass), recipient);
-  const HWND subject = NthChild(ws, FindComposeWindow(ws), kEditClass, 3);
-  SetWindowTextByMessage(ws, subject, SubjectWithoutForwardPrefix(GetText(ws, subject)));
-  SetWindowTextByMessage(ws, FirstChild(ws, FindComposeWindow(ws), kRichTextClass), note);
+  const HWND subject_field = NthChild(ws, forward, kEditClass, kSubjectEdit);
+  if (!SetTextAnswered(ws, FirstChild(ws, forward, kEditClass), recipient)) {
+    return own.GiveUpAt(MailStep::kFields);
+  }
+  const std::optional<std::string> shown = AnsweredText(ws, subject_field);
+  if (!shown || !SetTextAnswered(ws, subject_field, SubjectWithoutForwardPrefix(*shown)) ||
+      !SetTextAnswered(ws, FirstChild(ws, forward, kRichTextClass), note)) {
+    return own.GiveUpAt(MailStep::kFields);
+  }
   ws.DoEvents();
-  PostClick(ws, NthChild(ws, FindComposeWindow(ws), kIconClass, layout.forward_send_button));
-  if (close_after == CloseAfter::kNo) return Outcome::kDone;
+  const HWND send = NthChild(ws, forward, kIconClass, layout.forward_send_button);
+  if (send == kNoWindow) return own.GiveUpAt(MailStep::kFields);
+  PostClick(ws, send);
+  if (close_after == CloseAfter::kNo) return {Outcome::kDone, MailStep::kSend};
 
   vornik32::WaitSeconds(ws, kPauseBeforeClosing);
-  if (RepeatUntil(ws, bounds.window_closes, [&] {
-        ws.DoEvents();
-        ws.PostMessage(FindComposeWindow(ws), winsys::WM_DESTROY, 0, 0);
-        ws.PostMessage(FindComposeWindow(ws), winsys::WM_CLOSE, 0, 0);
-        vornik32::WaitSeconds(ws, kPause);
-        return FindComposeWindow(ws) == kNoWindow;
-      }) == Outcome::kGaveUp) {
-    return Outcome::kGaveUp;
+  if (WaitUntilGone(ws, forward, bounds.window_closes) == Outcome::kGaveUp) {
+    return own.GiveUpAt(MailStep::kSend);
   }
-  CloseWindow(ws, FindReadMailWindow(ws));
-  return Outcome::kDone;
+  own.CloseExtraForwards();
+  own.CloseOpenMails();
+  return {Outcome::kDone, MailStep::kSent};
 }
 
-Outcome SendMailWith(winsys::WindowSystem& ws, const MailLayout& layout, std::string_view recipient,
-                     std::string_view subject, std::string_view body, const WaitBounds& bounds) {
-  PostClick(ws, ToolbarButton(ws, kWriteMailButton));
-  HWND write = kNoWindow;
-  HWND subject_field = kNoWindow;
-  HWND body_field = kNoWindow;
-  HWND send = kNoWindow;
-  if (RepeatUntil(ws, bounds.window_appears, [&] {
+MailResult SendMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                        std::string_view recipient, std::string_view subject, std::string_view body,
+                        const WaitBounds& bounds) {
+  return WriteMailAndClickSend(ws, layout, recipient, subject, body, bounds).result;
+}
+
+MailResult SendMailAndWaitWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                               std::string_view recipient, std::string_view subject,
+                               std::string_view body, double resend_pause,
+                               const WaitBounds& bounds) {
+  const WrittenMail mail = WriteMailAndClickSend(ws, layout, recipient, subject, body, bounds);
+  if (mail.result.outcome == Outcome::kGaveUp) return mail.result;
+  // The client sometimes keeps a Write Mail window after Send; clicking Send again sees it
+  // through, and a client sends a mail once however often Send is clicked.
+  if (RepeatUntil(ws, bounds.window_closes, [&] {
         ws.DoEvents();
-        write = ContentWindow(ws, kWriteMailCaption);
-        subject_field = NthChild(ws, write, kEditClass, 3);
-        body_field = FirstChild(ws, write, kRichTextClass);
-        send = NthChild(ws, write, kIconClass, layout.write_mail_send_button);
-        vornik32::WaitSeconds(ws, kPause);
-        return write != kNoWindow && subject_field != kNoWindow && body_field != kNoWindow &&
-               send != kNoWindow;
+        if (!ws.IsWindow(mail.window)) return true;
+        ClickWindow(ws, mail.send);
+        vornik32::WaitSeconds(ws, resend_pause);
+        return false;
       }) == Outcome::kGaveUp) {
-    return Outcome::kGaveUp;
+    // Not sent: the window is closed so that nothing of this mail is left on screen.
+    CloseWindow(ws, mail.window);
+    return StoppedAt(MailStep::kSend);
   }
-  vornik32::WaitSeconds(ws, kPause);
-  SetWindowTextByMessage(ws, FirstChild(ws, write, kEditClass), recipient);
-  SetWindowTextByMessage(ws, subject_field, subject);
-  SetWindowTextByMessage(ws, body_field, body);
-  vornik32::WaitSeconds(ws, kPauseBeforeSend);
-  PostClick(ws, send);
-  return Outcome::kDone;
+  return {Outcome::kDone, MailStep::kSent};
 }
 
 Outcome RunFlashSessionWith(winsys::WindowSystem& ws, const MailLayout& layout, Check final_state,
@@ -211,7 +401,11 @@ Outcome RunFlashSessionWith(winsys::WindowSystem& ws, const MailLayout& layout, 
   SetCheck(ws, FirstChild(ws, dialog, kCheckboxClass), final_state);
   ws.DoEvents();
   PostClick(ws, FirstChild(ws, dialog, kIconClass));
-  return Outcome::kDone;
+  // The session has begun only when the client took the click: its dialog goes.
+  return RepeatUntil(ws, bounds.window_closes, [&] {
+    YieldBriefly(ws);
+    return !ws.IsWindow(dialog);
+  });
 }
 
 Outcome SetMailPreferencesWith(winsys::WindowSystem& ws, const MailLayout& layout,

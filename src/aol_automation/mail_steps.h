@@ -7,17 +7,23 @@
 #include "aol_automation/client_windows.h"
 #include "aol_automation/instant_messages.h"
 #include "aol_automation/mail_layout.h"
+#include "aol_automation/mail_result.h"
 #include "aol_automation/wait_bounds.h"
 
 namespace vornik32 {
 
 Outcome OpenMailboxWith(winsys::WindowSystem& ws, const MailLayout& layout,
                         const WaitBounds& bounds);
-Outcome ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
-                        std::string_view recipient, std::string_view note, int position,
-                        CloseAfter close_after, const WaitBounds& bounds);
-Outcome SendMailWith(winsys::WindowSystem& ws, const MailLayout& layout, std::string_view recipient,
-                     std::string_view subject, std::string_view body, const WaitBounds& bounds);
+MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                           std::string_view recipient, std::string_view note, int position,
+                           CloseAfter close_after, const WaitBounds& bounds);
+MailResult SendMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                        std::string_view recipient, std::string_view subject, std::string_view body,
+                        const WaitBounds& bounds);
+MailResult SendMailAndWaitWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                               std::string_view recipient, std::string_view subject,
+                               std::string_view body, double resend_pause,
+                               const WaitBounds& bounds);
 Outcome RunFlashSessionWith(winsys::WindowSystem& ws, const MailLayout& layout, Check final_state,
                             const WaitBounds& bounds);
 Outcome SetMailPreferencesWith(winsys::WindowSystem& ws, const MailLayout& layout,

@@ -36,6 +36,17 @@ ShapeSearch FindByShape(winsys::WindowSystem& ws, Signature signature) {
   return search;
 }
 
+std::vector<HWND> WindowsOfShape(winsys::WindowSystem& ws, Signature signature) {
+  std::vector<HWND> found;
+  const HWND mdi = MdiArea(ws);
+  if (mdi == kNoWindow) return found;
+  for (HWND window = FirstChild(ws, mdi, kContentWindowClass); window != kNoWindow;
+       window = ws.FindWindowEx(mdi, window, kContentWindowClass, nullptr)) {
+    if (HasShape(ws, window, signature)) found.push_back(window);
+  }
+  return found;
+}
+
 HWND FindChatRoom(winsys::WindowSystem& ws) {
   return FindByShape(ws, kChatRoomShape).window;
 }

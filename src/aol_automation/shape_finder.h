@@ -5,6 +5,7 @@
 // waiting loops that repeat searches every tenth of a second stay cheap.
 
 #include <span>
+#include <vector>
 
 #include "aol_automation/client_windows.h"
 
@@ -52,6 +53,11 @@ bool HasShape(winsys::WindowSystem& ws, HWND window, Signature signature);
 // last. So the first matching window in child order wins, and a search that finds nothing costs
 // exactly kFurtherProbes yields, however many content windows there are.
 ShapeSearch FindByShape(winsys::WindowSystem& ws, Signature signature);
+
+// Every content window that has the shape, in child order, found without yielding: the
+// automation takes a snapshot before it acts, to tell the windows its action opens from those
+// that were there already (a person's).
+std::vector<HWND> WindowsOfShape(winsys::WindowSystem& ws, Signature signature);
 
 HWND FindChatRoom(winsys::WindowSystem& ws);
 HWND FindReadMailWindow(winsys::WindowSystem& ws);

@@ -26,6 +26,12 @@ struct WaitBounds {
   // The mailbox list to stop growing once it shows: tens of thousands of stored mails at a few
   // hundred lines a second on a slow machine take minutes.
   double mailbox_fills = 300.0;
+  // The bound above grows with the count already arrived, at this many lines a second: a list
+  // still arriving is not cut short, one that never stops growing still ends.
+  double slowest_mailbox_fill = 50.0;
+  // How long the mailbox's count must stand still, over answered readings, before the list is
+  // taken as complete: a large mailbox pauses for a second or more while it fills.
+  double mailbox_settles = 3.0;
   // A window or dialog to go away after the program closed or answered it.
   double window_closes = 30.0;
   // The client's answer to a sent instant message: the conversation window or the refusal.

@@ -50,6 +50,33 @@ int ListCount(winsys::WindowSystem& ws, HWND list) {
   return static_cast<int>(ws.SendMessage(list, winsys::LB_GETCOUNT, 0, 0));
 }
 
+std::optional<int> AnsweredListCount(winsys::WindowSystem& ws, HWND list) {
+  const std::optional<winsys::LRESULT> count =
+      ws.SendMessageAnswered(list, winsys::LB_GETCOUNT, 0, 0);
+  if (!count || *count < 0) return std::nullopt;
+  return static_cast<int>(*count);
+}
+
+std::optional<std::string> AnsweredText(winsys::WindowSystem& ws, HWND window) {
+  const std::optional<winsys::LRESULT> length =
+      ws.SendMessageAnswered(window, winsys::WM_GETTEXTLENGTH, 0, 0);
+  if (!length || *length < 0) return std::nullopt;
+  if (*length == 0) return std::string();
+  std::string buffer(static_cast<std::size_t>(*length) + 1, '\0');
+  const std::optional<winsys::LRESULT> copied = ws.SendMessageAnswered(
+      window, winsys::WM_GETTEXT, buffer.size(), reinterpret_cast<winsys::LPARAM>(buffer.data()));
+  if (!copied) return std::nullopt;
+  buffer.resize(static_cast<std::size_t>(std::clamp<winsys::LRESULT>(*copied, 0, *length)));
+  return buffer;
+}
+
+bool SetTextAnswered(winsys::WindowSystem& ws, HWND window, std::string_view text) {
+  const std::string terminated(text);
+  const std::optional<winsys::LRESULT> taken = ws.SendMessageAnswered(
+      window, winsys::WM_SETTEXT, 0, reinterpret_cast<winsys::LPARAM>(terminated.c_str()));
+  return taken && *taken != 0;
+}
+
 void SetListIndex(winsys::WindowSystem& ws, HWND list, int index) {
   ws.SendMessage(list, winsys::LB_SETCURSEL, static_cast<winsys::WPARAM>(index), 0);
 }

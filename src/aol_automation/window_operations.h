@@ -2,6 +2,7 @@
 // The small operations on single windows that the rest of the automation is built from. Each
 // accepts window 0 and then does nothing (or answers the empty text, 0).
 
+#include <optional>
 #include <string>
 
 #include "shared/winsys/window_system.h"
@@ -16,8 +17,16 @@ std::string GetText(winsys::WindowSystem& ws, HWND window);
 void ClickWindow(winsys::WindowSystem& ws, HWND window);
 // Posts WM_CLOSE and returns at once.
 void CloseWindow(winsys::WindowSystem& ws, HWND window);
-// LB_GETCOUNT.
+// LB_GETCOUNT. A client that did not answer reads as 0 here: where that matters, ask
+// AnsweredListCount.
 int ListCount(winsys::WindowSystem& ws, HWND list);
+// LB_GETCOUNT as the client answered it; nothing when there is no such list, the client did not
+// answer (hung or busy), or it answered LB_ERR.
+std::optional<int> AnsweredListCount(winsys::WindowSystem& ws, HWND list);
+// The window's whole live text, or nothing when either message went unanswered.
+std::optional<std::string> AnsweredText(winsys::WindowSystem& ws, HWND window);
+// WM_SETTEXT, and whether the client answered that it took the text.
+bool SetTextAnswered(winsys::WindowSystem& ws, HWND window, std::string_view text);
 // LB_SETCURSEL with the 0-based index.
 void SetListIndex(winsys::WindowSystem& ws, HWND list, int index);
 void HideWindow(winsys::WindowSystem& ws, HWND window);

@@ -18,11 +18,10 @@ using winsys::kNoWindow;
 
 constexpr char kSessionStatusCaption[] = "Status";
 constexpr char kSessionFinished[] = "Your Automatic AOL session is finished.";
-// The mailbox window's picture buttons, and the Write Mail window's Send in each layout.
+// The mailbox window's picture buttons.
 constexpr int kMailboxReadIcon = 1;
 constexpr int kMailboxDeleteIcon = 4;
-constexpr int kWriteMailSendIconVersion5 = 16;
-constexpr int kWriteMailSendIconVersion4 = 14;
+constexpr double kPauseBetweenSendClicks = 2.0;
 // The open list mail's text: a header of five lines, then the body, whose first line is item 0.
 constexpr int kFirstItemLine = 6;
 constexpr char kFirstItemMark[] = "0)  ";
@@ -262,26 +261,18 @@ Failure ListProcedures::CreateAndSendLists(ListDraft& draft) {
 
 Failure ListProcedures::SendList(int list_number, const std::string& body) {
   const std::string recipient = vornik32::UserScreenName(ws_);
-  if (vornik32::SendMailForClient(ws_, recipient, ListSubject(list_number), body,
-                                  program_.bounds()) == vornik32::Outcome::kGaveUp) {
+  // Send is clicked again every two seconds while the window stays: the client sends a mail
+  // once, however often.
+  const vornik32::MailResult sent = vornik32::SendMailAndWaitForClient(
+      ws_, recipient, ListSubject(list_number), body, kPauseBetweenSendClicks, program_.bounds());
+  if (sent.sent()) return {};
+  if (sent.stopped_at == vornik32::MailStep::kComposeWindow) {
     return ListDeliveryFailure(list_number, "the Write Mail window did not open.");
   }
-  // Send is clicked again while the window stays: the client sends a mail once, however often.
-  const auto closed = vornik32::RepeatUntil(ws_, program_.bounds().window_closes, [&] {
-    Yield();
-    const HWND write_mail = vornik32::ContentWindow(ws_, vornik32::kWriteMailCaption);
-    if (write_mail == kNoWindow) return true;
-    const int send_icon =
-        aol432::IsAOL5(ws_) ? kWriteMailSendIconVersion5 : kWriteMailSendIconVersion4;
-    vornik32::ClickWindow(ws_,
-                          vornik32::NthChild(ws_, write_mail, vornik32::kIconClass, send_icon));
-    vornik32::WaitSeconds(ws_, 2);
-    return false;
-  });
-  if (closed == vornik32::Outcome::kGaveUp) {
-    return ListDeliveryFailure(list_number, "the Write Mail window did not close.");
+  if (sent.stopped_at == vornik32::MailStep::kFields) {
+    return ListDeliveryFailure(list_number, "the Write Mail window could not be filled in.");
   }
-  return {};
+  return ListDeliveryFailure(list_number, "the Write Mail window did not close.");
 }
 
 // --- Finding the lists

@@ -3,20 +3,17 @@
 #include <algorithm>
 #include <limits>
 
+#include "aol_automation/mailbox_lines.h"
+
 namespace list_designer {
 namespace {
 
 constexpr std::string_view kPrefix{kListSubjectPrefix};
 
-std::string_view AfterFirstTab(std::string_view text) {
-  const auto tab = text.find('\t');
-  return tab == std::string_view::npos ? text : text.substr(tab + 1);
-}
-
 }  // namespace
 
 std::string SubjectOfMailboxLine(std::string_view line) {
-  return std::string(AfterFirstTab(AfterFirstTab(line)));
+  return vornik32::SubjectOfMailboxLine(line);
 }
 
 // Backtracking over the last star only: a pattern of literal runs between stars matches when

@@ -213,6 +213,10 @@ void ServerForm::StartServing() {
   if (menu.HandleIsPlaceholder()) menu.SetServingHandle(vornik32::UserScreenName(ws));
   Command1.Disable();
   Command1.set_caption(kStopCaption);
+  // What was said before Start is never a request; what is said while Start waits for the
+  // client (the mailbox stands still for seconds before it counts as loaded) is kept for the
+  // first chat tick.
+  vornik32::ClearChatText(ws);
   vornik32::InstantMessagesOff(ws, program_.bounds());
   if (!OpenAndHideMailbox()) {
     // Serving never started: instant messages come back on, the button reads Start again.
@@ -230,7 +234,6 @@ void ServerForm::StartServing() {
   variables.PauseRequested = false;
   variables.FinishRequested = false;
   variables.TimeStarted = shared::TimeOfDayText(ws.clock().Local());
-  vornik32::ClearChatText(ws);
   ChatTimer.Enable();
   WindowTimer.Enable();
   RequestTimer.Enable();

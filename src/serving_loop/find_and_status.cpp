@@ -1,8 +1,5 @@
 #include "serving_loop/find_and_status.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "aol_automation/automation.h"
 #include "app/program.h"
 #include "list_designer/list_designer_form.h"
@@ -20,9 +17,6 @@ constexpr double kPauseAroundStatus = 0.5;
 constexpr double kPauseBeforeMiss = 1.0;
 constexpr double kPauseBetweenSendClicks = 1.0;
 constexpr double kPauseAfterResults = 0.5;
-// Which picture button of Write Mail sends, in each layout.
-constexpr int kWriteMailSendIconVersion5 = 16;
-constexpr int kWriteMailSendIconVersion4 = 14;
 
 std::string Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -94,8 +88,9 @@ void FindAndStatus::AnswerFind(std::string_view requester, std::string_view word
                                                       shown_words + " was not found"));
     return;
   }
-  const std::string subject =
-      serving_engine::BulletLine("tollmere search results for " + shown_words);
+  // The mail's subject is plain text: the client shows it as typed, unlike the room.
+  const std::string subject = serving_engine::BulletLine("tollmere search results for " +
+                                                         Quoted(vornik32::LowerCase(words)));
   if (!MailResults(requester, subject, results.text)) return;
   vornik32::ChatSend(
       ws, serving_engine::BulletLine(shown_requester + ", " + std::to_string(results.matches) +
@@ -104,38 +99,12 @@ void FindAndStatus::AnswerFind(std::string_view requester, std::string_view word
 }
 
 // A mail that could not be written, or whose Write Mail window would not close, did not go: the
-// requester is not told that it did. Failures towards requesters are silent, like the intake's.
+// requester is not told that it did.
 bool FindAndStatus::MailResults(std::string_view requester, const std::string& subject,
                                 const std::string& text) {
-  const vornik32::Outcome written =
-      vornik32::SendMailForClient(program_.ws(), requester, subject, text, program_.bounds());
-  const bool closed = ClickSendUntilWriteMailCloses();
-  return written == vornik32::Outcome::kDone && closed;
-}
-
-// The client sometimes keeps a Write Mail window after Send; clicking Send again, once a
-// second, sees it through. A window that is still there after as many passes as the wait bounds
-// give a window to close (WaitBounds::window_closes, one pass a second, at least one pass) will
-// not close: it is closed so that the next mail is not written into it, and the step goes on
-// with the next find, so serving goes on. Answers whether the window closed by itself.
-bool FindAndStatus::ClickSendUntilWriteMailCloses() {
-  winsys::WindowSystem& ws = program_.ws();
-  const int passes = std::max(
-      1, static_cast<int>(std::ceil(program_.bounds().window_closes / kPauseBetweenSendClicks)));
-  for (int pass = 0; pass < passes; ++pass) {
-    ws.DoEvents();
-    const winsys::HWND write = vornik32::ContentWindow(ws, vornik32::kWriteMailCaption);
-    if (write == winsys::kNoWindow) return true;
-    const int send_icon =
-        aol432::IsAOL5(ws) ? kWriteMailSendIconVersion5 : kWriteMailSendIconVersion4;
-    vornik32::ClickWindow(ws, vornik32::NthChild(ws, write, vornik32::kIconClass, send_icon));
-    vornik32::WaitSeconds(ws, kPauseBetweenSendClicks);
-  }
-  ws.DoEvents();
-  const winsys::HWND stuck = vornik32::ContentWindow(ws, vornik32::kWriteMailCaption);
-  if (stuck == winsys::kNoWindow) return true;
-  vornik32::CloseWindow(ws, stuck);
-  return false;
+  return vornik32::SendMailAndWaitForClient(program_.ws(), requester, subject, text,
+                                            kPauseBetweenSendClicks, program_.bounds())
+      .sent();
 }
 
 }  // namespace serving_loop

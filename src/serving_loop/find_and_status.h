@@ -27,7 +27,6 @@ class FindAndStatus {
   void AnswerFind(std::string_view requester, std::string_view words);
   // Whether the mail went: it was written and its Write Mail window closed.
   bool MailResults(std::string_view requester, const std::string& subject, const std::string& text);
-  bool ClickSendUntilWriteMailCloses();
 
   app::Program& program_;
 };

@@ -56,7 +56,8 @@ TEST_F(FindStatusTest, AMissIsToldInTheChatWithoutAMail) {
   EXPECT_THAT(NewAnswers(), ElementsAre(Line("ann, your search for \"zebra\" was not found")));
 }
 
-// The room and the mail windows render HTML: what a requester typed comes back as text.
+// The room renders HTML: what a requester typed comes back to it as text. A mail's subject is
+// plain text and carries the words as typed (lower-cased as searched).
 TEST_F(FindStatusTest, SearchWordsAreEchoedWithoutTheirMarkup) {
   Ask("ann", "find <a href=\"x\">zebra</a>");
   Ask("bob", "find \"star\" & <b>");
@@ -68,8 +69,17 @@ TEST_F(FindStatusTest, SearchWordsAreEchoedWithoutTheirMarkup) {
                                "found")));
   Ask("cid", "find & <chips>");
   ASSERT_TRUE(RunUntil([&] { return NewMails().size() == 1; }, 20));
-  EXPECT_EQ(NewMails()[0].subject, Line("tollmere search results for \"&amp; &lt;chips&gt;\""));
+  EXPECT_EQ(NewMails()[0].subject, Line("tollmere search results for \"& <chips>\""));
   EXPECT_EQ(NewMails()[0].text, "7)  Fish & <Chips>\r\n");
+  std::vector<std::string> answers;
+  ASSERT_TRUE(RunUntil(
+      [&] {
+        for (std::string& line : NewAnswers()) answers.push_back(std::move(line));
+        return !answers.empty();
+      },
+      5));
+  EXPECT_THAT(answers,
+              ElementsAre(Line("cid, 1 search result(s) for \"&amp; &lt;chips&gt;\" were sent")));
 }
 
 TEST_F(FindStatusTest, StatusCountsTheRequestersPendingItemsExactly) {
