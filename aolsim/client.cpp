@@ -191,6 +191,30 @@ void Client::SetFault(Fault fault) {
   settings_.SetFault(fault);
 }
 
+void Client::SetMailboxStall(double seconds) {
+  settings_.SetMailboxStall(seconds);
+}
+
+// --- A person at the screen ---------------------------------------------------------------------
+
+void Client::UserOpen(int position) {
+  Start();
+  const std::vector<StoredMail>& flash = mail_.flash();
+  if (position < 0 || position >= static_cast<int>(flash.size())) return;
+  ReadMailSoon(flash[static_cast<std::size_t>(position)].id, position);
+}
+
+void Client::UserCompose() {
+  Start();
+  UserComposeSoon();
+}
+
+void Client::CloseMailbox() {
+  Purge();
+  if (auto* mailbox = FindOpen<ClientWindow>(WindowKind::kMailbox)) mailbox->Close();
+  Purge();
+}
+
 void Client::Popup(PopupKind kind) {
   Start();
   Add(MakePopup(context_, kind));
@@ -303,6 +327,15 @@ void Client::OpenWriteMailSoon() {
   });
 }
 
+// A person's Write Mail is not one the program asked for: it comes on its own, whatever the
+// program's own Write Mail is doing, and holds the start of a letter.
+void Client::UserComposeSoon() {
+  timers_.After(settings_.AppearSeconds(Delay::kWrite), [this] {
+    auto* compose = Add(std::make_unique<ComposeWindow>(context_));
+    compose->TypeDraft("Pen Pal", "Hello again", "Dear Pen Pal, I was just thinking of");
+  });
+}
+
 void Client::OpenAutomaticAolSoon() {
   if (auto* window = FindOpen<ClientWindow>(WindowKind::kAutomaticAol)) {
     window->BringToFront();
@@ -366,10 +399,13 @@ void Client::ReadMailSoon(int mail_id, int position) {
 }
 
 // One forward window per open mail: a click while it is coming does nothing, a click while it
-// is open brings it to the front. A program that clicks Forward until the window shows gets one.
+// is open brings it to the front. A program that clicks Forward until the window shows gets one,
+// unless the client lags (forward-twice): then every click brings a window of its own.
 void Client::ForwardSoon(ReadMailWindow& read_window) {
   const HWND origin = read_window.hwnd();
+  const bool every_click = settings_.Has(Fault::kForwardTwice);
   for (const auto& window : windows_) {
+    if (every_click) break;
     if (window->kind() != WindowKind::kForward || !window->IsOpen()) continue;
     auto& forward = static_cast<ComposeWindow&>(*window);
     if (forward.opened_from() == origin && !forward.Sent()) {
@@ -377,7 +413,7 @@ void Client::ForwardSoon(ReadMailWindow& read_window) {
       return;
     }
   }
-  if (forwards_coming_.count(origin) != 0) return;
+  if (!every_click && forwards_coming_.count(origin) != 0) return;
   forwards_coming_.insert(origin);
   const StoredMail mail = read_window.mail();
   const int position = read_window.position();

@@ -71,6 +71,17 @@ class Client {
 
   void SetDelay(Delay delay, double seconds);
   void SetFault(Fault fault);
+  // The next fill of the mailbox list stops for this long, once, halfway.
+  void SetMailboxStall(double seconds);
+
+  // --- A person at the client's screen --------------------------------------------------------
+  // The windows a person opens are the same windows the program gets: nothing tells them apart.
+  // Opens the stored mail at this position of the Flash mailbox; its window stays open.
+  void UserOpen(int position);
+  // Opens Write Mail, types a few words into it and leaves it open.
+  void UserCompose();
+  // Closes the mailbox window, as its close box does.
+  void CloseMailbox();
   void Popup(PopupKind kind);
   void SetEventCallback(std::function<void(const ClientEvent&)> callback);
 
@@ -132,6 +143,7 @@ class Client {
 
   void OpenMailboxSoon();
   void OpenWriteMailSoon();
+  void UserComposeSoon();
   void OpenAutomaticAolSoon();
   void OpenMailPreferencesSoon();
   void OpenSendInstantMessageSoon();

@@ -55,6 +55,13 @@ void ComposeWindow::Build(std::string_view subject) {
   AttachIcon(icons[static_cast<std::size_t>(send - 1)], [this] { Send(); });
 }
 
+void ComposeWindow::TypeDraft(std::string_view recipient, std::string_view subject,
+                              std::string_view text) {
+  SetText(recipient_field(), recipient);
+  SetText(subject_field(), subject);
+  SetText(text_field(), text);
+}
+
 void ComposeWindow::Send() {
   if (sent_) return;
   const bool forward = compose_kind_ == ComposeKind::kForward;

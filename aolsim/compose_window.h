@@ -36,6 +36,8 @@ class ComposeWindow : public ClientWindow {
   winsys::HWND recipient_field() const { return edits_[0]; }
   winsys::HWND subject_field() const { return edits_[2]; }
   winsys::HWND text_field() const { return text_; }
+  // What a person types into it before leaving it.
+  void TypeDraft(std::string_view recipient, std::string_view subject, std::string_view text);
 
  private:
   void Build(std::string_view subject);

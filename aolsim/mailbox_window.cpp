@@ -1,5 +1,6 @@
 #include "aolsim/mailbox_window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -15,6 +16,9 @@ using winsys::WPARAM;
 namespace {
 
 constexpr double kFillStepSeconds = 0.01;
+// The most time one step makes up for: a client that did not get to run (it hung) fills on at its
+// rate from where it stood when it runs again, instead of all at once.
+constexpr double kLongestFillStep = 0.1;
 constexpr const char* kMailboxIconNames[] = {"Read",   "Status", "Keep As New",
                                              "Delete", "Save",   "Help"};
 
@@ -36,13 +40,15 @@ MailboxWindow::MailboxWindow(ClientContext& context, Actions actions)
   });
 
   const int total = static_cast<int>(context_.mail.flash().size());
+  stall_ = context_.settings.TakeMailboxStall();
+  stall_at_ = total / 2;
   if (const std::optional<double> delay = context_.settings.DelayOf(Delay::kMailbox)) {
     lines_per_second_ = *delay <= 0 ? std::numeric_limits<double>::infinity()
                         : total > 0 ? total / *delay
                                     : kMailboxLinesPerSecond;
   }
   if (std::isinf(lines_per_second_)) {
-    while (IsFilling()) AddLine(filled_);
+    while (IsFilling() && !ReachedStall()) AddLine(filled_);
   }
   KeepFilling();
 }
@@ -56,13 +62,23 @@ void MailboxWindow::KeepFilling() {
 
 void MailboxWindow::FillStep() {
   const double now = ws().clock().Now();
+  if (now < stalled_until_) {
+    last_step_ = now;
+    return;
+  }
   if (std::isinf(lines_per_second_)) {
     budget_ = std::numeric_limits<double>::infinity();
   } else {
-    budget_ += (now - last_step_) * lines_per_second_;
+    budget_ += std::min(now - last_step_, kLongestFillStep) * lines_per_second_;
   }
   last_step_ = now;
   while (IsFilling() && budget_ >= 1) {
+    if (ReachedStall()) {
+      stalled_until_ = now + *stall_;
+      stall_.reset();
+      budget_ = 0;
+      return;
+    }
     AddLine(filled_);
     budget_ -= 1;
   }

@@ -40,6 +40,8 @@ class MailboxWindow : public ClientWindow {
   void KeepFilling();
   void FillStep();
   void AddLine(int index);
+  // Whether the fill has come to the line where it stalls (once, halfway).
+  bool ReachedStall() const { return stall_.has_value() && filled_ >= stall_at_; }
   // The selected line when it shows a mail: its mail id and position.
   std::optional<std::pair<int, int>> Selection() const;
 
@@ -50,6 +52,9 @@ class MailboxWindow : public ClientWindow {
   double last_step_ = 0;
   double budget_ = 0;
   TimerId fill_timer_ = 0;
+  std::optional<double> stall_;
+  int stall_at_ = 0;
+  double stalled_until_ = 0;
 };
 
 }  // namespace aolsim

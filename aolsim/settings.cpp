@@ -16,7 +16,7 @@ constexpr std::array<std::pair<Delay, const char*>, 6> kDelayWords{{
     {Delay::kInstantMessage, "im"},
 }};
 
-constexpr std::array<std::pair<Fault, const char*>, 7> kFaultWords{{
+constexpr std::array<std::pair<Fault, const char*>, 8> kFaultWords{{
     {Fault::kNone, "none"},
     {Fault::kNoMailbox, "no-mailbox"},
     {Fault::kNoRead, "no-read"},
@@ -24,6 +24,7 @@ constexpr std::array<std::pair<Fault, const char*>, 7> kFaultWords{{
     {Fault::kFlashStuck, "flash-stuck"},
     {Fault::kDeleteNoDialog, "delete-no-dialog"},
     {Fault::kImRefused, "im-refused"},
+    {Fault::kForwardTwice, "forward-twice"},
 }};
 
 constexpr std::array<std::pair<PopupKind, const char*>, 4> kPopupWords{{
@@ -86,9 +87,16 @@ double Settings::AppearSeconds(Delay delay) const {
 void Settings::SetFault(Fault fault) {
   if (fault == Fault::kNone) {
     faults_.clear();
+    mailbox_stall_.reset();
   } else {
     faults_.insert(fault);
   }
+}
+
+std::optional<double> Settings::TakeMailboxStall() {
+  const std::optional<double> stall = mailbox_stall_;
+  mailbox_stall_.reset();
+  return stall;
 }
 
 }  // namespace aolsim

@@ -2,6 +2,7 @@
 // What the scenario runner and tests can tell the client: how long it takes for things, how it
 // misbehaves, and which of the dialogs the program's watchdog clears should pop up.
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -18,6 +19,7 @@ enum class Fault {
   kFlashStuck,      // a flash session never finishes
   kDeleteNoDialog,  // deleting a mail asks nothing
   kImRefused,       // every instant message is refused
+  kForwardTwice,    // every click on Forward opens another forward window
 };
 
 enum class PopupKind { kStatus, kError, kModal, kNotice };
@@ -48,12 +50,18 @@ class Settings {
   // The time a window takes to appear: the delay set, else kWindowAppearSeconds.
   double AppearSeconds(Delay delay) const;
 
-  void SetFault(Fault fault);  // kNone clears all
+  void SetFault(Fault fault);  // kNone clears all, the mailbox stall too
   bool Has(Fault fault) const { return faults_.count(fault) != 0; }
+
+  // The next time the mailbox list fills it stops growing for this long, once, halfway.
+  void SetMailboxStall(double seconds) { mailbox_stall_ = std::max(0.0, seconds); }
+  // The stall for the fill that begins now; it is used up.
+  std::optional<double> TakeMailboxStall();
 
  private:
   std::optional<double> delays_[6];
   std::set<Fault> faults_;
+  std::optional<double> mailbox_stall_;
 };
 
 }  // namespace aolsim

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "aolsim/settings.h"
+#include "scenario/name_check.h"
 #include "shared/ui/element.h"
 #include "shared/ui/form.h"
 #include "shared/ui/menu_entry.h"
@@ -232,6 +233,22 @@ bool Runner::ExecuteClient(const Command& command) {
     case Verb::kClientPopup:
       client.Popup(*aolsim::ParsePopupKind(command.text(0)));
       break;
+    case Verb::kClientMailboxStall:
+      client.SetMailboxStall(command.number(0));
+      break;
+    case Verb::kClientUserOpen:
+      client.UserOpen(command.integer(0));
+      break;
+    case Verb::kClientUserCompose:
+      client.UserCompose();
+      break;
+    case Verb::kClientCloseMailbox:
+      client.CloseMailbox();
+      break;
+    case Verb::kClientHang:
+      world_->desktop().Hang(world_->client_process(), command.number(0));
+      log_->Write(EventKind::kNote, "the client stops answering (" + command.source + ")");
+      break;
     default:
       break;
   }
@@ -450,6 +467,7 @@ int RunScenarioText(std::string_view text, const RunOptions& options, std::ostre
                     std::ostream& err) {
   std::optional<ParseError> error;
   Script script = ParseScript(text, error);
+  if (!error) error = CheckNames(script);
   if (error) {
     err << "error: line " << error->line << ": " << error->why << '\n';
     return 2;

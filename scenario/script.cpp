@@ -24,7 +24,7 @@ enum class Kind {
   kVersion,    // 4 | 5
   kDelayWhat,  // mailbox | read | forward | write | flash | im
   kFaultWhat,  // no-mailbox | no-read | send-stuck | flash-stuck | delete-no-dialog | im-refused |
-               // none
+               // forward-twice | none
   kPopupWhat,  // status | error | modal | notice
   kKeyName,    // enter
   kDateTime,   // "YYYY-MM-DD HH:MM:SS"
@@ -52,6 +52,11 @@ const std::vector<Syntax>& Grammar() {
       {"client newmail", Verb::kClientNewMail, {K::kText, K::kText}},
       {"client delay", Verb::kClientDelay, {K::kDelayWhat, K::kSeconds}},
       {"client fault", Verb::kClientFault, {K::kFaultWhat}},
+      {"client fault mailbox-stall", Verb::kClientMailboxStall, {K::kSeconds}},
+      {"client user-open", Verb::kClientUserOpen, {K::kInteger}},
+      {"client user-compose", Verb::kClientUserCompose, {}},
+      {"client close-mailbox", Verb::kClientCloseMailbox, {}},
+      {"client hang", Verb::kClientHang, {K::kSeconds}},
       {"client popup", Verb::kClientPopup, {K::kPopupWhat}},
       {"say", Verb::kSay, {K::kText, K::kText}},
       {"start", Verb::kStart, {}},
@@ -189,7 +194,7 @@ bool ReadArgument(Kind kind, const std::string& word, Argument& arg, std::string
       return false;
     case Kind::kFaultWhat:
       if (OneOf(word, {"no-mailbox", "no-read", "send-stuck", "flash-stuck", "delete-no-dialog",
-                       "im-refused", "none"}))
+                       "im-refused", "forward-twice", "none"}))
         return true;
       why = "unknown fault '" + word + "'";
       return false;

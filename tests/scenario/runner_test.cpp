@@ -76,12 +76,38 @@ TEST(Runner, AnHourOfVirtualTimePassesAndTheClockShowsIt) {
   EXPECT_TRUE(Has(run.log, "00:30:00.000 ok line 3")) << run.log;
 }
 
-TEST(Runner, ActionsOnWindowsThatAreNotThereAreIgnoredAndLogged) {
-  const Played run = Play(std::string(kRoomScript) + "click nosuchFrm Command1\n" +
-                          "click listdesignerFrm Command2\n");
+TEST(Runner, ActionsOnWindowsThatAreNotOpenYetAreIgnoredAndLogged) {
+  const Played run =
+      Play(std::string(kRoomScript) + "click listdesignerFrm Command2\n" + "close banningFrm\n");
   EXPECT_EQ(run.status, 0);
-  EXPECT_TRUE(Has(run.log, "ignored line 9: click nosuchFrm Command1")) << run.log;
-  EXPECT_TRUE(Has(run.log, "ignored line 10: click listdesignerFrm Command2")) << run.log;
+  EXPECT_TRUE(Has(run.log, "ignored line 9: click listdesignerFrm Command2")) << run.log;
+  EXPECT_TRUE(Has(run.log, "ignored line 10: close banningFrm")) << run.log;
+}
+
+TEST(Runner, ANameTheProgramDoesNotHaveStopsTheScriptBeforeItRuns) {
+  struct Case {
+    const char* line;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"click serverFrm Comand1", "error: line 9: no window or control Comand1\n"},
+      {"click nosuchFrm Command1", "error: line 9: no window or control nosuchFrm\n"},
+      {"close serverFrn", "error: line 9: no window or control serverFrn\n"},
+      {"menu handel", "error: line 9: no window or control handel\n"},
+      {"type banningFrm Combo9 \"x\"", "error: line 9: no window or control Combo9\n"},
+      {"expect caption serverFrm Labl1 \"x\"", "error: line 9: no window or control Labl1\n"},
+      {"expect checked menuFrm handel yes", "error: line 9: no window or control handel\n"},
+      {"expect visible messagesFrn yes", "error: line 9: no window or control messagesFrn\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    const Played run = Play(std::string(kRoomScript) + c.line + "\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.errors, c.error);
+    EXPECT_EQ(run.log, "");
+  }
+  // Names compare without case, as the windows' names do.
+  EXPECT_EQ(Play(std::string(kRoomScript) + "expect visible SERVERFRM yes\n").status, 0);
 }
 
 TEST(Runner, TheStartReminderIsAnsweredByItsDefaultButton) {

@@ -38,7 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Malformed{"client fault exploding\n", 1, "fault"},
                     Malformed{"client flash\n", 1, "at least one"},
                     Malformed{"expect visible serverFrm maybe\n", 1, "yes or no"},
-                    Malformed{"start\nstart\n", 2, "once"}));
+                    Malformed{"start\nstart\n", 2, "once"},
+                    Malformed{"client fault mailbox-stall\n", 1, "argument"},
+                    Malformed{"client hang a-while\n", 1, "seconds"},
+                    Malformed{"client user-open -1\n", 1, "whole number"},
+                    Malformed{"client user-compose now\n", 1, "too many"}));
 
 TEST(Script, ReadsQuotedWordsEscapesAndNumbers) {
   std::optional<ParseError> error;
@@ -62,6 +66,26 @@ TEST(Script, ReadsQuotedWordsEscapesAndNumbers) {
   EXPECT_EQ(script.commands[4].integer(2), 2);
   EXPECT_TRUE(script.commands[4].IsExpectation());
   EXPECT_EQ(script.commands[4].line, 5);
+}
+
+TEST(Script, ThePersonLagAndHangCommandsReadTheirArguments) {
+  std::optional<ParseError> error;
+  const Script script = ParseScript(
+      "client fault forward-twice\nclient fault mailbox-stall 2.5\nclient hang 20\n"
+      "client user-open 7\nclient user-compose\nclient close-mailbox\n",
+      error);
+  ASSERT_FALSE(error.has_value()) << error->why;
+  ASSERT_EQ(script.commands.size(), 6u);
+  EXPECT_EQ(script.commands[0].verb, Verb::kClientFault);
+  EXPECT_EQ(script.commands[0].text(0), "forward-twice");
+  EXPECT_EQ(script.commands[1].verb, Verb::kClientMailboxStall);
+  EXPECT_DOUBLE_EQ(script.commands[1].number(0), 2.5);
+  EXPECT_EQ(script.commands[2].verb, Verb::kClientHang);
+  EXPECT_DOUBLE_EQ(script.commands[2].number(0), 20);
+  EXPECT_EQ(script.commands[3].verb, Verb::kClientUserOpen);
+  EXPECT_EQ(script.commands[3].integer(0), 7);
+  EXPECT_EQ(script.commands[4].verb, Verb::kClientUserCompose);
+  EXPECT_EQ(script.commands[5].verb, Verb::kClientCloseMailbox);
 }
 
 TEST(Script, LongestPhraseWins) {

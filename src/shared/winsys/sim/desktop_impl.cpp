@@ -57,6 +57,10 @@ SimDesktop::Impl::Impl(SimDesktop& desktop, Clock& clock, VirtualClock* virtual_
       loop_(clock, virtual_clock, [this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
         return DeliverPosted(window, message, wparam, lparam);
       }) {
+  loop_.SetResponsiveness(EventLoop::Responsiveness{
+      [this](HWND window) { return Responds(window); },
+      [this] { return hangs_.NextWake(clock_.Now()); },
+      [this] { return hangs_.AnyWoken(clock_.Now()); }, [this] { return DeliverWoken(); }});
   system_ = &CreateProcess("system");
   classes_ = std::make_unique<ClassRegistry>(system_->id());
   // Popup menus answer their keys through whichever menu session owns the window.
@@ -373,6 +377,66 @@ bool SimDesktop::Impl::PostMessage(HWND window, UINT message, WPARAM wparam, LPA
   if (!IsWindow(window)) return false;
   loop_.Post(window, message, wparam, lparam);
   return true;
+}
+
+std::optional<LRESULT> SimDesktop::Impl::SendFrom(DWORD caller, HWND window, UINT message,
+                                                  WPARAM wparam, LPARAM lparam) {
+  const SimWindow* target = tree_.Find(window);
+  if (target == nullptr) return std::nullopt;
+  const DWORD receiver = target->process;
+  const bool bounded =
+      caller != SystemProcessId() && caller != receiver && hangs_.IsHung(receiver, clock_.Now());
+  if (!bounded) return SendMessage(window, message, wparam, lparam);
+  loop_.NoteActivity();
+  if (!hangs_.CountsAsHung(receiver, clock_.Now())) {
+    const double wakes = hangs_.WakeTime(receiver, clock_.Now());
+    const double gives_up = clock_.Now() + send_bound_;
+    if (wakes <= gives_up) {
+      loop_.Block(wakes);
+      // What it was sent before comes first, then this send.
+      DeliverWoken();
+      if (!IsWindow(window)) return std::nullopt;
+      return SendMessage(window, message, wparam, lparam);
+    }
+    loop_.Block(gives_up);
+  }
+  hangs_.Hold(receiver, window, message, wparam, lparam);
+  return std::nullopt;
+}
+
+void SimDesktop::Impl::Hang(DWORD process, double seconds) {
+  loop_.NoteActivity();
+  hangs_.Hang(process, clock_.Now(), clock_.Now() + seconds);
+}
+
+bool SimDesktop::Impl::IsHung(DWORD process) const {
+  return hangs_.IsHung(process, clock_.Now());
+}
+
+bool SimDesktop::Impl::Responds(HWND window) const {
+  const SimWindow* target = tree_.Find(window);
+  return target == nullptr || !hangs_.IsHung(target->process, clock_.Now());
+}
+
+bool SimDesktop::Impl::DeliverWoken() {
+  const std::vector<HeldSend> woken = hangs_.TakeWoken(clock_.Now());
+  for (const HeldSend& held : woken) DeliverHeld(held);
+  return !woken.empty();
+}
+
+void SimDesktop::Impl::DeliverHeld(const HeldSend& held) {
+  if (!IsWindow(held.window)) return;
+  if ((held.message == LB_GETTEXT || held.message == CB_GETLBTEXT) && held.copy) {
+    const UINT length_message = held.message == LB_GETTEXT ? LB_GETTEXTLEN : CB_GETLBTEXTLEN;
+    const LRESULT length = SendMessage(held.window, length_message, held.wparam, 0);
+    if (length < 0 || static_cast<std::size_t>(length) >= held.copy->size()) {
+      held.copy->resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1);
+    }
+    SendMessage(held.window, held.message, held.wparam,
+                reinterpret_cast<LPARAM>(held.copy->data()));
+    return;
+  }
+  SendMessage(held.window, held.message, held.wparam, held.lparam);
 }
 
 bool SimDesktop::Impl::DeliverPosted(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -12,6 +12,7 @@
 
 #include "shared/winsys/sim/class_registry.h"
 #include "shared/winsys/sim/event_loop.h"
+#include "shared/winsys/sim/hung_processes.h"
 #include "shared/winsys/sim/menu_table.h"
 #include "shared/winsys/sim/modal_stack.h"
 #include "shared/winsys/sim/sim_desktop.h"
@@ -71,6 +72,18 @@ class SimDesktop::Impl {
   // -----------------------------------------------------------------------------------
   LRESULT SendMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // A program's send: to a window of a hung program it waits for the answer at most the send
+  // bound, and gives up at once on one hung for longer than HungProcesses::kHungAfter. Nothing
+  // when there is no window or no answer came; what gave up is handled when that program wakes.
+  std::optional<LRESULT> SendFrom(DWORD caller, HWND window, UINT message, WPARAM wparam,
+                                  LPARAM lparam);
+
+  // --- Hung processes
+  // ------------------------------------------------------------------------------
+  void Hang(DWORD process, double seconds);
+  bool IsHung(DWORD process) const;
+  void SetSendBound(double seconds) { send_bound_ = seconds; }
+  double send_bound() const { return send_bound_; }
 
   // --- State, text and geometry
   // -------------------------------------------------------------------
@@ -125,6 +138,11 @@ class SimDesktop::Impl {
  private:
   LRESULT CallProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool DeliverPosted(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  bool Responds(HWND window) const;
+  bool DeliverWoken();
+  // Hands over what a woken program was sent while it hung: an item's text is read into a
+  // copy as long as the item.
+  void DeliverHeld(const HeldSend& held);
   bool Destroy(HWND window);
   void DestroyOwnedBy(HWND owner);
   void SendDestroyMessages(HWND window);
@@ -141,6 +159,9 @@ class SimDesktop::Impl {
   WindowTree tree_;
   MenuTable menus_;
   ModalStack modals_;
+  HungProcesses hangs_;
+  // The Windows program's bound on a send to another program (its cross-process timeout).
+  double send_bound_ = 5.0;
   std::map<DWORD, std::unique_ptr<SimProcess>> processes_;
   SimProcess* system_ = nullptr;
   std::unique_ptr<ClassRegistry> classes_;

@@ -100,10 +100,14 @@ void EventLoop::DoEvents() {
 
 // Only what was waiting when the call began: a message posted while these are dispatched waits
 // for the next DoEvents, so a window that reposts to itself cannot keep the loop here forever.
+// A woken process first gets what was sent to it while it hung, as sent messages come before
+// posted ones on Windows; messages posted to a hung process wait in their places.
 bool EventLoop::DispatchPosted() {
-  bool dispatched = false;
+  bool dispatched = responsiveness_.deliver_woken && responsiveness_.deliver_woken();
+  if (dispatched) ++dispatch_count_;
   const std::uint64_t last = queue_.last_sequence();
-  while (std::optional<PostedMessage> posted = queue_.PopUpTo(last)) {
+  const auto responds = [this](HWND window) { return Responds(window); };
+  while (std::optional<PostedMessage> posted = queue_.PopUpTo(last, responds)) {
     if (deliver_(posted->window, posted->message, posted->wparam, posted->lparam)) {
       ++dispatch_count_;
       dispatched = true;
@@ -134,8 +138,10 @@ bool EventLoop::RunDueScheduled() {
 
 bool EventLoop::FireDueTimers() {
   bool fired = false;
+  const auto responds = [this](HWND window) { return Responds(window); };
   for (const TimerKey& key : timers_.Due(clock_.Now())) {
-    if (!queue_.empty()) break;
+    if (queue_.Any(responds)) break;
+    if (!Responds(key.first)) continue;  // a hung process's timers wait until it wakes
     // A nested loop in an earlier handler may have fired or killed this one meanwhile.
     if (!timers_.TakeIfDue(key, clock_.Now())) continue;
     if (deliver_(key.first, WM_TIMER, key.second, 0)) {
@@ -160,9 +166,15 @@ bool EventLoop::RunIdleHooks() {
   return activity_ != before;
 }
 
+bool EventLoop::Responds(HWND window) const {
+  return !responsiveness_.responds || responsiveness_.responds(window);
+}
+
 bool EventLoop::SomethingDue() const {
   const double now = clock_.Now();
-  if (!queue_.empty() || timers_.AnyDue(now)) return true;
+  const auto responds = [this](HWND window) { return Responds(window); };
+  if (queue_.Any(responds) || timers_.AnyDue(now, responds)) return true;
+  if (responsiveness_.any_woken && responsiveness_.any_woken()) return true;
   return std::any_of(scheduled_.begin(), scheduled_.end(),
                      [now](const auto& entry) { return entry.second.when <= now; });
 }
@@ -177,7 +189,14 @@ void EventLoop::WaitForWork(double deadline) {
   CheckWatchdog();
   if (SomethingDue()) return;
   if (RunIdleHooks()) return;
-  PassTime(std::min({timers_.NextDue(), NextScheduled(), deadline}));
+  const auto responds = [this](HWND window) { return Responds(window); };
+  const double next_wake = responsiveness_.next_wake ? responsiveness_.next_wake() : kInfinity;
+  PassTime(std::min({timers_.NextDue(responds), NextScheduled(), next_wake, deadline}));
+}
+
+void EventLoop::Block(double until) {
+  CheckWatchdog();
+  if (until > clock_.Now()) PassTime(until);
 }
 
 void EventLoop::PassTime(double target) {

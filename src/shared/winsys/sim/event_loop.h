@@ -23,7 +23,19 @@ class EventLoop {
   // Hands a message to its window's procedure; false when the window is gone.
   using Deliver = std::function<bool(HWND, UINT, WPARAM, LPARAM)>;
 
+  // What the loop asks about hung processes: whether a window's process takes messages now,
+  // when the next hung one wakes, and handing woken processes what was sent to them meanwhile.
+  struct Responsiveness {
+    std::function<bool(HWND)> responds;
+    std::function<double()> next_wake;
+    std::function<bool()> any_woken;
+    std::function<bool()> deliver_woken;  // true when it delivered something
+  };
+
   EventLoop(Clock& clock, VirtualClock* virtual_clock, Deliver deliver);
+  void SetResponsiveness(Responsiveness responsiveness) {
+    responsiveness_ = std::move(responsiveness);
+  }
 
   // Anything that shows the desktop is not idle: a message sent or posted, input, a window made
   // or destroyed. Idle hooks that cause none of it are taken to have done nothing.
@@ -32,6 +44,10 @@ class EventLoop {
 
   void Post(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool HasPosted() const { return !queue_.empty(); }
+
+  // The calling program is blocked (in a send to a hung one) until then: time passes and nothing
+  // else runs meanwhile, as that program's thread does nothing while it waits.
+  void Block(double until);
 
   void SetTimer(HWND window, std::uintptr_t id, UINT milliseconds);
   bool KillTimer(HWND window, std::uintptr_t id);
@@ -68,10 +84,12 @@ class EventLoop {
   bool SomethingDue() const;
   double NextScheduled() const;
   void PassTime(double target);
+  bool Responds(HWND window) const;
 
   Clock& clock_;
   VirtualClock* virtual_clock_;
   Deliver deliver_;
+  Responsiveness responsiveness_;
   MessageQueue queue_;
   TimerTable timers_;
   std::map<int, Scheduled> scheduled_;

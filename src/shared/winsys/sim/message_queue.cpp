@@ -13,4 +13,22 @@ std::optional<PostedMessage> MessageQueue::PopUpTo(std::uint64_t sequence) {
   return front;
 }
 
+std::optional<PostedMessage> MessageQueue::PopUpTo(std::uint64_t sequence,
+                                                   const std::function<bool(HWND)>& takes) {
+  for (auto it = messages_.begin(); it != messages_.end() && it->sequence <= sequence; ++it) {
+    if (!takes(it->window)) continue;
+    PostedMessage found = *it;
+    messages_.erase(it);
+    return found;
+  }
+  return std::nullopt;
+}
+
+bool MessageQueue::Any(const std::function<bool(HWND)>& takes) const {
+  for (const PostedMessage& message : messages_) {
+    if (takes(message.window)) return true;
+  }
+  return false;
+}
+
 }  // namespace winsys::sim

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 
 #include "shared/winsys/types.h"
@@ -28,6 +29,10 @@ class MessageQueue {
   std::uint64_t last_sequence() const { return next_sequence_; }
   // The oldest message, if it was posted no later than the given sequence number.
   std::optional<PostedMessage> PopUpTo(std::uint64_t sequence);
+  // The oldest such message whose window takes messages now; the others keep their places.
+  std::optional<PostedMessage> PopUpTo(std::uint64_t sequence,
+                                       const std::function<bool(HWND)>& takes);
+  bool Any(const std::function<bool(HWND)>& takes) const;
 
  private:
   std::deque<PostedMessage> messages_;

@@ -56,6 +56,18 @@ DWORD SimDesktop::ProcessIdOf(WindowSystem& process) const {
   return view == nullptr ? 0 : view->id();
 }
 
+void SimDesktop::Hang(WindowSystem& process, double seconds) {
+  impl_->Hang(ProcessIdOf(process), seconds);
+}
+
+bool SimDesktop::IsHung(WindowSystem& process) {
+  return impl_->IsHung(ProcessIdOf(process));
+}
+
+void SimDesktop::SetSendBound(double seconds) {
+  impl_->SetSendBound(seconds);
+}
+
 InputResult SimDesktop::CanTakeInput(HWND window) {
   return impl_->CanTakeInput(window);
 }

@@ -90,6 +90,16 @@ class SimDesktop {
   Clock& clock() { return clock_; }
   bool IsVirtualTime() const { return virtual_clock_ != nullptr; }
 
+  // --- Hung processes -----------------------------------------------------------------------
+  // The process stops answering for this long from now (a hang that is on is lengthened).
+  // Other programs' sends to its windows wait for the answer at most the send bound (default
+  // 5 s, the Windows program's cross-process bound) and give up at once once it has hung for
+  // more than 5 s; a send that gave up answers 0 (SendMessage) or nothing (SendMessageAnswered)
+  // and is handled when the process wakes. Posted messages and its timers wait until then.
+  void Hang(WindowSystem& process, double seconds);
+  bool IsHung(WindowSystem& process);
+  void SetSendBound(double seconds);
+
   // --- Input as a person gives it ----------------------------------------------------------------
   InputResult CanTakeInput(HWND window);
   InputResult UserClick(HWND window);        // WM_LBUTTONDOWN and WM_LBUTTONUP, sent

@@ -65,14 +65,14 @@ HWND SimProcess::GetDlgItem(HWND parent, int control_id) {
   return desktop_.GetDlgItem(parent, control_id);
 }
 
+// A send that got no answer from a hung program reads 0, as SendMessageTimeout leaves it.
 LRESULT SimProcess::SendMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  return desktop_.SendMessage(window, message, wparam, lparam);
+  return desktop_.SendFrom(id_, window, message, wparam, lparam).value_or(0);
 }
 
 std::optional<LRESULT> SimProcess::SendMessageAnswered(HWND window, UINT message, WPARAM wparam,
                                                        LPARAM lparam) {
-  if (!desktop_.IsWindow(window)) return std::nullopt;
-  return desktop_.SendMessage(window, message, wparam, lparam);
+  return desktop_.SendFrom(id_, window, message, wparam, lparam);
 }
 
 bool SimProcess::PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

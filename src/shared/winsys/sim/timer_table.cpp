@@ -49,4 +49,18 @@ double TimerTable::NextDue() const {
   return next;
 }
 
+bool TimerTable::AnyDue(double now, const std::function<bool(HWND)>& takes) const {
+  return std::any_of(timers_.begin(), timers_.end(), [&](const auto& entry) {
+    return entry.second.due <= now && takes(entry.first.first);
+  });
+}
+
+double TimerTable::NextDue(const std::function<bool(HWND)>& takes) const {
+  double next = std::numeric_limits<double>::infinity();
+  for (const auto& entry : timers_) {
+    if (takes(entry.first.first)) next = std::min(next, entry.second.due);
+  }
+  return next;
+}
+
 }  // namespace winsys::sim

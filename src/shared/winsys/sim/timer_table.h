@@ -4,6 +4,7 @@
 // a whole period from the moment it fired.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -27,10 +28,13 @@ class TimerTable {
   // The due timers, earliest first (ties in the order they were set).
   std::vector<TimerKey> Due(double now) const;
   bool AnyDue(double now) const;
+  // The same, counting only the timers of windows that take messages now.
+  bool AnyDue(double now, const std::function<bool(HWND)>& takes) const;
   // When the timer is still there and due, reschedules it from now and answers true.
   bool TakeIfDue(const TimerKey& key, double now);
   // The earliest due time, or infinity.
   double NextDue() const;
+  double NextDue(const std::function<bool(HWND)>& takes) const;
   std::size_t size() const { return timers_.size(); }
 
  private:
