@@ -1,5 +1,6 @@
 #include "serving_engine/request_queue.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace serving_engine {
@@ -27,6 +28,15 @@ void RequestQueue::Append(std::string entry) {
   ResyncIfListChanged();
   CountRequester(per_requester_, entry);
   list_.add(std::move(entry));
+  ++counted_entries_;
+  ++changes_;
+  RefreshCaption();
+}
+
+void RequestQueue::InsertAt(int index, std::string entry) {
+  ResyncIfListChanged();
+  CountRequester(per_requester_, entry);
+  list_.insert(std::clamp(index, 0, Count()), std::move(entry));
   ++counted_entries_;
   ++changes_;
   RefreshCaption();

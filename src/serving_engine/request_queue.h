@@ -38,6 +38,9 @@ class RequestQueue {
   int Count() const { return list_.count(); }
   // Entry i, 0 the oldest; the empty text out of range.
   std::string Entry(int index) const { return list_.item(index); }
+  // Puts an entry at place i (0 the head; past the end it is appended), as when an entry that
+  // could not be served goes back to where it stood; a shown queue then shows its new count.
+  void InsertAt(int index, std::string entry);
   // Removes entry i (nothing out of range); a shown queue then shows its new count.
   void RemoveAt(int index);
   // Removes every entry; the caption is the caller's to set.

@@ -115,6 +115,10 @@ class ServerForm {
   // Writes N " Mails, " P " People Served" with P the count of PeopleServed.
   void ShowServedCounts(int mails_served);
 
+  // Finds the mailbox, opening it when it is not open, and hides it; false when it did not
+  // appear in time. Start does it, and the serving tick when the mailbox went while serving.
+  bool OpenAndHideMailbox();
+
   int advert_minutes() const { return advert_minutes_; }
   int list_minutes() const { return list_minutes_; }
   int announcement_calls() const { return announcement_calls_; }
@@ -125,9 +129,6 @@ class ServerForm {
   bool IsServing() const;
   // Start's steps after its checks.
   void StartServing();
-  // Finds the mailbox, opening it when it is not open, and hides it; false when it did not
-  // appear in time.
-  bool OpenAndHideMailbox();
   void Refuse(std::string_view text);
   void RemoveSelected(RequestQueue& queue);
   void MarkListsDueOnRequest();

@@ -31,7 +31,8 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-FindAndStatus::FindAndStatus(app::Program& program) : program_(program) {}
+FindAndStatus::FindAndStatus(app::Program& program, FailedTries& failed_tries)
+    : program_(program), failed_tries_(failed_tries) {}
 
 TickFlow FindAndStatus::StatusStep() {
   serving_engine::RequestQueue& statuss = program_.serverFrm().Statuss;
@@ -57,6 +58,7 @@ void FindAndStatus::AnswerStatus(const std::string& requester) {
 
 TickFlow FindAndStatus::FindStep() {
   serving_engine::RequestQueue& finds = program_.serverFrm().Finds;
+  failed_tries_.KeepOnlyQueued(QueueKind::kFinds, finds);
   const int asked = finds.Count();
   for (int i = 0; i < asked && finds.Count() > 0; ++i) {
     if (TickMustEnd(program_)) return TickFlow::kEndTick;
@@ -69,13 +71,19 @@ TickFlow FindAndStatus::FindStep() {
             : Trimmed(std::string_view(entry).substr(
                   separator + std::string_view(serving_engine::kEntrySeparator).size()));
     finds.RemoveAt(0);
-    AnswerFind(requester, words);
+    if (AnswerFind(requester, words)) {
+      failed_tries_.Forget(QueueKind::kFinds, entry);
+      continue;
+    }
+    // Tried again on a later tick, after the tick's other work, not at once in this one.
+    FindNotSent(entry, requester, words);
+    break;
   }
   if (program_.menuFrm().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
   return TickFlow::kGoOn;
 }
 
-void FindAndStatus::AnswerFind(std::string_view requester, std::string_view words) {
+bool FindAndStatus::AnswerFind(std::string_view requester, std::string_view words) {
   winsys::WindowSystem& ws = program_.ws();
   const SearchResults results = SearchTitles(program_.listdesignerFrm().MailList.items(), words,
                                              program_.menuFrm().MaxFindsToReturn());
@@ -86,15 +94,31 @@ void FindAndStatus::AnswerFind(std::string_view requester, std::string_view word
     vornik32::WaitSeconds(ws, kPauseBeforeMiss);
     vornik32::ChatSend(ws, serving_engine::BulletLine(shown_requester + ", your search for " +
                                                       shown_words + " was not found"));
-    return;
+    return true;
   }
   // The mail's subject is plain text: the client shows it as typed, unlike the room.
   const std::string subject = serving_engine::BulletLine("tollmere search results for " +
                                                          Quoted(vornik32::LowerCase(words)));
-  if (!MailResults(requester, subject, results.text)) return;
+  if (!MailResults(requester, subject, results.text)) return false;
   vornik32::ChatSend(
       ws, serving_engine::BulletLine(shown_requester + ", " + std::to_string(results.matches) +
                                      " search result(s) for " + shown_words + " were sent"));
+  vornik32::WaitSeconds(ws, kPauseAfterResults);
+  return true;
+}
+
+void FindAndStatus::FindNotSent(const std::string& entry, std::string_view requester,
+                                std::string_view words) {
+  if (!failed_tries_.CountFailure(QueueKind::kFinds, entry)) {
+    program_.serverFrm().Finds.InsertAt(0, entry);
+    return;
+  }
+  failed_tries_.CountMailNotSent();
+  winsys::WindowSystem& ws = program_.ws();
+  vornik32::ChatSend(
+      ws, serving_engine::BulletLine(EscapeHtml(requester) + ", the search results for " +
+                                     Quoted(EscapeHtml(vornik32::LowerCase(words))) +
+                                     " could not be sent"));
   vornik32::WaitSeconds(ws, kPauseAfterResults);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "serving_loop/failed_tries.h"
 #include "serving_loop/tick_flow.h"
 
 namespace app {
@@ -17,18 +18,23 @@ namespace serving_loop {
 
 class FindAndStatus {
  public:
-  explicit FindAndStatus(app::Program& program);
+  FindAndStatus(app::Program& program, FailedTries& failed_tries);
 
   TickFlow StatusStep();
   TickFlow FindStep();
 
  private:
   void AnswerStatus(const std::string& requester);
-  void AnswerFind(std::string_view requester, std::string_view words);
+  // Whether the answer went: the chat line, or the mail and its chat line.
+  bool AnswerFind(std::string_view requester, std::string_view words);
+  // A find whose mail did not go: back to the head of its queue, or, at its last try, dropped
+  // with a chat line.
+  void FindNotSent(const std::string& entry, std::string_view requester, std::string_view words);
   // Whether the mail went: it was written and its Write Mail window closed.
   bool MailResults(std::string_view requester, const std::string& subject, const std::string& text);
 
   app::Program& program_;
+  FailedTries& failed_tries_;
 };
 
 }  // namespace serving_loop

@@ -64,7 +64,8 @@ ServingLoop::ServingLoop(app::Program& program)
       requests_file_(program),
       pending_keeper_(program, program.pending_requests_file()),
       sequences_(program),
-      find_and_status_(program) {}
+      client_presence_(program),
+      find_and_status_(program, failed_tries_) {}
 
 ServingLoop::~ServingLoop() = default;
 
@@ -106,6 +107,9 @@ void ServingLoop::Tick() {
       return;
     }
   }
+  // A client that is gone, or does not answer, could take no mail: nothing leaves the queues
+  // until it is back.
+  if (!client_presence_.ReadyToServe() || TickMustEnd(program_)) return;
   if (variables.AdvertDue) AdvertStep();
   // Stop pressed during the advert's waits ends the tick before the list step takes requesters
   // from their queue, who would otherwise be lost with the batch that never goes out.
@@ -128,13 +132,16 @@ void ServingLoop::AdvertStep() {
 TickFlow ServingLoop::ListStep() {
   winsys::WindowSystem& ws = program_.ws();
   program_.variables().ListsDue = false;
-  const std::string recipients = TakeListRequesters();
+  failed_tries_.KeepOnlyQueued(QueueKind::kLists, program_.serverFrm().Lists);
+  const std::vector<std::string> requesters = TakeListRequesters();
+  const std::string recipients = RecipientsOf(requesters);
   const ui::ListBox& serving_lists = program_.listdesignerFrm().ServingLists;
   const int list_count = serving_lists.count();
   const std::optional<std::string> custom_message =
       program_.variables().CustomMessages
           ? std::optional<std::string>(program_.messagesFrm().MailMessage())
           : std::nullopt;
+  bool all_sent = true;
   for (int list_number = 1; list_number <= list_count; ++list_number) {
     if (TickMustEnd(program_)) return TickFlow::kEndTick;
     const std::string note = MailNote(ListNoteLine(list_number), custom_message);
@@ -143,11 +150,19 @@ TickFlow ServingLoop::ListStep() {
       const list_designer::ServingListPlace place =
           list_designer::SplitServingListEntry(serving_lists.item(i));
       if (LeadingNumber(place.list_number) != list_number) continue;
-      vornik32::ForwardMailForClient(ws, recipients, note,
-                                     AsPosition(LeadingNumber(place.mailbox_index)),
-                                     vornik32::CloseAfter::kYes, program_.bounds());
+      const vornik32::MailResult result = vornik32::ForwardMailForClient(
+          ws, recipients, note, AsPosition(LeadingNumber(place.mailbox_index)),
+          vornik32::CloseAfter::kYes, program_.bounds());
+      if (!result.sent()) all_sent = false;
       vornik32::WaitSeconds(ws, kPauseAfterListForward);
     }
+  }
+  if (!all_sent) {
+    ListsNotSent(requesters);
+    return TickFlow::kGoOn;
+  }
+  for (const std::string& requester : requesters) {
+    failed_tries_.Forget(QueueKind::kLists, requester);
   }
   vornik32::ChatSend(
       ws, serving_engine::BulletLine(ShownRecipients(recipients) + " " +
@@ -157,14 +172,36 @@ TickFlow ServingLoop::ListStep() {
   return TickFlow::kGoOn;
 }
 
-std::string ServingLoop::TakeListRequesters() {
+std::vector<std::string> ServingLoop::TakeListRequesters() {
   serving_engine::RequestQueue& lists = program_.serverFrm().Lists;
-  std::string recipients;
+  std::vector<std::string> requesters;
   for (int taken = 0; taken < kListBatch && lists.Count() > 0; ++taken) {
-    recipients += RecipientEntry(lists.Entry(0));
+    requesters.push_back(lists.Entry(0));
     lists.RemoveAt(0);
   }
-  return recipients;
+  return requesters;
+}
+
+// Some lists may have gone to the batch: the whole batch is tried again, as a requester is told
+// only that all the lists were sent. The lists stay due, so that a later tick tries again.
+void ServingLoop::ListsNotSent(const std::vector<std::string>& requesters) {
+  serving_engine::RequestQueue& lists = program_.serverFrm().Lists;
+  std::vector<std::string> dropped;
+  int back = 0;
+  for (const std::string& requester : requesters) {
+    if (failed_tries_.CountFailure(QueueKind::kLists, requester)) {
+      dropped.push_back(requester);
+    } else {
+      lists.InsertAt(back++, requester);
+    }
+  }
+  program_.variables().ListsDue = back > 0;
+  if (dropped.empty()) return;
+  failed_tries_.CountMailNotSent();
+  vornik32::ChatSend(program_.ws(),
+                     serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) +
+                                                " the lists could not be sent"));
+  vornik32::WaitSeconds(program_.ws(), kPauseAfterConfirmation);
 }
 
 // An entry whose item text is not a whole number names no mail (only a loaded file could bring
@@ -173,6 +210,7 @@ std::string ServingLoop::TakeListRequesters() {
 // the next tick serves the next entry.
 void ServingLoop::ItemStep() {
   serving_engine::ServerForm& server = program_.serverFrm();
+  failed_tries_.KeepOnlyQueued(QueueKind::kItems, server.Requests);
   const std::string head = server.Requests.Entry(0);
   const std::optional<ItemEntry> item = SplitItemEntry(head);
   const std::optional<int> position =
@@ -182,52 +220,82 @@ void ServingLoop::ItemStep() {
     EndFinishWhenAllServed();
     return;
   }
-  const std::string requester(item->requester);
   const std::string item_text(item->item_text);
-  std::string recipients = RecipientEntry(requester);
-  server.AddToServed(requester);
+  std::vector<std::string> batch{head};
   server.Requests.RemoveAt(0);
-  recipients += TakeSameItemRequests(item_text);
+  for (std::string& entry : TakeSameItemRequests(item_text)) batch.push_back(std::move(entry));
 
   winsys::WindowSystem& ws = program_.ws();
-  shared::Variables& variables = program_.variables();
   const std::optional<std::string> custom_message =
-      variables.CustomMessages ? std::optional<std::string>(program_.messagesFrm().MailMessage())
-                               : std::nullopt;
-  vornik32::ForwardMailForClient(ws, recipients, MailNote(ItemNoteLine(item_text), custom_message),
-                                 *position, vornik32::CloseAfter::kYes, program_.bounds());
+      program_.variables().CustomMessages
+          ? std::optional<std::string>(program_.messagesFrm().MailMessage())
+          : std::nullopt;
+  const vornik32::MailResult result = vornik32::ForwardMailForClient(
+      ws, RecipientsOf(batch), MailNote(ItemNoteLine(item_text), custom_message), *position,
+      vornik32::CloseAfter::kYes, program_.bounds());
   vornik32::WaitSeconds(ws, kPauseAfterItemForward);
+  if (result.sent()) {
+    ItemServed(batch, item_text);
+  } else {
+    ItemNotSent(batch, item_text);
+  }
+}
+
+void ServingLoop::ItemServed(const std::vector<std::string>& batch, const std::string& item_text) {
+  serving_engine::ServerForm& server = program_.serverFrm();
+  for (const std::string& entry : batch) {
+    server.AddToServed(std::string(serving_engine::RequesterOf(entry)));
+    failed_tries_.Forget(QueueKind::kItems, entry);
+  }
+  const shared::Variables& variables = program_.variables();
   const std::string ending = variables.CustomMessages ? " " + program_.messagesFrm().ChatSuffix()
                                                       : std::string(" was sent");
   vornik32::ChatSend(
-      ws, serving_engine::BulletLine(ShownRecipients(recipients) + " " + item_text + ending));
-  vornik32::WaitSeconds(ws, kPauseAfterConfirmation);
+      program_.ws(),
+      serving_engine::BulletLine(ShownRecipients(RecipientsOf(batch)) + " " + item_text + ending));
+  vornik32::WaitSeconds(program_.ws(), kPauseAfterConfirmation);
   server.ShowServedCounts(server.MailsServed() + 1);
   AfterItemServed();
 }
 
+void ServingLoop::ItemNotSent(const std::vector<std::string>& batch, const std::string& item_text) {
+  serving_engine::RequestQueue& requests = program_.serverFrm().Requests;
+  std::vector<std::string> dropped;
+  int back = 0;
+  for (const std::string& entry : batch) {
+    if (failed_tries_.CountFailure(QueueKind::kItems, entry)) {
+      dropped.push_back(entry);
+    } else {
+      requests.InsertAt(back++, entry);
+    }
+  }
+  if (!dropped.empty()) {
+    failed_tries_.CountMailNotSent();
+    vornik32::ChatSend(program_.ws(),
+                       serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) + " " +
+                                                  item_text + " could not be sent"));
+    vornik32::WaitSeconds(program_.ws(), kPauseAfterConfirmation);
+  }
+  EndFinishWhenAllServed();
+}
+
 // The later requests for the same item text (compared exactly: 12 and 012 are different texts),
-// oldest first, up to kLaterRequestsPerItem; each is counted as served and leaves the queue.
-std::string ServingLoop::TakeSameItemRequests(std::string_view item_text) {
-  serving_engine::ServerForm& server = program_.serverFrm();
-  serving_engine::RequestQueue& requests = server.Requests;
-  std::string recipients;
-  int taken = 0;
+// oldest first, up to kLaterRequestsPerItem; each leaves the queue.
+std::vector<std::string> ServingLoop::TakeSameItemRequests(std::string_view item_text) {
+  serving_engine::RequestQueue& requests = program_.serverFrm().Requests;
+  std::vector<std::string> taken;
   for (int i = 0; i < requests.Count();) {
-    const std::string entry = requests.Entry(i);
+    std::string entry = requests.Entry(i);
     const std::optional<ItemEntry> other = SplitItemEntry(entry);
     if (!other || other->item_text != item_text) {
       ++i;
       continue;
     }
-    if (taken == kLaterRequestsPerItem) break;
-    ++taken;
-    const std::string requester(other->requester);
-    server.AddToServed(requester);
-    recipients += RecipientEntry(requester);
+    if (static_cast<int>(taken.size()) == kLaterRequestsPerItem) break;
     requests.RemoveAt(i);
+    taken.push_back(std::move(entry));
   }
-  return recipients;
+  return taken;
 }
 
 void ServingLoop::AfterItemServed() {
@@ -241,6 +309,14 @@ bool ServingLoop::EndFinishWhenAllServed() {
   }
   sequences_.RequestStopAfterFinish();
   return true;
+}
+
+std::string ServingLoop::RecipientsOf(const std::vector<std::string>& entries) {
+  std::string recipients;
+  for (const std::string& entry : entries) {
+    recipients += RecipientEntry(serving_engine::RequesterOf(entry));
+  }
+  return recipients;
 }
 
 // The names go into the room escaped: a screen name holds no markup, but a name that came from a

@@ -8,7 +8,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "serving_loop/client_presence.h"
+#include "serving_loop/failed_tries.h"
 #include "serving_loop/find_and_status.h"
 #include "serving_loop/pending_requests_keeper.h"
 #include "serving_loop/requests_file.h"
@@ -42,24 +45,37 @@ class ServingLoop {
   RequestsFile& requestsFile() { return requests_file_; }
   // The pending item requests kept on disk while serving.
   PendingRequestsKeeper& pendingRequestsKeeper() { return pending_keeper_; }
+  // The requests whose mails did not go, and how many were given up.
+  FailedTries& failedTries() { return failed_tries_; }
 
  private:
   void Tick();
   void AdvertStep();
   TickFlow ListStep();
-  std::string TakeListRequesters();
+  std::vector<std::string> TakeListRequesters();
+  // The list requesters whose lists did not all go: back to the head of their queue, or, at
+  // their last try, dropped with a chat line.
+  void ListsNotSent(const std::vector<std::string>& requesters);
   void ItemStep();
-  std::string TakeSameItemRequests(std::string_view item_text);
+  std::vector<std::string> TakeSameItemRequests(std::string_view item_text);
+  void ItemServed(const std::vector<std::string>& batch, const std::string& item_text);
+  // The item entries of a forward that did not go: back to the head of their queue in their
+  // order, or, at their last try, dropped with one chat line.
+  void ItemNotSent(const std::vector<std::string>& batch, const std::string& item_text);
   void AfterItemServed();
   // A finish whose last item request has left the queue ends: true when it did.
   bool EndFinishWhenAllServed();
   // The recipient text of a forward, its parentheses gone: the names as the chat shows them.
   std::string ShownRecipients(std::string recipients);
+  // "(" + name + ")," for each requester of the entries.
+  static std::string RecipientsOf(const std::vector<std::string>& entries);
 
   app::Program& program_;
   RequestsFile requests_file_;
   PendingRequestsKeeper pending_keeper_;
   ServingSequences sequences_;
+  FailedTries failed_tries_;
+  ClientPresence client_presence_;
   FindAndStatus find_and_status_;
   bool ticking_ = false;
 };

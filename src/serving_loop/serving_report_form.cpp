@@ -25,7 +25,7 @@ using ui::TwipsRect;
 
 namespace {
 
-constexpr ui::TwipsSize kReportSize{3720, 3390};
+constexpr ui::TwipsSize kReportSize{3720, 3645};
 constexpr int kLabelLeft = 120;
 constexpr int kLabelTop = 270;
 constexpr int kLabelWidth = 3135;
@@ -45,7 +45,7 @@ TwipsRect LabelPlace(int row) {
 
 ServingReportForm::ServingReportForm(app::Program& program)
     : form(program.ws(), program.registry(), "servingreportFrm", "Serving Report", kReportSize),
-      Frame1(form, "Frame1", "Statistics:", TwipsRect{120, 120, 3375, 2145}),
+      Frame1(form, "Frame1", "Statistics:", TwipsRect{120, 120, 3375, 2400}),
       Label1(Frame1, "Label1", kDatePrefix, LabelPlace(0)),
       Label2(Frame1, "Label2", kScreennamePrefix, LabelPlace(1)),
       Label3(Frame1, "Label3", kServingHandlePrefix, LabelPlace(2)),
@@ -53,9 +53,10 @@ ServingReportForm::ServingReportForm(app::Program& program)
       Label5(Frame1, "Label5", kTimeEndedPrefix, LabelPlace(4)),
       Label6(Frame1, "Label6", kPeopleServedPrefix, LabelPlace(5)),
       Label7(Frame1, "Label7", kMailsServedPrefix, LabelPlace(6)),
-      Command1(form, "Command1", "&Copy", TwipsRect{120, 2385, 1035, 375}),
-      Command2(form, "Command2", "&Send", TwipsRect{1290, 2385, 1035, 375}),
-      Command3(form, "Command3", "C&ancel", TwipsRect{2460, 2385, 1035, 375}),
+      Label8(Frame1, "Label8", "", LabelPlace(7)),
+      Command1(form, "Command1", "&Copy", TwipsRect{120, 2640, 1035, 375}),
+      Command2(form, "Command2", "&Send", TwipsRect{1290, 2640, 1035, 375}),
+      Command3(form, "Command3", "C&ancel", TwipsRect{2460, 2640, 1035, 375}),
       program_(program) {
   form.on_load = [this] { Form_Load(); };
   form.on_unload = [this] { Form_Unload(); };
@@ -74,6 +75,9 @@ void ServingReportForm::Fill(const ReportValues& values) {
   Label5.set_caption(kTimeEndedPrefix + values.time_ended);
   Label6.set_caption(kPeopleServedPrefix + std::to_string(values.people_served));
   Label7.set_caption(kMailsServedPrefix + std::to_string(values.mails_served));
+  Label8.set_caption(values.mails_not_sent > 0
+                         ? kMailsNotSentPrefix + std::to_string(values.mails_not_sent)
+                         : std::string());
 }
 
 void ServingReportForm::Show() {
@@ -82,7 +86,9 @@ void ServingReportForm::Show() {
 
 std::string ServingReportForm::ReportText() const {
   std::string text = std::string(kReportTitle) + kLineBreak + kLineBreak;
-  for (const ui::Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7}) {
+  for (const ui::Label* label :
+       {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8}) {
+    if (label->caption().empty()) continue;
     text += label->caption();
     text += kLineBreak;
   }

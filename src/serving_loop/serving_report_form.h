@@ -25,6 +25,7 @@ inline constexpr char kTimeStartedPrefix[] = "Time Started:  ";
 inline constexpr char kTimeEndedPrefix[] = "Time Ended:  ";
 inline constexpr char kPeopleServedPrefix[] = "People Served:  ";
 inline constexpr char kMailsServedPrefix[] = "Mails Served:  ";
+inline constexpr char kMailsNotSentPrefix[] = "Mails Not Sent:  ";
 
 // What the stop sequence puts into the report, each value as the label shows it.
 struct ReportValues {
@@ -35,6 +36,7 @@ struct ReportValues {
   std::string time_ended;
   int people_served = 0;
   int mails_served = 0;
+  int mails_not_sent = 0;  // shown, and reported, only when some were given up
 };
 
 class ServingReportForm {
@@ -53,6 +55,7 @@ class ServingReportForm {
   ui::Label Label5;     // Time Ended
   ui::Label Label6;     // People Served
   ui::Label Label7;     // Mails Served
+  ui::Label Label8;     // Mails Not Sent, empty when none were given up
   ui::Button Command1;  // Copy
   ui::Button Command2;  // Send
   ui::Button Command3;  // Cancel
@@ -61,7 +64,8 @@ class ServingReportForm {
   void Fill(const ReportValues& values);
   // Loads the window if needed and shows it.
   void Show();
-  // The title line, a blank line, then the seven label captions, each line ended by CR LF.
+  // The title line, a blank line, then the label captions (the last only when mails were given
+  // up), each line ended by CR LF.
   std::string ReportText() const;
 
   // --- Event handlers ---------------------------------------------------------------------------

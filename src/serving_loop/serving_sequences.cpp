@@ -44,6 +44,7 @@ void ServingSequences::Stop() {
   program_.variables().TimeEnded = shared::TimeOfDayText(ws.clock().Local());
   ServingReportForm& report = program_.servingreportFrm();
   report.Fill(CollectReport());
+  program_.servingLoop().failedTries().StartOver();
   report.Show();
   server.Statuss.Clear();
   server.PeopleServed.clear();
@@ -76,6 +77,7 @@ ReportValues ServingSequences::CollectReport() {
   values.time_ended = program_.variables().TimeEnded;
   values.people_served = server.PeopleServed.count();
   values.mails_served = server.MailsServed();
+  values.mails_not_sent = program_.servingLoop().failedTries().mails_not_sent();
   return values;
 }
 

@@ -1,0 +1,61 @@
+#include "serving_loop/client_presence.h"
+
+#include "aol_automation/automation.h"
+#include "app/program.h"
+#include "serving_engine/server_form.h"
+
+namespace serving_loop {
+
+namespace {
+
+constexpr char kWaitingPrefix[] = " - waiting for ";
+
+}  // namespace
+
+ClientPresence::ClientPresence(app::Program& program) : program_(program) {}
+
+// The shapes are looked for without yielding to the message loop: this runs before every tick,
+// and a yield would let time pass where a client that behaves never cost any.
+std::string ClientPresence::MissingPart() {
+  winsys::WindowSystem& ws = program_.ws();
+  if (vornik32::WindowsOfShape(ws, vornik32::kWelcomeShape).empty()) {
+    return "the client to sign on";
+  }
+  if (vornik32::WindowsOfShape(ws, vornik32::kChatRoomShape).empty()) return "the chat room";
+  if (vornik32::ContentWindow(ws, vornik32::kMailboxCaption) == winsys::kNoWindow &&
+      !program_.serverFrm().OpenAndHideMailbox()) {
+    return "the mailbox";
+  }
+  const winsys::HWND tree = vornik32::FirstChild(
+      ws, vornik32::ContentWindow(ws, vornik32::kMailboxCaption), vornik32::kTreeClass);
+  if (!vornik32::AnsweredListCount(ws, tree)) return "the client to answer";
+  return {};
+}
+
+bool ClientPresence::ReadyToServe() {
+  const std::string missing = MissingPart();
+  if (missing.empty()) {
+    EndWaiting();
+    return true;
+  }
+  ShowWaitingFor(missing);
+  return false;
+}
+
+void ClientPresence::EndWaiting() {
+  if (!waiting_) return;
+  waiting_ = false;
+  serving_engine::ServerForm& server = program_.serverFrm();
+  server.ShowServedCounts(server.MailsServed());
+}
+
+// The counts stay at the front, where the mails-served number is read from.
+void ClientPresence::ShowWaitingFor(const std::string& what) {
+  serving_engine::ServerForm& server = program_.serverFrm();
+  const int mails_served = server.MailsServed();
+  server.ShowServedCounts(mails_served);
+  server.StatusBar1.set_text(server.StatusBar1.text() + kWaitingPrefix + what);
+  waiting_ = true;
+}
+
+}  // namespace serving_loop
