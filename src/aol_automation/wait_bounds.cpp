@@ -14,7 +14,8 @@ Outcome RepeatUntil(winsys::WindowSystem& ws, double bound_seconds,
   const double deadline = ws.clock().Now() + bound_seconds;
   for (;;) {
     if (round()) return Outcome::kDone;
-    if (ws.clock().Now() >= deadline) return Outcome::kGaveUp;
+    // A program that is ending gives up every wait at once: its windows are gone.
+    if (ws.clock().Now() >= deadline || ws.ShouldQuit()) return Outcome::kGaveUp;
   }
 }
 

@@ -35,6 +35,12 @@ constexpr const char* kStepDescriptions[kStepCount] = {
 };
 
 constexpr char kNotSignedOn[] = "Not signed on!";
+// Said after a give-up once the run had deleted or sent a list: the data of before is gone.
+constexpr char kRunAgain[] =
+    "  The serving lists were cleared: run Auto, or Steps 1 to 4, again before serving.";
+constexpr char kAdoptedLists[] =
+    "Step 4 finds the lists that Step 2 made; these were adopted with Old Lists, and a flash "
+    "session since may have moved them.  Run Old Lists again before serving.";
 constexpr char kFlashSessionNotStarted[] = "The flash session did not start.";
 
 // Marks a step as running for as long as it lasts.
@@ -150,12 +156,15 @@ void ListDesignerForm::Command3_Click() {
 // -------------------------------------------------------------------
 
 void ListDesignerForm::Inform(const std::string& text) {
+  // The server window was closed during the step: the program is ending, with nothing to say.
+  if (program_.ended()) return;
   ui::MsgBox(program_.ws(), form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kInformation,
              shared::kProgramTitle);
   FocusDesigner();
 }
 
 void ListDesignerForm::Refuse(const std::string& text) {
+  if (program_.ended()) return;
   ui::MsgBox(program_.ws(), form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kCritical,
              shared::kProgramTitle);
   FocusDesigner();
@@ -167,9 +176,17 @@ void ListDesignerForm::FocusDesigner() {
   if (form.is_visible()) program_.ws().SetFocus(form.hwnd());
 }
 
+// A run that gave up after it deleted or sent a list leaves the mailbox in a state no data
+// describes: the lists go, so that Start refuses until a step completes.
 void ListDesignerForm::GiveUp(const std::string& what) {
+  if (program_.ended()) return;
   CloseProgress();
-  Refuse(what);
+  if (!procedures_.ChangedMailbox()) {
+    Refuse(what);
+    return;
+  }
+  Clear();
+  Refuse(what + kRunAgain);
 }
 
 bool ListDesignerForm::CheckSignedOn() {
@@ -179,6 +196,7 @@ bool ListDesignerForm::CheckSignedOn() {
 }
 
 void ListDesignerForm::OpenProgress() {
+  procedures_.BeginRun();
   program_.listdesignerstatusFrm().Open();
 }
 
@@ -194,6 +212,12 @@ ListDraft ListDesignerForm::CurrentData() const {
   draft.serving_lists = ServingLists.items();
   draft.item_offset = program_.variables().ItemOffset;
   return draft;
+}
+
+// Nothing to serve from: Start refuses until a step completes.
+void ListDesignerForm::Clear() {
+  titles_source_ = TitlesSource::kNone;
+  Adopt(ListDraft{});
 }
 
 void ListDesignerForm::Adopt(const ListDraft& draft) {
@@ -235,15 +259,23 @@ void ListDesignerForm::Step2() {
   if (!CheckSignedOn()) return;
   OpenProgress();
   ListDraft draft = CurrentData();
-  procedures_.SetMailPreferences();
-  Failure failure = procedures_.OpenFlashMailbox();
+  // Lists an earlier run sent that no session has filed yet would arrive beside the ones this
+  // run sends, two of each: a session files them first, and the deletion below takes them.
+  Failure failure;
+  if (procedures_.ListsUnfiled()) failure = procedures_.RunFlashAndWait();
+  if (!failure) {
+    procedures_.SetMailPreferences();
+    failure = procedures_.OpenFlashMailbox();
+  }
   if (!failure) failure = procedures_.DeleteOldLists();
   if (!failure) {
     procedures_.GatherMailTitles(draft);
     failure = procedures_.CreateAndSendLists(draft);
   }
   if (failure) return GiveUp(*failure);
+  if (program_.ended()) return;
   CloseProgress();
+  titles_source_ = TitlesSource::kSteps;
   Adopt(draft);
   Inform(std::to_string(draft.serving_list_count) + " list(s) were created.");
 }
@@ -260,19 +292,30 @@ void ListDesignerForm::Step4() {
     Refuse("Run steps 1 - 3 before running this step!");
     return;
   }
+  // Its offset counts from the mailbox that Step 2 gathered the titles from. Adopted lists
+  // have no such count: the offset would put item 0 past the mailbox's end, and a session since
+  // Old Lists may have moved what they say.
+  if (titles_source_ == TitlesSource::kOldLists) {
+    Clear();
+    Refuse(kAdoptedLists);
+    return;
+  }
   OpenProgress();
   ListDraft draft = CurrentData();
   if (Failure failure = procedures_.OpenFlashMailbox()) return GiveUp(*failure);
   procedures_.FindServingLists(draft);
+  if (program_.ended()) return;
   CloseProgress();
   const bool all_found =
       draft.serving_list_count <= static_cast<std::int64_t>(draft.serving_lists.size());
-  if (!all_found) draft.serving_lists.clear();
-  Adopt(draft);
   if (!all_found) {
+    draft.serving_lists.clear();
+    Adopt(draft);
     Refuse("1 or more of the lists could not be found!");
     return;
   }
+  Adopt(draft);
+  procedures_.ListsFiled();
   Inform(std::to_string(draft.serving_list_count) + " list(s) were found.");
 }
 
@@ -298,7 +341,16 @@ void ListDesignerForm::RunAllSteps() {
   if (!failure) failure = procedures_.OpenFlashMailbox();
   if (failure) return GiveUp(*failure);
   procedures_.FindServingLists(draft);
+  if (program_.ended()) return;
   CloseProgress();
+  // The lists made must be the lists found, with the titles where they say, or the run did not
+  // prepare anything that can be served.
+  if (draft.serving_list_count > static_cast<std::int64_t>(draft.serving_lists.size())) {
+    Clear();
+    Refuse(std::string("1 or more of the lists could not be found!") + kRunAgain);
+    return;
+  }
+  titles_source_ = TitlesSource::kSteps;
   Adopt(draft);
   Inform(std::to_string(draft.serving_list_count) + " list(s) were created.");
 }
@@ -326,8 +378,10 @@ void ListDesignerForm::UseOldLists() {
   std::string search_key;
   if (Failure failure = procedures_.ReadSearchKey(first, search_key)) return GiveUp(*failure);
   procedures_.GatherTitlesFromKey(search_key, draft);
+  if (program_.ended()) return;
   CloseProgress();
   draft.serving_list_count = static_cast<std::int32_t>(draft.serving_lists.size());
+  titles_source_ = TitlesSource::kOldLists;
   Adopt(draft);
   Inform(std::to_string(draft.serving_list_count) + " list(s) were found.");
 }

@@ -75,7 +75,7 @@ class ListDesignerForm {
   void Refuse(const std::string& text);
   void FocusDesigner();
   // Ends a long procedure that gave up: the progress window goes and the box says what did not
-  // happen; the data stays as it was.
+  // happen. The data stays as it was unless the run had changed the mailbox already.
   void GiveUp(const std::string& what);
   bool CheckSignedOn();
   void OpenProgress();
@@ -84,12 +84,17 @@ class ListDesignerForm {
   // The data as it stands, as the start of a step's draft; a completed step adopts its draft.
   ListDraft CurrentData() const;
   void Adopt(const ListDraft& draft);
+  void Clear();
+
+  // Where the titles of MailList came from: Step 4 can only find lists that Step 2 made.
+  enum class TitlesSource { kNone, kSteps, kOldLists };
 
   app::Program& program_;
   ListProcedures procedures_;
   // A step is running (Steps 1 and 3 wait for the client without the progress window that
   // would otherwise keep the designer from starting a second one meanwhile).
   bool running_ = false;
+  TitlesSource titles_source_ = TitlesSource::kNone;
 };
 
 }  // namespace list_designer

@@ -126,6 +126,8 @@ Failure ListProcedures::RunFlashAndWait() {
   });
   if (closed == vornik32::Outcome::kGaveUp)
     return "The flash session's Status window did not close.";
+  // A finished session has filed everything New Mail held, lists sent before included.
+  lists_unfiled_ = false;
   return {};
 }
 
@@ -174,6 +176,7 @@ Failure ListProcedures::DeleteOldLists() {
     if (IsServingList(SubjectAt(tree_, i))) {
       vornik32::SetListIndex(ws_, tree_, i);
       Yield();
+      changed_mailbox_ = true;
       vornik32::ClickWindow(
           ws_, vornik32::NthChild(ws_, MailboxWindow(), vornik32::kIconClass, kMailboxDeleteIcon));
       bool deleted_unasked = false;
@@ -204,6 +207,10 @@ Failure ListProcedures::DeleteOldLists() {
       if (answered == vornik32::Outcome::kGaveUp) {
         return "The client's question about deleting an old list could not be answered.";
       }
+      // An answered question is not a deletion: the pass goes on only once the mail is gone,
+      // or the lines it examines next are not the ones it thinks.
+      if (!MailboxReaches(count - 1))
+        return "An old list was not deleted: it is still in the mailbox.";
       --count;
       --i;  // the line that moved up into place i is examined next
     }
@@ -213,6 +220,15 @@ Failure ListProcedures::DeleteOldLists() {
     }
   }
   return {};
+}
+
+bool ListProcedures::MailboxReaches(int lines) {
+  return vornik32::RepeatUntil(ws_, program_.bounds().window_closes, [&] {
+           Yield();
+           if (vornik32::ListCount(ws_, MailboxTree()) == lines) return true;
+           vornik32::WaitSeconds(ws_, 0.1);
+           return false;
+         }) == vornik32::Outcome::kDone;
 }
 
 void ListProcedures::GatherMailTitles(ListDraft& draft) {
@@ -261,6 +277,9 @@ Failure ListProcedures::CreateAndSendLists(ListDraft& draft) {
 
 Failure ListProcedures::SendList(int list_number, const std::string& body) {
   const std::string recipient = vornik32::UserScreenName(ws_);
+  // Handed to the client: from here the mailbox may change, and the list waits in New Mail.
+  changed_mailbox_ = true;
+  lists_unfiled_ = true;
   // Send is clicked again every two seconds while the window stays: the client sends a mail
   // once, however often.
   const vornik32::MailResult sent = vornik32::SendMailAndWaitForClient(

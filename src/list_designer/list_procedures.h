@@ -45,6 +45,17 @@ class ListProcedures {
   // serv_list: the hidden text box that holds the body of the list being built.
   ListProcedures(app::Program& program, ui::TextBox& serv_list);
 
+  // A step begins: nothing of the mailbox has been changed by it yet.
+  void BeginRun() { changed_mailbox_ = false; }
+  // Whether the step deleted an old list or handed a list to the client to send: the lists
+  // and titles of before then no longer describe the mailbox.
+  bool ChangedMailbox() const { return changed_mailbox_; }
+  // Whether lists were handed to the client to send that no finished flash session has filed
+  // into the Flash mailbox since: they wait in New Mail, and the next session files them.
+  bool ListsUnfiled() const { return lists_unfiled_; }
+  // The lists sent were found in the Flash mailbox.
+  void ListsFiled() { lists_unfiled_ = false; }
+
   // The flash session started and waited for until it reports that it has finished, then its
   // Status window closed.
   Failure RunFlashAndWait();
@@ -93,11 +104,15 @@ class ListProcedures {
   void CloseMailbox();
 
   Failure SendList(int list_number, const std::string& body);
+  // Waits for the mailbox to have lines lines; false when it keeps another number.
+  bool MailboxReaches(int lines);
 
   app::Program& program_;
   winsys::WindowSystem& ws_;
   ui::TextBox& serv_list_;
   winsys::HWND tree_ = winsys::kNoWindow;
+  bool changed_mailbox_ = false;
+  bool lists_unfiled_ = false;
 };
 
 }  // namespace list_designer

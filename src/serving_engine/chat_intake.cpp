@@ -44,6 +44,15 @@ std::string WithoutBlanks(std::string_view text) {
   return result;
 }
 
+// The requester of an entry is the text before its first " - ", so every entry a line makes
+// must read back to its sender, or its answer would go to someone else or to nobody. A sender
+// that is empty, holds " - ", or ends in " -" (its entries begin " - - ") fails that, and no
+// screen name looks like any of them.
+bool EntriesReadBackTo(const std::string& sender) {
+  if (sender.empty() || RequesterOf(sender) != sender) return false;
+  return RequesterOf(sender + kEntrySeparator) == sender;
+}
+
 // Keeps busy_ true for the length of a take, also when a wait inside it throws.
 class BusyScope {
  public:
@@ -79,10 +88,7 @@ void ChatIntake::TakeLine(std::string_view line, std::string_view own_screen_nam
       colon + kMessageOffset <= line.size() ? line.substr(colon + kMessageOffset) : "";
 
   if (sender == own_screen_name) return;
-  // The requester of an entry is the text before its first " - ": a sender that is empty or
-  // holds " - " would make entries that name someone else (or no one) as their requester, and
-  // no screen name looks like that. Such a line is not taken.
-  if (sender.empty() || sender.find(kEntrySeparator) != std::string::npos) return;
+  if (!EntriesReadBackTo(sender)) return;
   if (sources_.IsBanned(sender)) return;
 
   const std::string handle = sources_.ServingHandle();

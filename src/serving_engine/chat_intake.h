@@ -17,8 +17,9 @@
 //   a range end like that. Numbers are read without overflow: one too large for 64 bits (a
 //   40-digit number, say) stays far above any valid item number, so it is simply out of range.
 // - A limit of 0 or less admits nothing: a requester's pending count is never below it.
-// - A line whose sender is empty or holds " - " is not taken: the requester of an entry is the
-//   text before its first " - ", so such a sender would queue entries naming someone else.
+// - A line is taken only from a sender whose entries read back to that sender: the requester of
+//   an entry is the text before its first " - ", so a sender that is empty, holds " - " or ends
+//   in " -" would queue entries naming someone else, or nobody.
 // - A take that starts while another is still letting messages run (a timer tick inside the
 //   previous tick's yields) is skipped. The transcript it would have read is left in the room and
 //   read at the next tick, so no line is lost.

@@ -134,6 +134,7 @@ void ServerForm::Form_Load() {
   winsys::WindowSystem& ws = program_.ws();
   vornik32::ChatSend(ws, BulletLine(kGreetingText));
   vornik32::WaitSeconds(ws, kAdvertLinePause);
+  if (program_.ended()) return;
   vornik32::ChatSend(ws, DownloadLinkLine());
   if (vornik32::IsSignedOn(ws)) program_.menuFrm().SetServingHandle(vornik32::UserScreenName(ws));
   ui::MsgBox(ws, form.hwnd(),
@@ -163,8 +164,20 @@ void ServerForm::Form_Resize() {
   resizing_ = false;
 }
 
+// Closing the server window ends the program, in whatever it is doing: a Start, a tick or a List
+// Designer step may be inside a wait below this handler. No timer may start anything more, the
+// client gets its instant messages back if serving had switched them off, every other window
+// goes, and the program's loop is told to quit, which ends every wait at once; the code that was
+// waiting then sees the program ended and posts nothing more.
 void ServerForm::Form_Unload() {
-  // Closing the server window ends the program: every other window goes with it.
+  form.Hide();
+  for (ui::Timer* timer : {&ChatTimer, &RequestTimer, &WindowTimer, &AdvTimer, &ListTimer}) {
+    timer->Disable();
+  }
+  if (ServingHasInstantMessagesOff()) {
+    vornik32::InstantMessagesOn(program_.ws(), program_.bounds());
+    instant_messages_off_ = false;
+  }
   const std::vector<ui::Form*> forms = program_.registry().forms();
   for (ui::Form* other : forms) {
     if (other != &form && other->is_loaded()) other->Unload();
@@ -178,6 +191,12 @@ void ServerForm::Form_Unload() {
 
 bool ServerForm::IsServing() const {
   return Command1.caption() != kStartCaption;
+}
+
+// Start switched them off; the stop sequence switches them on again before it enables Start.
+bool ServerForm::ServingHasInstantMessagesOff() const {
+  const bool idle = Command1.caption() == kStartCaption && Command1.enabled();
+  return instant_messages_off_ && !idle;
 }
 
 void ServerForm::Command1_Click() {
@@ -217,22 +236,32 @@ void ServerForm::StartServing() {
   // client (the mailbox stands still for seconds before it counts as loaded) is kept for the
   // first chat tick.
   vornik32::ClearChatText(ws);
+  // Pause and Finish pressed while Start waits for the client are kept for the first tick to
+  // carry out: the flags are cleared before the first wait, not after the last.
+  shared::Variables& variables = program_.variables();
+  variables.StopRequested = false;
+  variables.PauseRequested = false;
+  variables.FinishRequested = false;
+  // Counted as off from the moment the client is asked, so a close during the asking switches
+  // them on again.
+  instant_messages_off_ = true;
   vornik32::InstantMessagesOff(ws, program_.bounds());
-  if (!OpenAndHideMailbox()) {
-    // Serving never started: instant messages come back on, the button reads Start again.
+  const bool mailbox_open = !program_.ended() && OpenAndHideMailbox();
+  if (program_.ended()) return;
+  if (!mailbox_open) {
+    // Serving never started: instant messages come back on, the buttons read as before Start.
     vornik32::InstantMessagesOn(ws, program_.bounds());
+    instant_messages_off_ = false;
+    if (program_.ended()) return;
+    ForgetPauseAndFinish();
     Command1.set_caption(kStartCaption);
     Command1.Enable();
     Refuse(kMailboxDidNotOpen);
     return;
   }
-  shared::Variables& variables = program_.variables();
   advert_minutes_ = 0;
   list_minutes_ = 0;
   variables.ListsDue = true;
-  variables.StopRequested = false;
-  variables.PauseRequested = false;
-  variables.FinishRequested = false;
   variables.TimeStarted = shared::TimeOfDayText(ws.clock().Local());
   ChatTimer.Enable();
   WindowTimer.Enable();
@@ -240,8 +269,18 @@ void ServerForm::StartServing() {
   AdvTimer.Enable();
   ListTimer.Enable();
   PostAdvert();
+  if (program_.ended()) return;
   program_.servingLoop().pendingRequestsKeeper().BeginServing();
   Command1.Enable();
+}
+
+// A Start that gave up leaves no Pause or Finish waiting for a serving that never began.
+void ServerForm::ForgetPauseAndFinish() {
+  shared::Variables& variables = program_.variables();
+  variables.PauseRequested = false;
+  variables.FinishRequested = false;
+  Command2.set_caption(kPauseCaption);
+  Command2.Enable();
 }
 
 // The wait for the mailbox window is bounded by the time a window is given to appear
@@ -427,6 +466,8 @@ void ServerForm::PostAdvert() {
   const std::vector<std::string> lines = AdvertLines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) vornik32::WaitSeconds(ws, kAdvertLinePause);
+    // The server window was closed during the pause: nothing more is said in its name.
+    if (program_.ended()) return;
     vornik32::ChatSend(ws, lines[i]);
   }
 }
@@ -436,6 +477,7 @@ void ServerForm::AdvCommands() {
   announcement_calls_ = 0;
   winsys::WindowSystem& ws = program_.ws();
   vornik32::WaitSeconds(ws, kAnnouncementPause);
+  if (program_.ended()) return;
   vornik32::ChatSend(
       ws, BulletLine("There are " + std::to_string(Requests.Count()) + " item request(s), " +
                      std::to_string(Lists.Count()) + " list request(s), and " +

@@ -127,6 +127,9 @@ class ServerForm {
   class Sources;
 
   bool IsServing() const;
+  // Whether serving switched the client's instant messages off and has not switched them on.
+  bool ServingHasInstantMessagesOff() const;
+  void ForgetPauseAndFinish();
   // Start's steps after its checks.
   void StartServing();
   void Refuse(std::string_view text);
@@ -142,6 +145,7 @@ class ServerForm {
   int list_minutes_ = 0;
   int announcement_calls_ = 0;
   bool resizing_ = false;
+  bool instant_messages_off_ = false;
 };
 
 }  // namespace serving_engine

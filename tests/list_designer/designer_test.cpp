@@ -259,21 +259,26 @@ TEST_P(DesignerTest, AFlashSessionThatNeverEndsStopsAutoWithTheDataAsItWas) {
   EXPECT_TRUE(h_.client.Deletions().empty());
 }
 
-TEST_P(DesignerTest, AListThatWillNotSendStopsTheStepWithTheEarlierDataKept) {
+// The step deleted the lists the earlier data points at before it gave up: that data would
+// serve lists that are gone, so nothing is kept, and the box says what to run.
+TEST_P(DesignerTest, AListThatWillNotSendStopsTheStepWithNothingLeftToServe) {
   FillMailboxWithOldLists();
   ShowDesigner();
   h_.Click(kDesigner, "Command2");
-  const ServedData prepared = Data();
-  ASSERT_EQ(prepared.mail_list.size(), 650u);
+  ASSERT_EQ(Data().mail_list.size(), 650u);
   // More mail since, and the client no longer sends.
   h_.client.AddFlashMails({"Late arrival"});
   h_.client.SetFault(aolsim::Fault::kSendStuck);
   h_.boxes.clear();
   RunStep(2);
   ASSERT_EQ(h_.boxes.size(), 1u);
-  EXPECT_EQ(h_.boxes[0].text, "Serving list #1 was not sent: the Write Mail window did not close.");
+  EXPECT_EQ(h_.boxes[0].text,
+            "Serving list #1 was not sent: the Write Mail window did not close.  The serving "
+            "lists were cleared: run Auto, or Steps 1 to 4, again before serving.");
   EXPECT_FALSE(h_.Loaded(kStatus));
-  EXPECT_EQ(Data(), prepared);
+  EXPECT_EQ(Data(), ServedData{});
+  // The list left in the stuck window never goes out later.
+  EXPECT_FALSE(h_.client.IsContentWindowOpen("Write Mail"));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, DesignerTest,

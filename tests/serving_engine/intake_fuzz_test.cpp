@@ -30,8 +30,8 @@ class TranscriptGenerator {
 
  private:
   std::string Line() {
-    static const char* const kSenders[] = {"Joe",    "Mia", "joe",     "Ada Reed",
-                                           "Jo - e", "",    "Kim Lee", " Joe"};
+    static const char* const kSenders[] = {"Joe", "Mia",     "joe",  "Ada Reed", "Jo - e",
+                                           "",    "Kim Lee", " Joe", " -",       "Jo -"};
     static const char* const kBreaks[] = {"\r", "\r\n", "\n", "", "\r\r"};
     std::string line = Pick(kSenders);
     if (Below(10) != 0) line += ":\t ";

@@ -21,6 +21,9 @@ void WaitSeconds(WindowSystem& ws, double seconds) {
   Clock& clock = ws.clock();
   const double start = std::round(clock.SecondsSinceMidnight());
   for (;;) {
+    // Both waits end at once when the program's loop was told to quit: the program is ending,
+    // and code inside a wait must get back to the loop promptly.
+    if (ws.ShouldQuit()) return;
     const double elapsed = ElapsedSince(start, clock.SecondsSinceMidnight());
     if (!(seconds > elapsed)) return;
     ws.DoEvents();
@@ -33,7 +36,7 @@ void WaitAtLeastSeconds(WindowSystem& ws, double seconds) {
   Clock& clock = ws.clock();
   const double deadline = clock.Now() + seconds;
   for (;;) {
-    if (clock.Now() >= deadline) return;
+    if (clock.Now() >= deadline || ws.ShouldQuit()) return;
     ws.DoEvents();
     if (clock.Now() < deadline) ws.WaitForWork(deadline);
   }
