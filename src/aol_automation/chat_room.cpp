@@ -71,6 +71,9 @@ void ClearChatText(winsys::WindowSystem& ws) {
 }
 
 void ChatSend(winsys::WindowSystem& ws, std::string_view line) {
+  // A program that is ending says nothing more in the room: the line would come from code that
+  // was inside a wait when the program was closed, and its waits all gave up.
+  if (ws.ShouldQuit()) return;
   const HWND transcript = Transcript(ws);
   if (transcript == kNoWindow) return;
   const HWND room = FindChatRoom(ws);

@@ -116,6 +116,13 @@ class DesignerTest : public ::testing::TestWithParam<aolsim::Layout> {
     EXPECT_EQ(deletions[1].mailbox_position, 10);  // moved up into the place examined again
   }
 
+  // A button of the client's question before it deletes a mail.
+  winsys::HWND DeleteQuestionButton(const char* caption) {
+    const winsys::HWND dialog = h_.client_ws.FindWindow("#32770", "America Online");
+    if (dialog == winsys::kNoWindow) return winsys::kNoWindow;
+    return h_.client_ws.FindWindowEx(dialog, winsys::kNoWindow, "Button", caption);
+  }
+
   ProgramHarness h_;
 };
 
@@ -279,6 +286,105 @@ TEST_P(DesignerTest, AListThatWillNotSendStopsTheStepWithNothingLeftToServe) {
   EXPECT_EQ(Data(), ServedData{});
   // The list left in the stuck window never goes out later.
   EXPECT_FALSE(h_.client.IsContentWindowOpen("Write Mail"));
+}
+
+// The person says No to the client's question: the list stays, and the step says so instead of
+// going on with lines that are not where it counts them.
+TEST_P(DesignerTest, ADeletionTheClientDidNotCarryOutStopsTheStep) {
+  FillMailboxWithOldLists();
+  // The person answers once the program has seen the question, before it answers Yes.
+  double asked_at = -1;
+  h_.WhenIdle(
+      [this, &asked_at] {
+        if (DeleteQuestionButton("No") == winsys::kNoWindow) return false;
+        if (asked_at < 0) asked_at = h_.clock.Now();
+        return h_.clock.Now() - asked_at >= 0.05;
+      },
+      [this] { h_.desktop.UserClick(DeleteQuestionButton("No")); });
+  ShowDesigner();
+  RunStep(2);
+  EXPECT_EQ(h_.TakeBoxTexts(), std::vector<std::string>{
+                                   "An old list was not deleted: it is still in the mailbox.  The "
+                                   "serving lists were cleared: run Auto, or Steps 1 to 4, again "
+                                   "before serving."});
+  EXPECT_TRUE(h_.client.Deletions().empty());
+  EXPECT_TRUE(ListMailsSent().empty());
+  EXPECT_EQ(Data(), ServedData{});
+}
+
+// Step 2 gave up after list 1 had gone to New Mail. Step 2 again first files that list with a
+// session of its own and deletes it, so Steps 3 and 4 find one copy of each list.
+TEST_P(DesignerTest, StepTwoAgainAfterAHalfDoneRunLeavesOneCopyOfEachList) {
+  h_.client.AddFlashMails(Titles(650));
+  h_.WhenIdle([this] { return ListMailsSent().size() == 1; },
+              [this] { h_.client.SetFault(aolsim::Fault::kSendStuck); });
+  ShowDesigner();
+  RunStep(2);
+  ASSERT_EQ(h_.boxes.size(), 1u);
+  EXPECT_TRUE(h_.boxes[0].text.starts_with("Serving list #2 was not sent"));
+  EXPECT_EQ(Data(), ServedData{});
+  h_.client.SetFault(aolsim::Fault::kNone);
+  h_.boxes.clear();
+  RunStep(2);
+  EXPECT_EQ(h_.TakeBoxTexts(), std::vector<std::string>{"3 list(s) were created."});
+  EXPECT_EQ(h_.client.FlashSessions().size(), 1u);
+  ASSERT_EQ(h_.client.Deletions().size(), 1u);
+  EXPECT_EQ(h_.client.Deletions()[0].subject, ListSubject(1));
+  RunFlashStep(3);
+  h_.boxes.clear();
+  RunStep(4);
+  EXPECT_EQ(h_.TakeBoxTexts(), std::vector<std::string>{"3 list(s) were found."});
+  EXPECT_EQ(designer().ServingLists.items(), (std::vector<std::string>{"3-0", "2-1", "1-2"}));
+  EXPECT_EQ(variables().ItemOffset, 3);
+  EXPECT_EQ(h_.client.MailboxSubjects().size(), 653u);
+}
+
+// Lists adopted with Old Lists carry no count of the mailbox Step 2 gathered from: Step 4 after
+// a flash session would put item 0 past the mailbox's end and call it found.
+TEST_P(DesignerTest, StepFourAfterOldListsIsRefusedAndLeavesNothingToServe) {
+  h_.client.AddFlashMails(Titles(650));
+  ShowDesigner();
+  h_.Click(kDesigner, "Command2");
+  h_.Click(kDesigner, "Command1");
+  EXPECT_EQ(h_.TakeBoxTexts(),
+            (std::vector<std::string>{"3 list(s) were created.", "3 list(s) were found."}));
+  ASSERT_EQ(designer().MailList.count(), 650);
+  RunFlashStep(3);
+  h_.boxes.clear();
+  RunStep(4);
+  ASSERT_EQ(h_.boxes.size(), 1u);
+  EXPECT_TRUE(IsCritical(h_.boxes[0]));
+  EXPECT_EQ(h_.boxes[0].text,
+            "Step 4 finds the lists that Step 2 made; these were adopted with Old Lists, and a "
+            "flash session since may have moved them.  Run Old Lists again before serving.");
+  EXPECT_EQ(Data(), ServedData{});
+  // Old Lists again makes them servable.
+  h_.boxes.clear();
+  h_.Click(kDesigner, "Command1");
+  EXPECT_EQ(h_.TakeBoxTexts(), std::vector<std::string>{"3 list(s) were found."});
+  EXPECT_EQ(variables().ItemOffset, 3);
+}
+
+// The server window closed while Auto waits for the flash session: every wait ends at once, no
+// box is shown, nothing more is sent or deleted.
+TEST_P(DesignerTest, ClosingTheServerWindowDuringAutoEndsItAtOnce) {
+  FillMailboxWithOldLists();
+  h_.client.SetFault(aolsim::Fault::kFlashStuck);
+  h_.WhenIdle([this] { return h_.client.IsContentWindowOpen("Status"); },
+              [this] { h_.Close("serverFrm"); });
+  // Shown a second time, the designer leaves the server window enabled.
+  ShowDesigner();
+  h_.Close(kDesigner);
+  ShowDesigner();
+  const double started = h_.clock.Now();
+  h_.Click(kDesigner, "Command2");
+  EXPECT_TRUE(h_.program.ended());
+  EXPECT_LT(h_.clock.Now() - started, 30);
+  EXPECT_TRUE(h_.boxes.empty());
+  EXPECT_TRUE(h_.client.Deletions().empty());
+  EXPECT_TRUE(ListMailsSent().empty());
+  EXPECT_FALSE(h_.Loaded(kStatus));
+  EXPECT_FALSE(h_.Loaded(kDesigner));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, DesignerTest,
