@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "aolsim/automatic_aol.h"
+#include "aolsim/chaos.h"
 #include "aolsim/chat_room.h"
 #include "aolsim/compose_window.h"
 #include "aolsim/flash_session.h"
@@ -83,6 +84,7 @@ Client::Client(winsys::WindowSystem& ws, Layout layout)
 }
 
 Client::~Client() {
+  chaos_.reset();
   mail_.SetListener({});
   flash_session_.reset();
   popup_menu_.reset();
@@ -201,12 +203,37 @@ void Client::UserOpen(int position) {
   Start();
   const std::vector<StoredMail>& flash = mail_.flash();
   if (position < 0 || position >= static_cast<int>(flash.size())) return;
-  ReadMailSoon(flash[static_cast<std::size_t>(position)].id, position);
+  ReadMailSoon(flash[static_cast<std::size_t>(position)].id, position, Opener::kPerson);
 }
 
 void Client::UserCompose() {
   Start();
   UserComposeSoon();
+}
+
+void Client::ClosePersonsWindows() {
+  const std::set<HWND> opened = std::move(persons_windows_);
+  persons_windows_.clear();
+  for (const HWND window : opened) {
+    if (ClientWindow* open = FindOpen(window)) open->Close();
+  }
+  Purge();
+}
+
+void Client::StartChaos(std::uint32_t seed, std::function<void(double seconds)> hang) {
+  Start();
+  chaos_.reset();
+  chaos_ = std::make_unique<Chaos>(
+      context_,
+      ChaosActions{[this](int position) { UserOpen(position); }, [this] { UserCompose(); },
+                   [this] { CloseMailbox(); }, [this] { ClosePersonsWindows(); },
+                   [this](PopupKind kind) { Popup(kind); }, [this] { return MailboxCount(); },
+                   std::move(hang)},
+      seed);
+}
+
+void Client::StopChaos() {
+  chaos_.reset();
 }
 
 void Client::CloseMailbox() {
@@ -332,6 +359,7 @@ void Client::OpenWriteMailSoon() {
 void Client::UserComposeSoon() {
   timers_.After(settings_.AppearSeconds(Delay::kWrite), [this] {
     auto* compose = Add(std::make_unique<ComposeWindow>(context_));
+    persons_windows_.insert(compose->hwnd());
     compose->TypeDraft("Pen Pal", "Hello again", "Dear Pen Pal, I was just thinking of");
   });
 }
@@ -379,7 +407,7 @@ void Client::OpenSendInstantMessageSoon() {
   });
 }
 
-void Client::ReadMailSoon(int mail_id, int position) {
+void Client::ReadMailSoon(int mail_id, int position, Opener opener) {
   if (settings_.Has(Fault::kNoRead) || reads_coming_.count(mail_id) != 0) return;
   for (const auto& window : windows_) {
     if (window->kind() != WindowKind::kReadMail || !window->IsOpen()) continue;
@@ -389,12 +417,13 @@ void Client::ReadMailSoon(int mail_id, int position) {
     }
   }
   reads_coming_.insert(mail_id);
-  timers_.After(settings_.AppearSeconds(Delay::kRead), [this, mail_id, position] {
+  timers_.After(settings_.AppearSeconds(Delay::kRead), [this, mail_id, position, opener] {
     reads_coming_.erase(mail_id);
     const StoredMail* mail = mail_.Find(mail_id);
     if (mail == nullptr) return;
-    Add(std::make_unique<ReadMailWindow>(context_, *mail, position,
-                                         [this](ReadMailWindow& read) { ForwardSoon(read); }));
+    auto* read = Add(std::make_unique<ReadMailWindow>(
+        context_, *mail, position, [this](ReadMailWindow& open) { ForwardSoon(open); }));
+    if (opener == Opener::kPerson) persons_windows_.insert(read->hwnd());
   });
 }
 

@@ -12,6 +12,7 @@
 // The event callback runs while the client handles a message; it must not call back into the
 // client's methods that change it.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,6 +33,7 @@
 
 namespace aolsim {
 
+class Chaos;
 class ChatRoom;
 class FlashSession;
 class MainWindow;
@@ -82,6 +84,15 @@ class Client {
   void UserCompose();
   // Closes the mailbox window, as its close box does.
   void CloseMailbox();
+  // The person closes every window they opened that is still open.
+  void ClosePersonsWindows();
+
+  // From now on delays and faults vary at random, reproducibly from seed (see Chaos); hang is
+  // how the client is made to stop answering, which only the desktop can do. A second call
+  // starts over from the new seed.
+  void StartChaos(std::uint32_t seed, std::function<void(double seconds)> hang);
+  void StopChaos();
+  bool ChaosOn() const { return chaos_ != nullptr; }
   void Popup(PopupKind kind);
   void SetEventCallback(std::function<void(const ClientEvent&)> callback);
 
@@ -113,6 +124,8 @@ class Client {
   const MailStore& mail() const { return mail_; }
 
   bool InstantMessagesOn() const { return instant_messages_on_; }
+  // How slow and faulty the client is now (as the script or chaos set it).
+  const Settings& settings() const { return settings_; }
   // The dialogs of the kinds Popup opens that are open now, whoever opened them: "Status"
   // content windows (a flash session's too), "Error" content windows, the "AOL Modal" and the
   // "America Online" notices with an OK button (an instant message's refusal too). The delete
@@ -147,7 +160,10 @@ class Client {
   void OpenAutomaticAolSoon();
   void OpenMailPreferencesSoon();
   void OpenSendInstantMessageSoon();
-  void ReadMailSoon(int mail_id, int position);
+  // Who opens a window: the program's windows and a person's are the same; only the client's
+  // record of what the person may close later tells them apart.
+  enum class Opener { kProgram, kPerson };
+  void ReadMailSoon(int mail_id, int position, Opener opener = Opener::kProgram);
   void ForwardSoon(ReadMailWindow& read_window);
   void AskToDelete(int mail_id);
   void DeleteMail(int mail_id);
@@ -170,6 +186,8 @@ class Client {
   std::vector<std::unique_ptr<ClientWindow>> windows_;
   std::unique_ptr<PopupMenu> popup_menu_;
   std::unique_ptr<FlashSession> flash_session_;
+  std::unique_ptr<Chaos> chaos_;
+  std::set<winsys::HWND> persons_windows_;
 
   // Windows on their way (a click while one is coming does not bring a second).
   bool mailbox_coming_ = false;

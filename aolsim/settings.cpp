@@ -93,6 +93,10 @@ void Settings::SetFault(Fault fault) {
   }
 }
 
+void Settings::CopyDelaysFrom(const Settings& other) {
+  for (std::size_t i = 0; i < std::size(delays_); ++i) delays_[i] = other.delays_[i];
+}
+
 std::optional<double> Settings::TakeMailboxStall() {
   const std::optional<double> stall = mailbox_stall_;
   mailbox_stall_.reset();

@@ -51,6 +51,9 @@ class Settings {
   double AppearSeconds(Delay delay) const;
 
   void SetFault(Fault fault);  // kNone clears all, the mailbox stall too
+  void ClearFault(Fault fault) { faults_.erase(fault); }
+  // Every delay as the other settings have it (set or default).
+  void CopyDelaysFrom(const Settings& other);
   bool Has(Fault fault) const { return faults_.count(fault) != 0; }
 
   // The next time the mailbox list fills it stops growing for this long, once, halfway.

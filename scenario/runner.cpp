@@ -109,6 +109,8 @@ int Runner::Run() {
                                        " (the program never let the script go on)");
   }
   world_->desktop().RemoveIdleHook(hook);
+  Count();
+  traffic_.reset();
   log_->WritePlain(std::to_string(passed_) + " passed, " + std::to_string(failed_) + " failed");
   world_->desktop().RemoveObserver(this);
   world_.reset();
@@ -117,6 +119,7 @@ int Runner::Run() {
 
 void Runner::Step() {
   if (finished_) return;
+  WatchQueues();
   if (AnswerOpenModal()) return;
   while (!waiting_ && next_ < script_.commands.size()) {
     const Command& command = script_.commands[next_++];
@@ -167,6 +170,23 @@ bool Runner::Execute(const Command& command) {
       return false;
     case Verb::kSay:
       world_->client().Say(command.text(0), command.text(1));
+      return true;
+    case Verb::kRoomTraffic: {
+      aolsim::Client& client = world_->client();
+      traffic_.reset();
+      traffic_ = std::make_unique<RoomTraffic>(
+          world_->desktop(),
+          TrafficRoom{[&client] { return client.RoomMembers(); },
+                      [&client] { return client.screen_name(); },
+                      [&client] { return client.MailboxSubjects(); },
+                      [&client](const std::string& sender, const std::string& text) {
+                        client.Say(sender, text);
+                      }},
+          static_cast<std::uint32_t>(command.number(0)), command.number(1));
+      return true;
+    }
+    case Verb::kRoomTrafficOff:
+      traffic_.reset();
       return true;
     case Verb::kStart:
       world_->client();  // the client is on the desktop before the program looks for it
@@ -244,6 +264,15 @@ bool Runner::ExecuteClient(const Command& command) {
       break;
     case Verb::kClientCloseMailbox:
       client.CloseMailbox();
+      break;
+    case Verb::kClientChaos:
+      client.StartChaos(static_cast<std::uint32_t>(command.number(0)), [this](double seconds) {
+        world_->desktop().Hang(world_->client_process(), seconds);
+        log_->Write(EventKind::kNote, "the client stops answering for a while (chaos)");
+      });
+      break;
+    case Verb::kClientChaosOff:
+      client.StopChaos();
       break;
     case Verb::kClientHang:
       world_->desktop().Hang(world_->client_process(), command.number(0));
@@ -386,6 +415,9 @@ void Runner::AnswerDialog(const ModalInfo& modal) {
       if (fits && edit != winsys::kNoWindow) {
         const std::string text =
             answer->verb == Verb::kAnswerFile ? ResolvePath(answer->text) : answer->text;
+        if (answer->verb == Verb::kAnswerFile && modal.file_kind == winsys::FileDialogKind::kSave) {
+          saved_files_.push_back(text);
+        }
         desktop.UserType(edit, text);
         target = button(winsys::IDOK);
       }

@@ -11,6 +11,7 @@
 // or, when none waits, their default (first) button.
 
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -19,7 +20,9 @@
 #include <vector>
 
 #include "scenario/event_log.h"
+#include "scenario/room_traffic.h"
 #include "scenario/script.h"
+#include "scenario/serving_audit.h"
 #include "scenario/world.h"
 #include "shared/winsys/sim/sim_desktop.h"
 
@@ -29,6 +32,20 @@ class MenuEntry;
 }  // namespace ui
 
 namespace scenario {
+
+// What a run served, counted at its end.
+struct RunFigures {
+  int admitted = 0;      // entries the program added to Requests, Lists and Finds
+  int delivered = 0;     // forwards and search-result mails the client delivered
+  int retried = 0;       // entries put back into a queue to be tried again
+  int given_up = 0;      // "could not be sent" lines
+  int still_queued = 0;  // entries on screen or in a saved requests file at the end
+  double seconds = 0;    // virtual time the run took
+  // The two serving checks as they stand at the end: empty when they hold, else why not.
+  std::string false_confirmation;
+  std::string lost_request;
+  int checks_failed = 0;  // expectations that failed during the run (and the watchdog)
+};
 
 struct RunOptions {
   TimeKind time = TimeKind::kVirtual;
@@ -49,6 +66,9 @@ class Runner : public winsys::sim::DesktopObserver {
 
   // The seconds of virtual time the script's waits add up to (for the watchdogs).
   static double ScriptedSeconds(const Script& script);
+
+  // What the run served (after Run).
+  const RunFigures& figures() const { return figures_; }
 
  private:
   struct Answer {
@@ -78,6 +98,14 @@ class Runner : public winsys::sim::DesktopObserver {
   std::string CheckDialog(const Command& command);
   std::string CheckWindow(const Command& command);
   std::string CheckClient(const Command& command);
+  std::string CheckServing(const Command& command);
+  // What the program served from and the client delivered, for the serving checks.
+  ServingFacts Facts();
+  // The queue entries on screen and in the requests files the program saved.
+  std::vector<AdmittedRequest> StillQueued();
+  // Sees every entry the program adds to its queues from the moment they exist.
+  void WatchQueues();
+  void Count();
   // The program's chat lines so far (the signed-on user's lines of the room).
   std::vector<std::string> ProgramLines() const;
   // The element named by a command's form and control words; nullptr with why set.
@@ -111,6 +139,13 @@ class Runner : public winsys::sim::DesktopObserver {
   std::optional<std::size_t> last_mail_;
   std::vector<std::string> message_boxes_;  // the texts of the message boxes shown
   std::size_t dialog_cursor_ = 0;
+
+  std::unique_ptr<RoomTraffic> traffic_;
+  std::map<QueueKind, winsys::HWND> watched_;
+  std::vector<AdmittedRequest> admitted_;
+  int requeued_ = 0;
+  std::vector<std::string> saved_files_;  // paths given to the program's save dialogs
+  RunFigures figures_;
 };
 
 // Runs a script given as text; malformed scripts print "error: line N: WHY" to err and give 2.

@@ -59,6 +59,9 @@ std::string Runner::Evaluate(const Command& command) {
     case Verb::kExpectClientPopups:
     case Verb::kExpectClientOpen:
       return CheckClient(command);
+    case Verb::kExpectConfirmationsTrue:
+    case Verb::kExpectNothingLost:
+      return CheckServing(command);
     default:
       return CheckWindow(command);
   }

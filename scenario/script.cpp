@@ -57,8 +57,12 @@ const std::vector<Syntax>& Grammar() {
       {"client user-compose", Verb::kClientUserCompose, {}},
       {"client close-mailbox", Verb::kClientCloseMailbox, {}},
       {"client hang", Verb::kClientHang, {K::kSeconds}},
+      {"client chaos", Verb::kClientChaos, {K::kInteger}},
+      {"client chaos off", Verb::kClientChaosOff, {}},
       {"client popup", Verb::kClientPopup, {K::kPopupWhat}},
       {"say", Verb::kSay, {K::kText, K::kText}},
+      {"room traffic", Verb::kRoomTraffic, {K::kInteger, K::kSeconds}},
+      {"room traffic off", Verb::kRoomTrafficOff, {}},
       {"start", Verb::kStart, {}},
       {"click", Verb::kClick, {K::kText, K::kText}},
       {"select", Verb::kSelect, {K::kText, K::kText, K::kInteger}},
@@ -100,6 +104,8 @@ const std::vector<Syntax>& Grammar() {
       {"expect client visited", Verb::kExpectClientVisited, {K::kText}},
       {"expect client popups", Verb::kExpectClientPopups, {K::kInteger}},
       {"expect client open", Verb::kExpectClientOpen, {K::kText, K::kYesNo}},
+      {"expect confirmations-true", Verb::kExpectConfirmationsTrue, {}},
+      {"expect nothing-lost", Verb::kExpectNothingLost, {}},
   };
   return grammar;
 }
@@ -382,7 +388,8 @@ Script ParseScript(std::string_view utf8, std::optional<ParseError>& error) {
     }
     const bool touches_client =
         (command.verb >= Verb::kClientSignOn && command.verb <= Verb::kClientPopup) ||
-        command.verb == Verb::kSay || command.verb == Verb::kStart;
+        command.verb == Verb::kSay || command.verb == Verb::kRoomTraffic ||
+        command.verb == Verb::kStart;
     if (command.verb == Verb::kClientVersion && client_made) {
       error = ParseError{line_number, "'client version' must come before the client is used"};
       return {};

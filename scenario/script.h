@@ -28,8 +28,12 @@ enum class Verb {
   kClientUserCompose,
   kClientCloseMailbox,
   kClientHang,
+  kClientChaos,
+  kClientChaosOff,
   kClientPopup,
   kSay,
+  kRoomTraffic,
+  kRoomTrafficOff,
   kStart,
   kClick,
   kSelect,
@@ -71,6 +75,8 @@ enum class Verb {
   kExpectClientVisited,
   kExpectClientPopups,
   kExpectClientOpen,
+  kExpectConfirmationsTrue,
+  kExpectNothingLost,
 };
 
 // One argument as written: texts are already in the system's 8-bit set.

@@ -2,6 +2,8 @@
 // client. (The Windows build's entry point, which drives the real client, lives with the Win32
 // backend.)
 
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -9,13 +11,15 @@
 
 #include "scenario/demo.h"
 #include "scenario/runner.h"
+#include "scenario/soak.h"
 #include "scenario/watchdog.h"
 
 namespace {
 
 int Usage() {
   std::cerr << "usage: tollmere --scenario FILE [--realtime]\n"
-               "       tollmere --demo [--realtime]\n";
+               "       tollmere --demo [--realtime]\n"
+               "       tollmere --soak HOURS --seed N [--version 4|5]\n";
   return 2;
 }
 
@@ -24,9 +28,41 @@ double WallClockLimit(const scenario::RunOptions& options, double scripted_secon
   return 600.0;
 }
 
+// A positive number of hours, a whole seed, a layout: anything else is a usage error.
+bool ReadNumber(const char* text, double& value) {
+  char* end = nullptr;
+  value = std::strtod(text, &end);
+  return end != text && *end == '\0' && value >= 0;
+}
+
+int Soak(int argc, char** argv) {
+  scenario::SoakOptions options;
+  bool seeded = false;
+  double number = 0;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (!ReadNumber(argv[i + 1], number)) return Usage();
+    if (std::strcmp(argv[i], "--soak") == 0 && number > 0) {
+      options.hours = number;
+    } else if (std::strcmp(argv[i], "--seed") == 0 &&
+               number == static_cast<std::uint32_t>(number)) {
+      options.seed = static_cast<std::uint32_t>(number);
+      seeded = true;
+    } else if (std::strcmp(argv[i], "--version") == 0 && (number == 4 || number == 5)) {
+      options.version = static_cast<int>(number);
+    } else {
+      return Usage();
+    }
+  }
+  if (argc % 2 == 0 || !seeded) return Usage();
+  // Far more than a day of virtual time takes, yet an end for a run that would hang.
+  scenario::StartWallClockWatchdog(600.0 + options.hours * 600.0);
+  return scenario::RunSoakAndReport(options, std::cout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--soak") == 0) return Soak(argc, argv);
   std::string scenario_file;
   bool demo = false;
   scenario::RunOptions options;

@@ -88,6 +88,28 @@ TEST(Script, ThePersonLagAndHangCommandsReadTheirArguments) {
   EXPECT_EQ(script.commands[5].verb, Verb::kClientCloseMailbox);
 }
 
+TEST(Script, ChaosTrafficAndTheServingChecksReadTheirArguments) {
+  std::optional<ParseError> error;
+  const Script script = ParseScript(
+      "client chaos 42\nclient chaos off\nroom traffic 7 4.5\nroom traffic off\n"
+      "expect confirmations-true\nexpect nothing-lost\n",
+      error);
+  ASSERT_FALSE(error.has_value()) << error->why;
+  ASSERT_EQ(script.commands.size(), 6u);
+  EXPECT_EQ(script.commands[0].verb, Verb::kClientChaos);
+  EXPECT_EQ(script.commands[0].integer(0), 42);
+  EXPECT_EQ(script.commands[1].verb, Verb::kClientChaosOff);
+  EXPECT_EQ(script.commands[2].verb, Verb::kRoomTraffic);
+  EXPECT_DOUBLE_EQ(script.commands[2].number(1), 4.5);
+  EXPECT_EQ(script.commands[3].verb, Verb::kRoomTrafficOff);
+  EXPECT_TRUE(script.commands[4].IsExpectation());
+  EXPECT_EQ(script.commands[5].verb, Verb::kExpectNothingLost);
+  for (const char* wrong : {"client chaos soon\n", "room traffic 7\n", "room traffic on 3\n"}) {
+    ParseScript(wrong, error);
+    EXPECT_TRUE(error.has_value()) << wrong;
+  }
+}
+
 TEST(Script, LongestPhraseWins) {
   std::optional<ParseError> error;
   const Script script = ParseScript(

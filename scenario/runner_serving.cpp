@@ -1,0 +1,149 @@
+// The serving checks of a scenario and the figures of a run: what the program told the room and
+// took into its queues, against the client's own record of what it delivered.
+
+#include <fstream>
+#include <sstream>
+
+#include "app/program.h"
+#include "list_designer/list_designer_form.h"
+#include "list_designer/messages_form.h"
+#include "list_designer/serving_lists.h"
+#include "scenario/encoding.h"
+#include "scenario/runner.h"
+#include "serving_engine/server_form.h"
+#include "shared/variables.h"
+
+namespace scenario {
+namespace {
+
+constexpr std::string_view kCouldNotBeSent = " could not be sent";
+
+serving_engine::RequestQueue& QueueOf(serving_engine::ServerForm& server, QueueKind kind) {
+  switch (kind) {
+    case QueueKind::kList:
+      return server.Lists;
+    case QueueKind::kFind:
+      return server.Finds;
+    case QueueKind::kItem:
+      break;
+  }
+  return server.Requests;
+}
+
+constexpr QueueKind kQueues[] = {QueueKind::kItem, QueueKind::kList, QueueKind::kFind};
+
+// The item entries of a requests file, one a line.
+std::vector<std::string> FileEntries(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::vector<std::string> entries;
+  std::string line;
+  while (std::getline(file, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) entries.push_back(line);
+  }
+  return entries;
+}
+
+bool IsAnsweringMail(const aolsim::Delivery& delivery) {
+  return delivery.kind == aolsim::DeliveryKind::kForward ||
+         delivery.subject.find("tollmere search results for ") != std::string::npos;
+}
+
+}  // namespace
+
+// The queues' list boxes are watched from the program's side of the desktop: each entry added is
+// an admitted request, each put back in front of the others a retry.
+void Runner::WatchQueues() {
+  if (!started_) return;
+  serving_engine::ServerForm& server = world_->program().serverFrm();
+  for (const QueueKind kind : kQueues) {
+    const winsys::HWND list = QueueOf(server, kind).list().hwnd();
+    if (list == winsys::kNoWindow || watched_[kind] == list) continue;
+    watched_[kind] = list;
+    winsys::WindowSystem& ws = world_->program_process();
+    auto previous = std::make_shared<winsys::WindowProc>();
+    *previous = ws.SubclassWindow(
+        list, [this, kind, previous](winsys::HWND window, winsys::UINT message,
+                                     winsys::WPARAM wparam, winsys::LPARAM lparam) {
+          if (message == winsys::LB_ADDSTRING && lparam != 0) {
+            admitted_.push_back(AdmittedRequest{kind, reinterpret_cast<const char*>(lparam)});
+          } else if (message == winsys::LB_INSERTSTRING) {
+            ++requeued_;
+          }
+          return (*previous)(window, message, wparam, lparam);
+        });
+  }
+}
+
+ServingFacts Runner::Facts() {
+  ServingFacts facts;
+  if (!world_->has_client()) return facts;
+  const aolsim::Client& client = world_->client();
+  for (const aolsim::ChatLine& line : client.RoomLines()) {
+    if (line.speaker == aolsim::Speaker::kUser) facts.program_lines.push_back(line);
+  }
+  facts.deliveries = client.Deliveries();
+  app::Program& program = world_->program();
+  list_designer::ListDesignerForm& designer = program.listdesignerFrm();
+  facts.titles = designer.MailList.items();
+  for (int list = 1; list <= designer.ServingLists.count(); ++list) {
+    facts.list_subjects.push_back(list_designer::ListSubject(list));
+  }
+  if (program.variables().CustomMessages) {
+    facts.item_ending = " " + program.messagesFrm().ChatSuffix();
+  }
+  return facts;
+}
+
+std::vector<AdmittedRequest> Runner::StillQueued() {
+  std::vector<AdmittedRequest> queued;
+  serving_engine::ServerForm& server = world_->program().serverFrm();
+  for (const QueueKind kind : kQueues) {
+    const serving_engine::RequestQueue& queue = QueueOf(server, kind);
+    for (int i = 0; i < queue.Count(); ++i) queued.push_back(AdmittedRequest{kind, queue.Entry(i)});
+  }
+  // The program keeps no pending-requests file of its own on the simulated desktop: what is kept
+  // on disk is what the script saved through the program's dialogs.
+  for (const std::string& path : saved_files_) {
+    for (std::string& entry : FileEntries(path)) {
+      queued.push_back(AdmittedRequest{QueueKind::kItem, std::move(entry)});
+    }
+  }
+  return queued;
+}
+
+std::string Runner::CheckServing(const Command& command) {
+  const ServingFacts facts = Facts();
+  // The log speaks UTF-8; the records are in the client's 8-bit set.
+  if (command.verb == Verb::kExpectConfirmationsTrue) {
+    return Cp1252ToUtf8(FirstFalseConfirmation(facts));
+  }
+  return Cp1252ToUtf8(FirstLostRequest(facts, admitted_, StillQueued()));
+}
+
+void Runner::Count() {
+  figures_ = RunFigures{};
+  figures_.seconds = world_->clock().Now();
+  figures_.admitted = static_cast<int>(admitted_.size());
+  figures_.retried = requeued_;
+  figures_.checks_failed = failed_;
+  if (!started_) return;
+  figures_.checks_failed = failed_;
+  figures_.still_queued = static_cast<int>(StillQueued().size());
+  const ServingFacts facts = Facts();
+  figures_.false_confirmation = FirstFalseConfirmation(facts);
+  figures_.lost_request = FirstLostRequest(facts, admitted_, StillQueued());
+  for (const aolsim::Delivery& delivery : facts.deliveries) {
+    figures_.delivered += IsAnsweringMail(delivery) ? 1 : 0;
+  }
+  for (const aolsim::ChatLine& line : facts.program_lines) {
+    const std::string& text = line.text;
+    if (text.size() >= kCouldNotBeSent.size() &&
+        text.compare(text.size() - kCouldNotBeSent.size(), kCouldNotBeSent.size(),
+                     kCouldNotBeSent) == 0) {
+      ++figures_.given_up;
+    }
+  }
+}
+
+}  // namespace scenario
