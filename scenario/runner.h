@@ -105,6 +105,8 @@ class Runner : public winsys::sim::DesktopObserver {
   std::vector<AdmittedRequest> StillQueued();
   // Sees every entry the program adds to its queues from the moment they exist.
   void WatchQueues();
+  // An entry came into a queue: a new request, or one taken out a moment ago coming back.
+  void NoteQueued(QueueKind kind, const std::string& entry);
   void Count();
   // The program's chat lines so far (the signed-on user's lines of the room).
   std::vector<std::string> ProgramLines() const;
@@ -143,6 +145,9 @@ class Runner : public winsys::sim::DesktopObserver {
   std::unique_ptr<RoomTraffic> traffic_;
   std::map<QueueKind, winsys::HWND> watched_;
   std::vector<AdmittedRequest> admitted_;
+  // Entries the program took out of a queue, and when: one that comes back soon is a retry, not
+  // a new request.
+  std::multimap<std::pair<QueueKind, std::string>, double> taken_;
   int requeued_ = 0;
   std::vector<std::string> saved_files_;  // paths given to the program's save dialogs
   RunFigures figures_;

@@ -62,17 +62,39 @@ void Runner::WatchQueues() {
     watched_[kind] = list;
     winsys::WindowSystem& ws = world_->program_process();
     auto previous = std::make_shared<winsys::WindowProc>();
-    *previous = ws.SubclassWindow(
-        list, [this, kind, previous](winsys::HWND window, winsys::UINT message,
-                                     winsys::WPARAM wparam, winsys::LPARAM lparam) {
-          if (message == winsys::LB_ADDSTRING && lparam != 0) {
-            admitted_.push_back(AdmittedRequest{kind, reinterpret_cast<const char*>(lparam)});
-          } else if (message == winsys::LB_INSERTSTRING) {
-            ++requeued_;
-          }
-          return (*previous)(window, message, wparam, lparam);
-        });
+    *previous = ws.SubclassWindow(list, [this, kind, previous](
+                                            winsys::HWND window, winsys::UINT message,
+                                            winsys::WPARAM wparam, winsys::LPARAM lparam) {
+      if ((message == winsys::LB_ADDSTRING || message == winsys::LB_INSERTSTRING) && lparam != 0) {
+        NoteQueued(kind, reinterpret_cast<const char*>(lparam));
+      } else if (message == winsys::LB_DELETESTRING) {
+        const winsys::LRESULT length = (*previous)(window, winsys::LB_GETTEXTLEN, wparam, 0);
+        if (length >= 0) {
+          std::string text(static_cast<std::size_t>(length) + 1, '\0');
+          (*previous)(window, winsys::LB_GETTEXT, wparam,
+                      reinterpret_cast<winsys::LPARAM>(text.data()));
+          text.resize(static_cast<std::size_t>(length));
+          taken_.emplace(std::make_pair(kind, std::move(text)), world_->clock().Now());
+        }
+      }
+      return (*previous)(window, message, wparam, lparam);
+    });
   }
+}
+
+// A failed try puts its entries back within the tick that took them (its waits are bounded by a
+// few minutes at most); the same request asked again later is a new one.
+void Runner::NoteQueued(QueueKind kind, const std::string& entry) {
+  constexpr double kLongestTry = 600;
+  const double now = world_->clock().Now();
+  auto [first, last] = taken_.equal_range(std::make_pair(kind, entry));
+  for (auto it = first; it != last; ++it) {
+    if (now - it->second > kLongestTry) continue;
+    taken_.erase(it);
+    ++requeued_;
+    return;
+  }
+  admitted_.push_back(AdmittedRequest{kind, entry});
 }
 
 ServingFacts Runner::Facts() {
