@@ -64,17 +64,29 @@ void PendingRequestsKeeper::EndServing() {
              ui::MsgBoxIcon::kExclamation, shared::kProgramTitle);
 }
 
+void PendingRequestsKeeper::HoldInFlight(std::vector<std::string> entries) {
+  in_flight_ = std::move(entries);
+  ++in_flight_changes_;
+}
+
+void PendingRequestsKeeper::ReleaseInFlight() {
+  in_flight_.clear();
+  ++in_flight_changes_;
+}
+
 bool PendingRequestsKeeper::SaveNow() {
-  const serving_engine::RequestQueue& requests = program_.serverFrm().Requests;
+  std::vector<std::string> pending = in_flight_;
+  const std::vector<std::string>& queued = program_.serverFrm().Requests.list().items();
+  pending.insert(pending.end(), queued.begin(), queued.end());
   saved_changes_ = QueueChanges();
   last_save_time_ = program_.ws().clock().Now();
   bool saved = false;
-  if (requests.Count() == 0) {
+  if (pending.empty()) {
     std::error_code error;
     std::filesystem::remove(path_, error);
     saved = !error;
   } else {
-    saved = vornik32::WriteTextFile(path_, JoinPendingRequests(requests.list().items())) ==
+    saved = vornik32::WriteTextFile(path_, JoinPendingRequests(pending)) ==
             vornik32::WriteResult::kWritten;
   }
   // A failed write is tried again at the next look, not only after the next change.
@@ -83,7 +95,7 @@ bool PendingRequestsKeeper::SaveNow() {
 }
 
 std::uint64_t PendingRequestsKeeper::QueueChanges() const {
-  return program_.serverFrm().Requests.changes();
+  return program_.serverFrm().Requests.changes() + in_flight_changes_;
 }
 
 }  // namespace serving_loop

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace app {
 class Program;
@@ -43,6 +44,11 @@ class PendingRequestsKeeper {
   void SaveIfDue();
   // Serving stops, or the program ends: the queue is written now and keeping ends.
   void EndServing();
+  // The item entries a forward has taken out of the queue while the client works on them: they
+  // are written with the queue, at its head, until the forward is over (sent, or back in the
+  // queue), so that a program that dies or is closed meanwhile keeps them.
+  void HoldInFlight(std::vector<std::string> entries);
+  void ReleaseInFlight();
 
  private:
   bool Keeping() const { return !path_.empty(); }
@@ -53,6 +59,8 @@ class PendingRequestsKeeper {
   app::Program& program_;
   std::string path_;
   bool serving_ = false;
+  std::vector<std::string> in_flight_;
+  std::uint64_t in_flight_changes_ = 0;
   std::uint64_t saved_changes_ = 0;
   double last_save_time_ = 0.0;
 };

@@ -230,10 +230,13 @@ void ServingLoop::ItemStep() {
       program_.variables().CustomMessages
           ? std::optional<std::string>(program_.messagesFrm().MailMessage())
           : std::nullopt;
+  pending_keeper_.HoldInFlight(batch);
   const vornik32::MailResult result = vornik32::ForwardMailForClient(
       ws, RecipientsOf(batch), MailNote(ItemNoteLine(item_text), custom_message), *position,
       vornik32::CloseAfter::kYes, program_.bounds());
   vornik32::WaitSeconds(ws, kPauseAfterItemForward);
+  // From here the batch is either served or, before the next yield, back in the queue.
+  pending_keeper_.ReleaseInFlight();
   if (result.sent()) {
     ItemServed(batch, item_text);
   } else {

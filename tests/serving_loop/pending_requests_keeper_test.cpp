@@ -93,6 +93,23 @@ TEST_F(PendingRequestsKeeperTest, ClosingTheServerWindowWhileServingKeepsTheQueu
   EXPECT_EQ(File(), "cid - 3\r\n");
 }
 
+// The entries a forward has taken out of the queue are on disk too while the client works on
+// them: closed in the middle, the program keeps them at the head, where they would go back.
+TEST_F(PendingRequestsKeeperTest, ClosingDuringAForwardKeepsTheEntriesItHadTaken) {
+  StartKeeping(Path());
+  ServeThenPause();
+  Ask("ann", "send 2");
+  Ask("bob", "send 4");
+  client.SetDelay(aolsim::Delay::kRead, 4);
+  WhenIdle([&] { return server().Requests.Count() == 1; },
+           [&] { desktop.UserClose(server().form.hwnd()); });
+  Click("serverFrm", "Command2");  // Resume: the next tick forwards item 2
+  RunFor(10);
+  ASSERT_TRUE(program.ended());
+  EXPECT_TRUE(Forwards().empty());
+  EXPECT_EQ(File(), "ann - 2\r\nbob - 4\r\n");
+}
+
 TEST_F(PendingRequestsKeeperTest, AFinishWritesAsItServesAndLeavesNoFileWhenDone) {
   StartKeeping(Path());
   ServeThenPause();
