@@ -157,24 +157,24 @@ Outcome WaitUntilGone(winsys::WindowSystem& ws, HWND window, double bound_second
 // the count already arrived, so that a long list still arriving is not cut at a fixed time.
 Outcome WaitForMailboxToSettle(winsys::WindowSystem& ws, const WaitBounds& bounds) {
   const double started = ws.clock().Now();
-  std::optional<int> still_count;
+  constexpr int kNoReading = -1;
+  int still_count = kNoReading;
   double still_since = started;
   int most = 0;
   for (;;) {
     ws.DoEvents();
-    const std::optional<int> count = AnsweredListCount(ws, MailboxTree(ws));
+    const int count = AnsweredListCount(ws, MailboxTree(ws)).value_or(kNoReading);
     const double now = ws.clock().Now();
-    if (!count) {
-      still_count.reset();
-    } else if (count != still_count) {
+    if (count == kNoReading || count != still_count) {
       still_count = count;
       still_since = now;
-      most = std::max(most, *count);
+      most = std::max(most, count);
     } else if (now - still_since >= bounds.mailbox_settles) {
       return Outcome::kDone;
     }
     const double bound = std::max(bounds.mailbox_fills, most / bounds.slowest_mailbox_fill);
-    if (now - started >= bound) return Outcome::kGaveUp;
+    // A program that is ending gives up at once, as every other wait does.
+    if (now - started >= bound || ws.ShouldQuit()) return Outcome::kGaveUp;
     winsys::WaitAtLeastSeconds(ws, kMailboxReadingSpacing);
   }
 }
