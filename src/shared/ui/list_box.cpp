@@ -49,11 +49,13 @@ int ListBox::add(std::string text) {
 }
 
 void ListBox::insert(int index, std::string text) {
-  if (index == -1 || index == count()) {
+  if (index == -1) {
     add(std::move(text));
     return;
   }
-  if (!valid(index)) return;
+  // An entry put at the end is still an insertion (LB_INSERTSTRING), as on Windows; only -1
+  // asks for an append.
+  if (index < 0 || index > count()) return;
   Count(text);
   texts_.insert(texts_.begin() + index, std::move(text));
   data_.insert(data_.begin() + index, 0);

@@ -34,7 +34,8 @@ class ListBox : public Control {
 
   // Appends; answers the new entry's index.
   int add(std::string text);
-  // Inserts before index (an index of count() or -1 appends); out of range does nothing.
+  // Inserts before index (an index of count() puts it last, -1 appends); out of range does
+  // nothing.
   void insert(int index, std::string text);
   // Removes entry index; out of range does nothing.
   void remove_at(int index);
