@@ -228,6 +228,37 @@ class Answers {
     return true;
   }
 
+  // A line that names its requesters at its front, each followed by a comma, as the confirmations
+  // do ("• ann,cid, 5 could not be sent"), answers each of them once: the name taken leaves the
+  // line, and the line goes when no name is left.
+  bool TakeNameInLine(std::string_view requester, std::string_view ending) {
+    const std::string front = std::string(1, kBullet) + " ";
+    for (auto line = lines_.begin(); line != lines_.end(); ++line) {
+      const std::string_view text = *line;
+      if (!text.starts_with(front) || !EndsWith(text, ending) ||
+          text.size() < front.size() + ending.size()) {
+        continue;
+      }
+      const std::string_view names =
+          text.substr(front.size(), text.size() - front.size() - ending.size());
+      std::size_t start = 0;
+      for (std::size_t comma = names.find(','); comma != std::string_view::npos;
+           start = comma + 1, comma = names.find(',', start)) {
+        const std::string name = Unescaped(names.substr(start, comma - start));
+        if (!aolsim::SameScreenName(name, requester)) continue;
+        const std::string rest =
+            std::string(names.substr(0, start)) + std::string(names.substr(comma + 1));
+        if (rest.empty()) {
+          lines_.erase(line);
+        } else {
+          *line = front + rest + std::string(ending);
+        }
+        return true;
+      }
+    }
+    return false;
+  }
+
  private:
   const ServingFacts& facts_;
   std::vector<std::vector<std::string>> open_;
@@ -248,7 +279,7 @@ bool Answered(const ServingFacts& facts, const AdmittedRequest& request, Answers
           })) {
         return true;
       }
-      return answers.TakeLine(Bulleted(parts.requester + " " + parts.rest + " could not be sent"));
+      return answers.TakeNameInLine(parts.requester, " " + parts.rest + " could not be sent");
     }
     case QueueKind::kList: {
       bool all = !facts.list_subjects.empty();
@@ -257,7 +288,7 @@ bool Answered(const ServingFacts& facts, const AdmittedRequest& request, Answers
           return d.kind == aolsim::DeliveryKind::kForward && d.stored_subject == list;
         }) && all;
       }
-      return all || answers.TakeLine(Bulleted(parts.requester + " the lists could not be sent"));
+      return all || answers.TakeNameInLine(parts.requester, " the lists could not be sent");
     }
     case QueueKind::kFind: {
       const std::string quoted = "\"" + Lower(Trimmed(parts.rest)) + "\"";
