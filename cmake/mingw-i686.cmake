@@ -1,6 +1,6 @@
-# Cross-builds the 32-bit Windows programs with MinGW-w64. The posix thread model is the one whose
-# C++ library has std::thread and std::mutex; everything is linked statically so that the
-# programs run on a bare Windows (or Wine) without the compiler's DLLs beside them.
+# Cross-builds the 32-bit Windows programs with MinGW-w64 (the thread model: see
+# mingw-common.cmake). Everything is linked statically so that the programs run on a bare Windows
+# (or Wine) without the compiler's DLLs beside them.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(TOLLMERE_MINGW_PREFIX i686-w64-mingw32)

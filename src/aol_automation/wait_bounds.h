@@ -51,7 +51,8 @@ enum class Outcome {
 };
 
 // Runs round() until it answers true or the bound has passed; round() does one turn of a waiting
-// loop (its yield, its look at the client, its pause). The first round always runs.
+// loop (its yield, its look at the client, its pause). The first round always runs; a round that
+// found nothing lasts at least a twentieth of a second, so that waiting never spins.
 Outcome RepeatUntil(winsys::WindowSystem& ws, double bound_seconds,
                     const std::function<bool()>& round);
 

@@ -9,7 +9,6 @@
 #include "serving_loop/serving_loop.h"
 #include "serving_loop/setting_caption.h"
 #include "shared/addresses.h"
-#include "shared/time_text.h"
 #include "shared/ui/message_box.h"
 #include "shared/ui/stay_on_top.h"
 #include "shared/winsys/wait.h"
@@ -262,7 +261,7 @@ void ServerForm::StartServing() {
   advert_minutes_ = 0;
   list_minutes_ = 0;
   variables.ListsDue = true;
-  variables.TimeStarted = shared::TimeOfDayText(ws.clock().Local());
+  variables.TimeStarted = ws.clock().TimeOfDayText(ws.clock().Local());
   ChatTimer.Enable();
   WindowTimer.Enable();
   RequestTimer.Enable();

@@ -8,7 +8,6 @@
 #include "serving_loop/serving_loop.h"
 #include "serving_loop/serving_report_form.h"
 #include "shared/addresses.h"
-#include "shared/time_text.h"
 #include "shared/ui/message_box.h"
 
 namespace serving_loop {
@@ -41,7 +40,7 @@ void ServingSequences::Stop() {
       ws, serving_engine::BulletLine("tollmere server off - " +
                                      std::to_string(server.MailsServed()) + " mail(s) served"));
   if (!program_.variables().FinishRequested) AskToRemovePendingCommands();
-  program_.variables().TimeEnded = shared::TimeOfDayText(ws.clock().Local());
+  program_.variables().TimeEnded = ws.clock().TimeOfDayText(ws.clock().Local());
   ServingReportForm& report = program_.servingreportFrm();
   report.Fill(CollectReport());
   program_.servingLoop().failedTries().StartOver();
@@ -70,7 +69,7 @@ ReportValues ServingSequences::CollectReport() {
   winsys::WindowSystem& ws = program_.ws();
   serving_engine::ServerForm& server = program_.serverFrm();
   ReportValues values;
-  values.date = shared::ShortDateText(ws.clock().Local());
+  values.date = ws.clock().ShortDateText(ws.clock().Local());
   values.screen_name = vornik32::UserScreenName(ws);
   values.serving_handle = program_.menuFrm().ServingHandle();
   values.time_started = program_.variables().TimeStarted;

@@ -126,6 +126,31 @@ TEST_F(MenuTest, AnEntryChosenFromThePopupFiresItsClickBeforePopupReturns) {
   EXPECT_FALSE(desktop_.TopModal().has_value());
 }
 
+// The place given is in the form's client coordinates, below its caption and menu bar and inside
+// its frame: the popup opens that far from the top-left corner of a control placed at 0, 0 of
+// the client area would be.
+TEST_F(MenuTest, ThePopupOpensAtItsPlaceInTheFormsClientArea) {
+  Rect button;
+  ASSERT_TRUE(ws_.GetWindowRect(test_->Command1.hwnd(), button));
+  const Rect placed = test_->Command1.position().ToPixels();
+  const Point client{button.left - placed.left, button.top - placed.top};
+  Rect window;
+  ASSERT_TRUE(ws_.GetWindowRect(test_->form.hwnd(), window));
+  ASSERT_NE(client, (Point{window.left, window.top})) << "the form has no frame to reckon with";
+  Rect popup;
+  int hook = desktop_.AddIdleHook([&] {
+    const auto top = desktop_.TopModal();
+    if (top && top->kind == sim::ModalKind::kPopupMenu && popup.right == 0) {
+      ws_.GetWindowRect(top->window, popup);
+      desktop_.UserChooseMenuCommand(top->window, test_->listdesignermenu.command_id());
+    }
+  });
+  test_->optionsMenu.Popup(test_->form, 3645, 330);
+  desktop_.RemoveIdleHook(hook);
+  EXPECT_EQ(popup.left, client.x + 3645 / 15);
+  EXPECT_EQ(popup.top, client.y + 330 / 15);
+}
+
 TEST_F(MenuTest, ACancelledPopupChoosesNothing) {
   test_->form.Show();
   test_->TakeEvents();

@@ -15,6 +15,8 @@
 //     answering CAPTION SECONDS          for that long, the top-level window with this caption
 //                                        answers every message sent to it within a second (as
 //                                        a program that a hung client has not frozen does)
+//     move CAPTION X Y SECONDS           a top-level window with this caption: its top-left
+//                                        corner to X, Y of the screen (for a screenshot)
 //     pause SECONDS
 //     keys CLASS SECONDS KEY...  end      posts key presses (down, up, right, return, escape) to
 //                                        the visible top-level window of this class, such as
@@ -111,6 +113,13 @@ bool Close(winsys::WindowSystem& ws, const std::string& caption, double seconds)
   return true;
 }
 
+bool Move(winsys::WindowSystem& ws, const std::string& caption, int x, int y, double seconds) {
+  const HWND top = WaitForVisible(ws, nullptr, caption, seconds);
+  if (top == winsys::kNoWindow) return false;
+  return ws.SetWindowPos(top, winsys::kNoWindow, x, y, 0, 0,
+                         winsys::SWP_NOSIZE | winsys::SWP_NOZORDER | winsys::SWP_NOACTIVATE);
+}
+
 bool Say(winsys::WindowSystem& ws, const std::string& speaker, const std::string& text,
          double seconds) {
   const HWND console = WaitForVisible(ws, nullptr, kConsoleCaption, seconds);
@@ -182,6 +191,12 @@ int main(int argc, char** argv) {
       const double seconds = std::atof(take().c_str());
       described += " \"" + caption + "\"";
       done = Close(ws, caption, seconds);
+    } else if (step == "move") {
+      const std::string caption = take();
+      const int x = std::atoi(take().c_str());
+      const int y = std::atoi(take().c_str());
+      const double seconds = std::atof(take().c_str());
+      done = Move(ws, caption, x, y, seconds);
     } else if (step == "say") {
       const std::string speaker = take();
       const std::string text = take();

@@ -142,6 +142,20 @@ void Form::MoveTo(int left_twips, int top_twips) {
   if (is_loaded()) ws_.MoveWindow(hwnd_, WindowRect());
 }
 
+// The frame and caption around the client area are as thick as the platform and its theme make
+// them, so the origin is read off a control placed on the form itself rather than reckoned.
+Point Form::ClientOriginOnScreen() const {
+  Rect rect;
+  for (const Control* control : controls_) {
+    if (control->container_ != this || control->hwnd() == kNoWindow) continue;
+    if (!ws_.GetWindowRect(control->hwnd(), rect)) continue;
+    const Rect placed = control->position().ToPixels();
+    return Point{rect.left - placed.left, rect.top - placed.top};
+  }
+  if (is_loaded() && ws_.GetWindowRect(hwnd_, rect)) return Point{rect.left, rect.top};
+  return Point{};
+}
+
 Rect Form::WindowRect() const {
   const int width = TwipsToPixels(size_.width);
   const int height = TwipsToPixels(size_.height);

@@ -102,6 +102,9 @@ class Form : public Element, public Container {
   // Every control, timer and menu entry, in the order they were declared (menu entries last).
   std::vector<Element*> elements() const;
   Menu* menu() const { return menu_; }
+  // Where the form's client area, the place its controls are laid out from, begins on the
+  // screen; the window's top-left corner while it has no control to tell.
+  winsys::Point ClientOriginOnScreen() const;
 
   // The procedure of the form's window (through the class procedure); not for callers.
   winsys::LRESULT WindowProcedure(winsys::HWND window, winsys::UINT message, winsys::WPARAM wparam,

@@ -139,11 +139,11 @@ MenuEntry* MenuEntry::Popup(Form& where, int x_twips, int y_twips) {
   owner_form.Load();
   if (submenu_ == 0) return nullptr;
   WindowSystem& ws = owner_form.ws();
+  // The place is given in the client coordinates of the form it opens over.
   Point origin;
   HWND owner = owner_form.hwnd();
-  Rect rect;
-  if (where.is_loaded() && ws.GetWindowRect(where.hwnd(), rect)) {
-    origin = {rect.left, rect.top};
+  if (where.is_loaded()) {
+    origin = where.ClientOriginOnScreen();
     owner = where.hwnd();
   }
   const int chosen =

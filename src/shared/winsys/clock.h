@@ -3,6 +3,8 @@
 // its window system was made with, which is either the virtual clock of tests and scenario runs
 // or the real clock.
 
+#include <string>
+
 namespace winsys {
 
 struct LocalTime {
@@ -24,6 +26,10 @@ class Clock {
   virtual LocalTime Local() const = 0;
   // Seconds since local midnight, with their fraction (0 <= value < 86400).
   double SecondsSinceMidnight() const;
+  // A date and a time of day written as the user's platform writes them in short: by default as
+  // an English Windows does ("6/15/2000", "1:05:09 PM"); the real clock asks the user's locale.
+  virtual std::string ShortDateText(const LocalTime& time) const;
+  virtual std::string TimeOfDayText(const LocalTime& time) const;
 };
 
 }  // namespace winsys

@@ -1,6 +1,6 @@
 #pragma once
 // The real clock of the Windows build: the performance counter for intervals, the local time of
-// day from the system.
+// day from the system, written in the user's own short date and time formats.
 
 #include "shared/winsys/clock.h"
 
@@ -11,6 +11,8 @@ class Win32Clock : public Clock {
   Win32Clock();
   double Now() const override;
   LocalTime Local() const override;
+  std::string ShortDateText(const LocalTime& time) const override;
+  std::string TimeOfDayText(const LocalTime& time) const override;
 
  private:
   double ticks_per_second_ = 1.0;

@@ -57,6 +57,12 @@ constexpr UINT kRoundEndMessage = WM_APP + 0x3FF0;
 constexpr UINT kSystemTimerMessage = 0x0118;
 // A timer or paint that keeps coming back is served this many times in one round at most.
 constexpr int kLongestProducedRun = 64;
+// Room beyond an item's length (twice it, and this) for an item of another program's list that
+// grows between its length and its text.
+constexpr std::size_t kItemTextSpare = 4096;
+// Lengths told of other programs' items, remembered at most: a reader asks an item's length just
+// before its text, so forgetting them all now and then loses nothing a reader still needs.
+constexpr std::size_t kToldLengthsKept = 4096;
 
 // What CreateWindow passes with the window, so that its first message can bind it.
 struct CreationRecord {
@@ -124,9 +130,38 @@ const char* OrNull(const char* text) {
   return text;
 }
 
+// The dialog font of the forms' design: 8-point MS Sans Serif, which every Windows from XP to 11
+// has. Where the face is missing (the platform would quietly put another in its place), the
+// system's message font, the one its own dialogs use today.
+::HFONT MakeDialogFont() {
+  constexpr int kDesignPoints = 8;
+  constexpr const char* kDesignFace = "MS Sans Serif";
+  ::HDC screen = ::GetDC(nullptr);
+  const int height = -::MulDiv(kDesignPoints, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ::HFONT font = ::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_SWISS, kDesignFace);
+  char face[LF_FACESIZE] = {};
+  if (font != nullptr) {
+    const ::HGDIOBJ previous = ::SelectObject(screen, font);
+    ::GetTextFaceA(screen, LF_FACESIZE, face);
+    ::SelectObject(screen, previous);
+  }
+  ::ReleaseDC(nullptr, screen);
+  if (font != nullptr && ::lstrcmpiA(face, kDesignFace) == 0) return font;
+  if (font != nullptr) ::DeleteObject(font);
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    return ::CreateFontIndirectA(&metrics.lfMessageFont);
+  }
+  return static_cast<::HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
 }  // namespace
 
-Win32WindowSystem::Win32WindowSystem(Win32Options options) : options_(options) {}
+Win32WindowSystem::Win32WindowSystem(Win32Options options)
+    : options_(options), dialog_font_(reinterpret_cast<std::uintptr_t>(MakeDialogFont())) {}
 
 // As on the simulated desktop, windows still open when this view goes get no more calls into
 // procedures whose objects may be gone: they are unbound first, then destroyed.
@@ -143,6 +178,7 @@ Win32WindowSystem::~Win32WindowSystem() {
   for (const Arena& arena : arenas_) {
     ::VirtualFree(reinterpret_cast<void*>(static_cast<std::uintptr_t>(arena.base)), 0, MEM_RELEASE);
   }
+  ::DeleteObject(reinterpret_cast<::HGDIOBJ>(dialog_font_));
 }
 
 // --- Binding windows to their procedures --------------------------------------------------------
@@ -263,6 +299,8 @@ HWND Win32WindowSystem::CreateWindow(const CreateParams& params) {
                                            params.rect.width(), params.rect.height(), parent,
                                            menu_or_id, ::GetModuleHandleA(nullptr), creation_data);
   if (created == nullptr) return kNoWindow;
+  // Left alone, a control draws in the bold System font, wider than the designs allow for.
+  ::SendMessageA(created, WM_SETFONT, static_cast<::WPARAM>(dialog_font_), FALSE);
   // A window of another program's MDI area comes up in front of its siblings, as MDI children do.
   if (child && ClassKeyOf(parent) == "mdiclient") {
     ::SetWindowPos(created, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -322,6 +360,9 @@ LRESULT Win32WindowSystem::SendMessage(HWND window, UINT message, WPARAM wparam,
   if (!IsOtherProcessWindow(window)) {
     return ::SendMessageA(ToReal(window), message, wparam, lparam);
   }
+  if (message == LB_GETTEXTLEN || message == CB_GETLBTEXTLEN) {
+    return GetItemLengthAcross(window, message, wparam);
+  }
   if (message == LB_GETTEXT && lparam != 0) {
     return GetItemTextAcross(window, LB_GETTEXTLEN, LB_GETTEXT, wparam, lparam);
   }
@@ -357,7 +398,14 @@ std::optional<LRESULT> Win32WindowSystem::SendBounded(HWND window, UINT message,
 // recognises the window as one of its own list boxes: for a class derived from one, as the
 // client's lists are, it copies the wide characters unconverted, twice the promised bytes, past
 // the end of the caller's buffer. So the text is asked in wide characters into a buffer of ours
-// and converted here, and no more than the item's ANSI length is ever written.
+// and converted here.
+//
+// The other program's list lives on between the caller's length and the text, and between each
+// of the messages here: an item may grow at any moment. The caller's buffer holds the length the
+// caller was last told for that item (kept as it went by) and never more is written to it; the
+// item's own length is the bound only for a caller that never asked. The platform gives the text
+// message no size at all, so the buffer of ours is sized from a length asked last, with room to
+// spare for an item that grows meanwhile; an answer that would not have fitted is refused.
 LRESULT Win32WindowSystem::GetItemTextAcross(HWND window, UINT length_message, UINT text_message,
                                              WPARAM item, LPARAM buffer) {
   const LRESULT ansi_length =
@@ -365,13 +413,15 @@ LRESULT Win32WindowSystem::GetItemTextAcross(HWND window, UINT length_message, U
   const LRESULT wide_length =
       SendBounded(window, length_message, item, 0, Characters::kWide).value_or(LB_ERR);
   if (ansi_length < 0 || wide_length < 0) return LB_ERR;
-  // Room to spare: the item may grow between the length and the text.
-  constexpr std::size_t kSpare = 256;
-  std::wstring wide(static_cast<std::size_t>(wide_length) + kSpare, L'\0');
+  const auto told = told_lengths_.find(ItemKey{window, length_message, item});
+  const auto caller_room = static_cast<std::size_t>(
+      told == told_lengths_.end() ? ansi_length : std::min(told->second, ansi_length));
+  const std::size_t capacity = static_cast<std::size_t>(wide_length) * 2 + kItemTextSpare + 1;
+  std::wstring wide(capacity, L'\0');
   const LRESULT copied = SendBounded(window, text_message, item,
                                      reinterpret_cast<LPARAM>(wide.data()), Characters::kWide)
                              .value_or(LB_ERR);
-  if (copied < 0) return LB_ERR;
+  if (copied < 0 || static_cast<std::size_t>(copied) >= capacity) return LB_ERR;
   wide.resize(std::min(std::wcslen(wide.c_str()), static_cast<std::size_t>(copied)));
   const int wide_size = static_cast<int>(wide.size());
   const int needed =
@@ -379,11 +429,26 @@ LRESULT Win32WindowSystem::GetItemTextAcross(HWND window, UINT length_message, U
   std::string ansi(static_cast<std::size_t>(std::max(needed, 0)), '\0');
   const int converted = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_size, ansi.data(),
                                               needed, nullptr, nullptr);
-  const auto kept = std::min(static_cast<std::size_t>(std::max(converted, 0)),
-                             static_cast<std::size_t>(ansi_length));
+  const auto kept = std::min(static_cast<std::size_t>(std::max(converted, 0)), caller_room);
   std::memcpy(reinterpret_cast<char*>(buffer), ansi.data(), kept);
   reinterpret_cast<char*>(buffer)[kept] = '\0';
   return static_cast<LRESULT>(kept);
+}
+
+// The length another program's list told the caller for an item: the size of the buffer the
+// caller then makes for its text. No answer is 0, as for any message the other program left
+// unanswered.
+LRESULT Win32WindowSystem::GetItemLengthAcross(HWND window, UINT length_message, WPARAM item) {
+  const std::optional<LRESULT> length =
+      SendBounded(window, length_message, item, 0, Characters::kAnsi);
+  const ItemKey key{window, length_message, item};
+  if (told_lengths_.size() >= kToldLengthsKept) told_lengths_.clear();
+  if (length && *length >= 0) {
+    told_lengths_[key] = *length;
+  } else {
+    told_lengths_.erase(key);
+  }
+  return length.value_or(0);
 }
 
 bool Win32WindowSystem::PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -11,6 +11,7 @@
 //
 // No platform header is included here; the sources include them.
 
+#include <compare>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -162,8 +163,19 @@ class Win32WindowSystem : public WindowSystem {
   // here (see the definition).
   LRESULT GetItemTextAcross(HWND window, UINT length_message, UINT text_message, WPARAM item,
                             LPARAM buffer);
+  LRESULT GetItemLengthAcross(HWND window, UINT length_message, WPARAM item);
+
+  // One item of another program's list or combo box, by the length message that asks for it.
+  struct ItemKey {
+    HWND window = kNoWindow;
+    UINT length_message = 0;
+    WPARAM item = 0;
+    auto operator<=>(const ItemKey&) const = default;
+  };
 
   Win32Options options_;
+  // The font every window made here is given (an HFONT), owned by this view.
+  std::uintptr_t dialog_font_ = 0;
   PointerShape pointer_shape_ = PointerShape::kNormal;
   Win32Clock clock_;
   bool quit_ = false;
@@ -173,6 +185,7 @@ class Win32WindowSystem : public WindowSystem {
   std::map<HWND, LPARAM> creating_;
   std::vector<std::string> class_names_;
   std::vector<Arena> arenas_;
+  std::map<ItemKey, LRESULT> told_lengths_;
 };
 
 }  // namespace winsys::win32

@@ -1,0 +1,69 @@
+// A second program for the cases of the real window system that need one: a window holding a
+// list of a class derived from the standard list box, as the client's lists are, whose item
+// grows each time its length is asked. Ends when its window is closed, or after a minute.
+//   list-host CAPTION ITEM GROWTH
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+WNDPROC list_box_procedure = nullptr;
+std::size_t growth = 0;
+
+// Answers the length, then makes the item longer, so the next message finds it grown.
+LRESULT CALLBACK GrowingList(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  const LRESULT result = ::CallWindowProcA(list_box_procedure, window, message, wparam, lparam);
+  if (message == LB_GETTEXTLEN && result >= 0 && growth > 0) {
+    std::string text(static_cast<std::size_t>(result) + 1, '\0');
+    ::CallWindowProcA(list_box_procedure, window, LB_GETTEXT, wparam,
+                      reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(result));
+    text.append(growth, '+');
+    ::CallWindowProcA(list_box_procedure, window, LB_DELETESTRING, wparam, 0);
+    ::CallWindowProcA(list_box_procedure, window, LB_INSERTSTRING, wparam,
+                      reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  return result;
+}
+
+LRESULT CALLBACK HostWindow(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_TIMER || message == WM_CLOSE) {
+    ::DestroyWindow(window);
+    return 0;
+  }
+  if (message == WM_DESTROY) ::PostQuitMessage(0);
+  return ::DefWindowProcA(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) return 2;
+  growth = static_cast<std::size_t>(std::stoul(argv[3]));
+  const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+  WNDCLASSEXA list_box{};
+  list_box.cbSize = sizeof list_box;
+  if (!::GetClassInfoExA(nullptr, "ListBox", &list_box)) return 1;
+  list_box_procedure = list_box.lpfnWndProc;
+  list_box.lpfnWndProc = GrowingList;
+  list_box.hInstance = instance;
+  list_box.lpszClassName = "Derived Tree";
+  WNDCLASSEXA host{};
+  host.cbSize = sizeof host;
+  host.lpfnWndProc = HostWindow;
+  host.hInstance = instance;
+  host.lpszClassName = "List Host";
+  if (!::RegisterClassExA(&list_box) || !::RegisterClassExA(&host)) return 1;
+  const HWND window = ::CreateWindowExA(0, "List Host", argv[1], WS_OVERLAPPEDWINDOW, 0, 0, 300,
+                                        200, nullptr, nullptr, instance, nullptr);
+  const HWND list = ::CreateWindowExA(0, "Derived Tree", "", WS_CHILD | WS_VISIBLE | LBS_HASSTRINGS,
+                                      0, 0, 280, 150, window, nullptr, instance, nullptr);
+  if (window == nullptr || list == nullptr) return 1;
+  ::CallWindowProcA(list_box_procedure, list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(argv[2]));
+  ::SetTimer(window, 1, 60000, nullptr);
+  MSG message;
+  while (::GetMessageA(&message, nullptr, 0, 0) > 0) ::DispatchMessageA(&message);
+  return 0;
+}

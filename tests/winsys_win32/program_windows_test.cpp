@@ -1,0 +1,158 @@
+// The program's own windows on the real window system: every control drawn in the dialog font,
+// and every caption fitting its control at the designed size in that font.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "list_designer/banning_form.h"
+#include "list_designer/list_designer_form.h"
+#include "list_designer/list_designer_status_form.h"
+#include "list_designer/messages_form.h"
+#include "serving_engine/server_form.h"
+#include "serving_loop/serving_report_form.h"
+#include "shared/ui/registry.h"
+#include "shared/winsys/win32/win32_window_system.h"
+
+// After the program's headers, whose names the platform's macros would rename.
+// clang-format off
+#include <windows.h>
+// clang-format on
+// After the program's headers, whose names the platform's macros would rename.
+#include <windows.h>
+
+namespace {
+
+HWND Real(winsys::HWND window) {
+  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+std::string TextOf(HWND window) {
+  char text[512] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+// Room a control's frame, check box or inner margin takes beside its caption.
+int MarginBeside(HWND window) {
+  if (ClassOf(window) != "Button") return 0;
+  switch (::GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+      return 13 + 4;
+    case BS_GROUPBOX:
+      return 8;
+    default:
+      return 4;
+  }
+}
+
+// The caption drawn in the control's own font: one line for a button, wrapped at the control's
+// width for a label.
+SIZE CaptionExtent(HWND window, const std::string& caption, int width) {
+  HDC dc = ::GetDC(window);
+  const HGDIOBJ previous =
+      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)));
+  RECT rect{0, 0, width, 0};
+  const UINT format = ClassOf(window) == "Static" ? DT_WORDBREAK : DT_SINGLELINE;
+  ::DrawTextA(dc, caption.c_str(), -1, &rect, format | DT_CALCRECT);
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(window, dc);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void EachDescendant(HWND parent, const std::function<void(HWND)>& visit) {
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    visit(child);
+    EachDescendant(child, visit);
+  }
+}
+
+struct FormCase {
+  const char* name;
+  std::function<ui::Form&(app::Program&)> form;
+};
+
+class ProgramWindowsTest : public ::testing::TestWithParam<FormCase> {
+ protected:
+  winsys::win32::Win32WindowSystem ws_;
+  ui::Registry registry_;
+  app::Program program_{ws_, registry_};
+};
+
+// Loaded without what its loading does (greeting the room, a box to answer): only the window and
+// its controls are looked at.
+TEST_P(ProgramWindowsTest, EveryControlHasTheDialogFontAndEveryCaptionFits) {
+  ui::Form& form = GetParam().form(program_);
+  form.on_load = nullptr;
+  form.Load();
+  ASSERT_TRUE(form.is_loaded());
+  int looked_at = 0;
+  EachDescendant(Real(form.hwnd()), [&](HWND control) {
+    const std::string caption = TextOf(control);
+    SCOPED_TRACE(ClassOf(control) + " \"" + caption + "\"");
+    ++looked_at;
+    EXPECT_NE(::SendMessageA(control, WM_GETFONT, 0, 0), 0) << "drawn in the System font";
+    const std::string kind = ClassOf(control);
+    if (caption.empty() || (kind != "Button" && kind != "Static")) return;
+    RECT client;
+    ::GetClientRect(control, &client);
+    const int room = client.right - MarginBeside(control);
+    const SIZE needed = CaptionExtent(control, caption, room);
+    EXPECT_LE(needed.cx, room) << "the caption is cut at the side";
+    EXPECT_LE(needed.cy, client.bottom) << "the caption is cut below";
+  });
+  EXPECT_GT(looked_at, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ProgramWindowsTest,
+    ::testing::Values(
+        FormCase{"Server", [](app::Program& p) -> ui::Form& { return p.serverFrm().form; }},
+        FormCase{"ListDesigner",
+                 [](app::Program& p) -> ui::Form& { return p.listdesignerFrm().form; }},
+        FormCase{"ListDesignerStatus",
+                 [](app::Program& p) -> ui::Form& { return p.listdesignerstatusFrm().form; }},
+        FormCase{"Banning", [](app::Program& p) -> ui::Form& { return p.banningFrm().form; }},
+        FormCase{"Messages", [](app::Program& p) -> ui::Form& { return p.messagesFrm().form; }},
+        FormCase{"ServingReport",
+                 [](app::Program& p) -> ui::Form& { return p.servingreportFrm().form; }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The report's date and time as the user's locale writes them in short; on an English Windows
+// (Wine's own default) exactly the forms of the simulated desktop.
+TEST(Win32Clock, WritesTheShortDateAndTimeInTheUsersLocale) {
+  winsys::win32::Win32WindowSystem ws;
+  const winsys::Clock& clock = ws.clock();
+  const winsys::LocalTime afternoon{2000, 6, 15, 13, 5, 9, 0};
+  const winsys::LocalTime morning{2024, 11, 3, 0, 7, 45, 0};
+  if (::GetUserDefaultLCID() ==
+      MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT)) {
+    EXPECT_EQ(clock.ShortDateText(afternoon), "6/15/2000");
+    EXPECT_EQ(clock.TimeOfDayText(afternoon), "1:05:09 PM");
+    EXPECT_EQ(clock.ShortDateText(morning), "11/3/2024");
+    EXPECT_EQ(clock.TimeOfDayText(morning), "12:07:45 AM");
+  } else {
+    for (const auto& time : {afternoon, morning}) {
+      const std::string date = clock.ShortDateText(time);
+      EXPECT_NE(date.find(std::to_string(time.day)), std::string::npos) << date;
+      EXPECT_NE(clock.TimeOfDayText(time).find(std::to_string(time.second)), std::string::npos);
+    }
+  }
+}
+
+}  // namespace
