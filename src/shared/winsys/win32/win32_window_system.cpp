@@ -376,6 +376,12 @@ std::optional<LRESULT> Win32WindowSystem::SendMessageAnswered(HWND window, UINT 
                                                               WPARAM wparam, LPARAM lparam) {
   if (!IsWindow(window)) return std::nullopt;
   if (!IsOtherProcessWindow(window)) return ::SendMessageA(ToReal(window), message, wparam, lparam);
+  // Another program's list items are read through the conversion above: sent as they are, the
+  // platform copies a derived list's wide characters past the end of the caller's buffer.
+  const bool item_text = (message == LB_GETTEXT || message == CB_GETLBTEXT) && lparam != 0;
+  if (item_text || message == LB_GETTEXTLEN || message == CB_GETLBTEXTLEN) {
+    return SendMessage(window, message, wparam, lparam);
+  }
   return SendBounded(window, message, wparam, lparam, Characters::kAnsi);
 }
 
