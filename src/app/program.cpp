@@ -1,17 +1,91 @@
 #include "app/program.h"
 
+#include "list_designer/banning_form.h"
+#include "list_designer/list_designer_form.h"
+#include "list_designer/list_designer_status_form.h"
+#include "list_designer/messages_form.h"
+#include "serving_engine/server_form.h"
+#include "serving_loop/menu_form.h"
+#include "serving_loop/serving_loop.h"
+#include "serving_loop/serving_report_form.h"
+
 namespace app {
+namespace {
+
+// The form made the first time it is asked for.
+template <typename FormType, typename Owner>
+FormType& MadeOnFirstUse(std::shared_ptr<FormType>& form, Owner& program) {
+  if (!form) form = std::make_shared<FormType>(program);
+  return *form;
+}
+
+}  // namespace
 
 Program::Program(winsys::WindowSystem& ws, ui::Registry& registry,
                  const vornik32::WaitBounds& bounds)
-    : ws_(ws), registry_(registry), bounds_(bounds) {}
+    : serving_loop::ProgramView(ws, registry, bounds) {}
 
 Program::~Program() = default;
 
-void Program::End() {
-  if (ended_) return;
-  ended_ = true;
-  ws_.PostQuitMessage(0);
+void Program::Start() {
+  serverFrm().Load();
+  if (!ended()) servingLoop().pendingRequestsKeeper().OfferSavedRequests();
+}
+
+serving_engine::ServerForm& Program::serverFrm() {
+  return MadeOnFirstUse(server_form_, *this);
+}
+
+serving_loop::MenuForm& Program::menuFrm() {
+  return MadeOnFirstUse(menu_form_, *this);
+}
+
+serving_loop::ServingLoop& Program::servingLoop() {
+  return MadeOnFirstUse(serving_loop_, *this);
+}
+
+serving_loop::ServingReportForm& Program::servingreportFrm() {
+  return MadeOnFirstUse(serving_report_form_, *this);
+}
+
+list_designer::ListDesignerForm& Program::listdesignerFrm() {
+  return MadeOnFirstUse(list_designer_form_, *this);
+}
+
+list_designer::ListDesignerStatusForm& Program::listdesignerstatusFrm() {
+  return MadeOnFirstUse(list_designer_status_form_, *this);
+}
+
+list_designer::BanningForm& Program::banningFrm() {
+  return MadeOnFirstUse(banning_form_, *this);
+}
+
+list_designer::MessagesForm& Program::messagesFrm() {
+  return MadeOnFirstUse(messages_form_, *this);
+}
+
+ui::MenuEntry& Program::optionsMenu() {
+  return menuFrm().optionsMenu;
+}
+
+void Program::ShowBanning() {
+  banningFrm().Show();
+}
+
+serving_engine::Settings& Program::settings() {
+  return menuFrm();
+}
+
+const serving_engine::ListResults& Program::listResults() {
+  return listdesignerFrm();
+}
+
+const serving_engine::BanList& Program::banList() {
+  return banningFrm();
+}
+
+serving_engine::ServingWork& Program::servingWork() {
+  return servingLoop();
 }
 
 }  // namespace app

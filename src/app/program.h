@@ -4,77 +4,43 @@
 // time it is asked for, unloaded); a form that was made stays for the whole run, so a side
 // window's contents last until the program ends.
 //
-// Each accessor is defined beside the form it makes (server_form.cpp, list_designer_form.cpp,
-// ...), so the subsystems stay independent of one another's sources.
+// Each layer reaches the program through its own view (serving_engine::ProgramView, then
+// list_designer::, then serving_loop::), which names only the windows of that layer and below
+// and narrow views of the rest; this is the one place that knows every window.
 
 #include <memory>
-#include <string>
-#include <utility>
 
-#include "aol_automation/wait_bounds.h"
-#include "shared/ui/registry.h"
-#include "shared/variables.h"
-#include "shared/winsys/window_system.h"
-
-namespace serving_engine {
-class ServerForm;
-}
-namespace serving_loop {
-class MenuForm;
-class ServingLoop;
-class ServingReportForm;
-}  // namespace serving_loop
-namespace list_designer {
-class ListDesignerForm;
-class ListDesignerStatusForm;
-class BanningForm;
-class MessagesForm;
-}  // namespace list_designer
+#include "serving_loop/program_view.h"
 
 namespace app {
 
-class Program {
+class Program final : public serving_loop::ProgramView {
  public:
   Program(winsys::WindowSystem& ws, ui::Registry& registry,
           const vornik32::WaitBounds& bounds = {});
-  ~Program();
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
-
-  // Where the pending item requests are kept while serving, so that they outlive the program;
-  // empty (the default) keeps none. Set before Start.
-  void KeepPendingRequestsIn(std::string path) { pending_requests_file_ = std::move(path); }
-  const std::string& pending_requests_file() const { return pending_requests_file_; }
+  ~Program() override;
 
   // The program's start: the server window loads, then the requests that were pending when it
-  // last ended are offered. Defined beside the server window.
+  // last ended are offered.
   void Start();
-  // Whether the server window was closed, which ends the program.
-  bool ended() const { return ended_; }
-  void End();
 
-  winsys::WindowSystem& ws() const { return ws_; }
-  ui::Registry& registry() const { return registry_; }
-  shared::Variables& variables() { return variables_; }
-  const vornik32::WaitBounds& bounds() const { return bounds_; }
+  serving_engine::ServerForm& serverFrm() override;
+  serving_loop::MenuForm& menuFrm() override;
+  serving_loop::ServingLoop& servingLoop() override;
+  serving_loop::ServingReportForm& servingreportFrm() override;
+  list_designer::ListDesignerForm& listdesignerFrm() override;
+  list_designer::ListDesignerStatusForm& listdesignerstatusFrm() override;
+  list_designer::BanningForm& banningFrm() override;
+  list_designer::MessagesForm& messagesFrm() override;
 
-  serving_engine::ServerForm& serverFrm();
-  serving_loop::MenuForm& menuFrm();
-  serving_loop::ServingLoop& servingLoop();
-  serving_loop::ServingReportForm& servingreportFrm();
-  list_designer::ListDesignerForm& listdesignerFrm();
-  list_designer::ListDesignerStatusForm& listdesignerstatusFrm();
-  list_designer::BanningForm& banningFrm();
-  list_designer::MessagesForm& messagesFrm();
+  ui::MenuEntry& optionsMenu() override;
+  void ShowBanning() override;
+  serving_engine::Settings& settings() override;
+  const serving_engine::ListResults& listResults() override;
+  const serving_engine::BanList& banList() override;
+  serving_engine::ServingWork& servingWork() override;
 
  private:
-  winsys::WindowSystem& ws_;
-  ui::Registry& registry_;
-  shared::Variables variables_;
-  vornik32::WaitBounds bounds_;
-  bool ended_ = false;
-  std::string pending_requests_file_;
-
   // shared_ptr keeps each form's deleter from where it was made, so this header needs no form's
   // definition. Declared in the order they are destroyed last to first.
   std::shared_ptr<serving_engine::ServerForm> server_form_;

@@ -4,17 +4,8 @@
 #include <string>
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
+#include "list_designer/program_view.h"
 #include "serving_engine/server_form.h"
-
-namespace app {
-
-list_designer::BanningForm& Program::banningFrm() {
-  if (!banning_form_) banning_form_ = std::make_shared<list_designer::BanningForm>(*this);
-  return *banning_form_;
-}
-
-}  // namespace app
 
 namespace list_designer {
 namespace {
@@ -36,7 +27,7 @@ class ComboNames : public vornik32::NameList {
 
 }  // namespace
 
-BanningForm::BanningForm(app::Program& program)
+BanningForm::BanningForm(ProgramView& program)
     : form(program.ws(), program.registry(), "banningFrm", "Banning", {3120, 4005}),
       Combo1(form, "Combo1", {120, 120, 2775, 315}),
       Frame1(form, "Frame1", "Banned:  0", {120, 540, 2775, 2895}),

@@ -5,21 +5,20 @@
 
 #include <string_view>
 
+#include "serving_engine/ban_list.h"
 #include "shared/ui/combo_box.h"
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
 #include "shared/ui/list_box.h"
 
-namespace app {
-class Program;
-}
-
 namespace list_designer {
 
-class BanningForm {
+class ProgramView;
+
+class BanningForm : public serving_engine::BanList {
  public:
-  explicit BanningForm(app::Program& program);
-  ~BanningForm();
+  explicit BanningForm(ProgramView& program);
+  ~BanningForm() override;
   BanningForm(const BanningForm&) = delete;
   BanningForm& operator=(const BanningForm&) = delete;
 
@@ -28,7 +27,7 @@ class BanningForm {
 
   // Whether an entry of the ban list equals the sender, both lower-cased, whole texts (blanks
   // count). The list is only in force while `BanListUsed` is true; the caller checks the flag.
-  bool IsBanned(std::string_view sender) const;
+  bool IsBanned(std::string_view sender) const override;
 
   ui::Form form;
   ui::ComboBox Combo1;
@@ -44,7 +43,7 @@ class BanningForm {
  private:
   void ShowBannedCount();
 
-  app::Program& program_;
+  ProgramView& program_;
 };
 
 }  // namespace list_designer

@@ -3,22 +3,12 @@
 #include <charconv>
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
 #include "list_designer/list_designer_status_form.h"
+#include "list_designer/program_view.h"
 #include "list_designer/serving_lists.h"
 #include "serving_engine/server_form.h"
 #include "shared/addresses.h"
 #include "shared/ui/message_box.h"
-
-namespace app {
-
-list_designer::ListDesignerForm& Program::listdesignerFrm() {
-  if (!list_designer_form_)
-    list_designer_form_ = std::make_shared<list_designer::ListDesignerForm>(*this);
-  return *list_designer_form_;
-}
-
-}  // namespace app
 
 namespace list_designer {
 namespace {
@@ -64,7 +54,7 @@ std::int32_t ListNumberOfEntry(const std::string& entry) {
 
 }  // namespace
 
-ListDesignerForm::ListDesignerForm(app::Program& program)
+ListDesignerForm::ListDesignerForm(ProgramView& program)
     : form(program.ws(), program.registry(), "listdesignerFrm", "List Designer", {4935, 3270}),
       Frame1(form, "Frame1", "Step:  1", {120, 120, 1575, 2655}),
       List1(Frame1, "List1", {105, 285, 1365, 2250}),

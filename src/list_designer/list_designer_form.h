@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "list_designer/list_procedures.h"
+#include "serving_engine/list_results.h"
 #include "shared/ui/button.h"
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
@@ -17,16 +18,14 @@
 #include "shared/ui/list_box.h"
 #include "shared/ui/text_box.h"
 
-namespace app {
-class Program;
-}
-
 namespace list_designer {
 
-class ListDesignerForm {
+class ProgramView;
+
+class ListDesignerForm : public serving_engine::ListResults {
  public:
-  explicit ListDesignerForm(app::Program& program);
-  ~ListDesignerForm();
+  explicit ListDesignerForm(ProgramView& program);
+  ~ListDesignerForm() override;
   ListDesignerForm(const ListDesignerForm&) = delete;
   ListDesignerForm& operator=(const ListDesignerForm&) = delete;
 
@@ -48,6 +47,12 @@ class ListDesignerForm {
 
   // Lines of the Flash mailbox when the titles were gathered, after old lists were deleted.
   std::int32_t GatheredMailCount = 0;
+
+  // --- The results, as serving reads them -------------------------------------------------------
+  int MailCount() const override { return MailList.count(); }
+  const std::vector<std::string>& MailTitles() const override { return MailList.items(); }
+  int ServingListCount() const override { return ServingLists.count(); }
+  std::string ServingListEntry(int index) const override { return ServingLists.item(index); }
 
   // --- Event handlers -------------------------------------------------------------------------
   void Form_Load();
@@ -89,7 +94,7 @@ class ListDesignerForm {
   // Where the titles of MailList came from: Step 4 can only find lists that Step 2 made.
   enum class TitlesSource { kNone, kSteps, kOldLists };
 
-  app::Program& program_;
+  ProgramView& program_;
   ListProcedures procedures_;
   // A step is running (Steps 1 and 3 wait for the client without the progress window that
   // would otherwise keep the designer from starting a second one meanwhile).

@@ -1,22 +1,12 @@
 #include "list_designer/list_designer_status_form.h"
 
 #include "aol_automation/window_operations.h"
-#include "app/program.h"
 #include "list_designer/list_designer_form.h"
-
-namespace app {
-
-list_designer::ListDesignerStatusForm& Program::listdesignerstatusFrm() {
-  if (!list_designer_status_form_)
-    list_designer_status_form_ = std::make_shared<list_designer::ListDesignerStatusForm>(*this);
-  return *list_designer_status_form_;
-}
-
-}  // namespace app
+#include "list_designer/program_view.h"
 
 namespace list_designer {
 
-ListDesignerStatusForm::ListDesignerStatusForm(app::Program& program)
+ListDesignerStatusForm::ListDesignerStatusForm(ProgramView& program)
     : form(program.ws(), program.registry(), "listdesignerstatusFrm", "List Designer Status",
            {4560, 1215}),
       Label1(form, "Label1", "Please wait...", {120, 120, 4215, 285}),

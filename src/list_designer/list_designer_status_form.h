@@ -9,15 +9,13 @@
 #include "shared/ui/label.h"
 #include "shared/ui/progress_bar.h"
 
-namespace app {
-class Program;
-}
-
 namespace list_designer {
+
+class ProgramView;
 
 class ListDesignerStatusForm {
  public:
-  explicit ListDesignerStatusForm(app::Program& program);
+  explicit ListDesignerStatusForm(ProgramView& program);
   ~ListDesignerStatusForm();
   ListDesignerStatusForm(const ListDesignerStatusForm&) = delete;
   ListDesignerStatusForm& operator=(const ListDesignerStatusForm&) = delete;
@@ -34,7 +32,7 @@ class ListDesignerStatusForm {
   ui::ProgressBar ProgressBar1;
 
  private:
-  app::Program& program_;
+  ProgramView& program_;
 };
 
 }  // namespace list_designer

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
 #include "list_designer/list_designer_status_form.h"
+#include "list_designer/program_view.h"
 #include "list_designer/serving_lists.h"
 #include "shared/ui/text_box.h"
 
@@ -43,7 +43,7 @@ std::string ListDeliveryFailure(int list_number, const char* what) {
 
 }  // namespace
 
-ListProcedures::ListProcedures(app::Program& program, ui::TextBox& serv_list)
+ListProcedures::ListProcedures(ProgramView& program, ui::TextBox& serv_list)
     : program_(program), ws_(program.ws()), serv_list_(serv_list) {}
 
 // --- Reporting

@@ -17,14 +17,13 @@
 
 #include "shared/winsys/window_system.h"
 
-namespace app {
-class Program;
-}
 namespace ui {
 class TextBox;
 }
 
 namespace list_designer {
+
+class ProgramView;
 
 class ListDesignerStatusForm;
 
@@ -43,7 +42,7 @@ using Failure = std::optional<std::string>;
 class ListProcedures {
  public:
   // serv_list: the hidden text box that holds the body of the list being built.
-  ListProcedures(app::Program& program, ui::TextBox& serv_list);
+  ListProcedures(ProgramView& program, ui::TextBox& serv_list);
 
   // A step begins: nothing of the mailbox has been changed by it yet.
   void BeginRun() { changed_mailbox_ = false; }
@@ -107,7 +106,7 @@ class ListProcedures {
   // Waits for the mailbox to have lines lines; false when it keeps another number.
   bool MailboxReaches(int lines);
 
-  app::Program& program_;
+  ProgramView& program_;
   winsys::WindowSystem& ws_;
   ui::TextBox& serv_list_;
   winsys::HWND tree_ = winsys::kNoWindow;

@@ -1,17 +1,8 @@
 #include "list_designer/messages_form.h"
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
+#include "list_designer/program_view.h"
 #include "serving_engine/server_form.h"
-
-namespace app {
-
-list_designer::MessagesForm& Program::messagesFrm() {
-  if (!messages_form_) messages_form_ = std::make_shared<list_designer::MessagesForm>(*this);
-  return *messages_form_;
-}
-
-}  // namespace app
 
 namespace list_designer {
 namespace {
@@ -20,7 +11,7 @@ constexpr char kTextExtension[] = ".txt";
 
 }  // namespace
 
-MessagesForm::MessagesForm(app::Program& program)
+MessagesForm::MessagesForm(ProgramView& program)
     : form(program.ws(), program.registry(), "messagesFrm", "Server Messages", {4800, 4200}),
       Frame1(form, "Frame1", "Chat Suffix:", {120, 120, 4455, 690}),
       Text1(Frame1, "Text1", "was sent", {120, 285, 4215, 285}),

@@ -12,15 +12,13 @@
 #include "shared/ui/frame.h"
 #include "shared/ui/text_box.h"
 
-namespace app {
-class Program;
-}
-
 namespace list_designer {
+
+class ProgramView;
 
 class MessagesForm {
  public:
-  explicit MessagesForm(app::Program& program);
+  explicit MessagesForm(ProgramView& program);
   ~MessagesForm();
   MessagesForm(const MessagesForm&) = delete;
   MessagesForm& operator=(const MessagesForm&) = delete;
@@ -48,7 +46,7 @@ class MessagesForm {
   void Command2_Click();
 
  private:
-  app::Program& program_;
+  ProgramView& program_;
 };
 
 }  // namespace list_designer

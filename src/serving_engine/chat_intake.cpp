@@ -67,7 +67,7 @@ class BusyScope {
 
 }  // namespace
 
-ChatIntake::ChatIntake(IntakeQueues queues, IntakeSources& sources)
+ChatIntake::ChatIntake(RequestQueues queues, IntakeSources& sources)
     : queues_(queues), sources_(sources) {}
 
 TakeResult ChatIntake::TakeTranscript(std::string_view transcript,

@@ -51,18 +51,11 @@ class IntakeSources {
   virtual void LetMessagesRun() = 0;
 };
 
-struct IntakeQueues {
-  RequestQueue& requests;
-  RequestQueue& lists;
-  RequestQueue& finds;
-  RequestQueue& statuss;
-};
-
 enum class TakeResult { kTaken, kSkippedBusy };
 
 class ChatIntake {
  public:
-  ChatIntake(IntakeQueues queues, IntakeSources& sources);
+  ChatIntake(RequestQueues queues, IntakeSources& sources);
 
   // Takes every line of a transcript (lines end at carriage returns; line feeds are dropped).
   // own_screen_name is the signed-on user's, whose lines are never requests.
@@ -88,7 +81,7 @@ class ChatIntake {
   bool UnderFindLimit(const std::string& sender) const;
   void AppendItem(const std::string& sender, std::int64_t number);
 
-  IntakeQueues queues_;
+  RequestQueues queues_;
   IntakeSources& sources_;
   bool busy_ = false;
 };

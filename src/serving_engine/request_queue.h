@@ -86,4 +86,12 @@ class RequestQueue {
   std::uint64_t changes_ = 0;
 };
 
+// The server window's four queues, as the chat intake fills them and the serving loop serves them.
+struct RequestQueues {
+  RequestQueue& requests;
+  RequestQueue& lists;
+  RequestQueue& finds;
+  RequestQueue& statuss;  // hidden: "Joe"
+};
+
 }  // namespace serving_engine

@@ -1,31 +1,16 @@
 #include "serving_engine/server_form.h"
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
-#include "list_designer/banning_form.h"
-#include "list_designer/list_designer_form.h"
+#include "serving_engine/ban_list.h"
 #include "serving_engine/chat_lines.h"
-#include "serving_loop/menu_form.h"
-#include "serving_loop/serving_loop.h"
-#include "serving_loop/setting_caption.h"
+#include "serving_engine/list_results.h"
+#include "serving_engine/program_view.h"
+#include "serving_engine/serving_work.h"
+#include "serving_engine/setting_caption.h"
 #include "shared/addresses.h"
 #include "shared/ui/message_box.h"
 #include "shared/ui/stay_on_top.h"
 #include "shared/winsys/wait.h"
-
-namespace app {
-
-serving_engine::ServerForm& Program::serverFrm() {
-  if (!server_form_) server_form_ = std::make_shared<serving_engine::ServerForm>(*this);
-  return *server_form_;
-}
-
-void Program::Start() {
-  serverFrm().Load();
-  if (!ended()) servingLoop().pendingRequestsKeeper().OfferSavedRequests();
-}
-
-}  // namespace app
 
 namespace serving_engine {
 
@@ -61,25 +46,24 @@ std::string ServedCountsText(int mails_served, int people_served) {
 // What the chat intake reads, from the windows that own it.
 class ServerForm::Sources : public IntakeSources {
  public:
-  explicit Sources(app::Program& program, ServerForm& server)
-      : program_(program), server_(server) {}
+  explicit Sources(ProgramView& program, ServerForm& server) : program_(program), server_(server) {}
 
-  std::string ServingHandle() const override { return program_.menuFrm().ServingHandle(); }
-  std::int64_t ItemRequestLimit() const override { return program_.menuFrm().ItemRequestLimit(); }
-  std::int64_t FindRequestLimit() const override { return program_.menuFrm().FindRequestLimit(); }
+  std::string ServingHandle() const override { return program_.settings().ServingHandle(); }
+  std::int64_t ItemRequestLimit() const override { return program_.settings().ItemRequestLimit(); }
+  std::int64_t FindRequestLimit() const override { return program_.settings().FindRequestLimit(); }
   bool IsBanned(std::string_view sender) const override {
-    return program_.variables().BanListUsed && program_.banningFrm().IsBanned(sender);
+    return program_.variables().BanListUsed && program_.banList().IsBanned(sender);
   }
-  std::int64_t MailCount() const override { return program_.listdesignerFrm().MailList.count(); }
+  std::int64_t MailCount() const override { return program_.listResults().MailCount(); }
   bool IsValidNumber(std::int64_t number) const override { return server_.IsValidNumber(number); }
   void LetMessagesRun() override { program_.ws().DoEvents(); }
 
  private:
-  app::Program& program_;
+  ProgramView& program_;
   ServerForm& server_;
 };
 
-ServerForm::ServerForm(app::Program& program)
+ServerForm::ServerForm(ProgramView& program)
     : form(program.ws(), program.registry(), "serverFrm", kServerCaption, kServerSize),
       Toolbar1(form, "Toolbar1", TwipsRect{0, 0, 4605, 420}),
       Command1(form, "Command1", kStartCaption, TwipsRect{45, 75, 900, 285}),
@@ -105,7 +89,7 @@ ServerForm::ServerForm(app::Program& program)
       ListTimer(form, "ListTimer", 60000, TimerState::kDisabled),
       program_(program),
       sources_(std::make_unique<Sources>(program, *this)),
-      intake_(IntakeQueues{Requests, Lists, Finds, Statuss}, *sources_) {
+      intake_(queues(), *sources_) {
   form.set_font_name("Arial");
   form.on_load = [this] { Form_Load(); };
   form.on_resize = [this] { Form_Resize(); };
@@ -135,7 +119,7 @@ void ServerForm::Form_Load() {
   vornik32::WaitSeconds(ws, kAdvertLinePause);
   if (program_.ended()) return;
   vornik32::ChatSend(ws, DownloadLinkLine());
-  if (vornik32::IsSignedOn(ws)) program_.menuFrm().SetServingHandle(vornik32::UserScreenName(ws));
+  if (vornik32::IsSignedOn(ws)) program_.settings().SetServingHandle(vornik32::UserScreenName(ws));
   ui::MsgBox(ws, form.hwnd(),
              std::string("Remember to visit ") + shared::kAuthorAddress + " and " +
                  shared::kProductAddress + "!",
@@ -183,7 +167,7 @@ void ServerForm::Form_Unload() {
   }
   program_.End();
   // Closed while serving: what is pending is on disk for the next start.
-  program_.servingLoop().pendingRequestsKeeper().EndServing();
+  program_.servingWork().EndServing();
 }
 
 // --- Start / Stop, Pause / Resume, Finish, Banning, Options --------------------------------------
@@ -214,7 +198,7 @@ void ServerForm::Command1_Click() {
     Refuse("Not signed on!");
     return;
   }
-  if (program_.listdesignerFrm().MailList.count() == 0) {
+  if (program_.listResults().MailCount() == 0) {
     Refuse("No mail list found!");
     return;
   }
@@ -227,8 +211,8 @@ void ServerForm::Command1_Click() {
 
 void ServerForm::StartServing() {
   winsys::WindowSystem& ws = program_.ws();
-  serving_loop::MenuForm& menu = program_.menuFrm();
-  if (menu.HandleIsPlaceholder()) menu.SetServingHandle(vornik32::UserScreenName(ws));
+  Settings& settings = program_.settings();
+  if (settings.HandleIsPlaceholder()) settings.SetServingHandle(vornik32::UserScreenName(ws));
   Command1.Disable();
   Command1.set_caption(kStopCaption);
   // What was said before Start is never a request; what is said while Start waits for the
@@ -269,7 +253,7 @@ void ServerForm::StartServing() {
   ListTimer.Enable();
   PostAdvert();
   if (program_.ended()) return;
-  program_.servingLoop().pendingRequestsKeeper().BeginServing();
+  program_.servingWork().BeginServing();
   Command1.Enable();
 }
 
@@ -324,13 +308,13 @@ void ServerForm::Command3_Click() {
 }
 
 void ServerForm::Command4_Click() {
-  program_.banningFrm().Show();
+  program_.ShowBanning();
 }
 
 void ServerForm::Command5_Click() {
   // Top-left corner at the button's left edge, 30 twips above its bottom edge.
   const ui::TwipsRect& button = Command5.position();
-  program_.menuFrm().optionsMenu.Popup(form, button.left, button.top + button.height - 30);
+  program_.optionsMenu().Popup(form, button.left, button.top + button.height - 30);
 }
 
 void ServerForm::Refuse(std::string_view text) {
@@ -363,15 +347,20 @@ void ServerForm::AddToServed(const std::string& screen_name) {
 }
 
 bool ServerForm::IsValidNumber(std::int64_t number) const {
-  return number >= 0 && number < program_.listdesignerFrm().MailList.count();
+  return number >= 0 && number < program_.listResults().MailCount();
 }
 
 int ServerForm::MailsServed() const {
-  return static_cast<int>(serving_loop::LeadingNumber(StatusBar1.text()));
+  return static_cast<int>(LeadingNumber(StatusBar1.text()));
 }
 
 void ServerForm::ShowServedCounts(int mails_served) {
   StatusBar1.set_text(ServedCountsText(mails_served, PeopleServed.count()));
+}
+
+void ServerForm::ShowServedCountsWithNote(int mails_served, std::string_view note) {
+  ShowServedCounts(mails_served);
+  StatusBar1.set_text(StatusBar1.text() + std::string(note));
 }
 
 // --- Timers --------------------------------------------------------------------------------------
@@ -387,20 +376,20 @@ void ServerForm::ChatTimer_Timer() {
   if (!transcript.empty()) vornik32::ClearChatText(ws);
   intake_.TakeTranscript(transcript, vornik32::UserScreenName(ws));
   MarkListsDueOnRequest();
-  program_.servingLoop().pendingRequestsKeeper().SaveIfDue();
+  program_.servingWork().SavePendingIfDue();
 }
 
 // With "On Request" no timer marks list requests due. They are then served as they come: after
 // every chat tick that finds list requests queued, including those a batch left behind, the
 // next serving tick serves them.
 void ServerForm::MarkListsDueOnRequest() {
-  if (program_.menuFrm().onrequest.checked() && Lists.Count() > 0) {
+  if (program_.settings().ListsOnRequest() && Lists.Count() > 0) {
     program_.variables().ListsDue = true;
   }
 }
 
 void ServerForm::RequestTimer_Timer() {
-  program_.servingLoop().RequestTimer_Timer();
+  program_.servingWork().RequestTimer_Timer();
 }
 
 void ServerForm::WindowTimer_Timer() {
@@ -424,23 +413,23 @@ void ServerForm::WindowTimer_Timer() {
 
 void ServerForm::AdvTimer_Timer() {
   ++advert_minutes_;
-  if (!MinuteEntryDue(program_.menuFrm().AdvertiseEntries(), advert_minutes_)) return;
+  if (!MinuteEntryDue(program_.settings().AdvertiseEvery(), advert_minutes_)) return;
   program_.variables().AdvertDue = true;
   advert_minutes_ = 0;
 }
 
 void ServerForm::ListTimer_Timer() {
   ++list_minutes_;
-  if (!MinuteEntryDue(program_.menuFrm().SendListsEntries(), list_minutes_)) return;
+  if (!MinuteEntryDue(program_.settings().SendListsEvery(), list_minutes_)) return;
   program_.variables().ListsDue = true;
   list_minutes_ = 0;
 }
 
 // entries are the submenu's "Every Minute" to "Every 5 Minutes", in that order: the first that
 // is checked and whose minutes have passed decides.
-bool ServerForm::MinuteEntryDue(const std::array<const ui::MenuEntry*, 5>& entries, int minutes) {
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (entries[i]->checked() && minutes >= static_cast<int>(i) + 1) return true;
+bool ServerForm::MinuteEntryDue(const Settings::MinuteChecks& checked, int minutes) {
+  for (std::size_t i = 0; i < checked.size(); ++i) {
+    if (checked[i] && minutes >= static_cast<int>(i) + 1) return true;
   }
   return false;
 }
@@ -448,12 +437,12 @@ bool ServerForm::MinuteEntryDue(const std::array<const ui::MenuEntry*, 5>& entri
 // --- Adverts -------------------------------------------------------------------------------------
 
 std::vector<std::string> ServerForm::AdvertLines() const {
-  const std::string handle = program_.menuFrm().ServingHandle();
-  const list_designer::ListDesignerForm& designer = program_.listdesignerFrm();
+  const std::string handle = program_.settings().ServingHandle();
+  const ListResults& lists = program_.listResults();
   const std::string quote = "\"";
   return {
-      BulletLine("tollmere serving " + std::to_string(designer.MailList.count()) + " mail(s)/" +
-                 std::to_string(designer.ServingLists.count()) + " list(s)"),
+      BulletLine("tollmere serving " + std::to_string(lists.MailCount()) + " mail(s)/" +
+                 std::to_string(lists.ServingListCount()) + " list(s)"),
       BulletLine(quote + "/" + handle + " send list" + quote + " - list"),
       BulletLine(quote + "/" + handle + " send x, x-x, x" + quote + " - request"),
       BulletLine(quote + "/" + handle + " find x, x, x" + quote + " - search"),

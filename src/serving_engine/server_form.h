@@ -9,7 +9,6 @@
 // Stop, Pause and Finish never touch the client: they raise flags of the shared variables that
 // the serving tick carries out. Closing the window ends the program.
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -18,20 +17,19 @@
 
 #include "serving_engine/chat_intake.h"
 #include "serving_engine/request_queue.h"
+#include "serving_engine/served_counters.h"
+#include "serving_engine/settings.h"
 #include "shared/ui/button.h"
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
 #include "shared/ui/list_box.h"
-#include "shared/ui/menu_entry.h"
 #include "shared/ui/status_bar.h"
 #include "shared/ui/timer.h"
 #include "shared/ui/toolbar.h"
 
-namespace app {
-class Program;
-}
-
 namespace serving_engine {
+
+class ProgramView;
 
 inline constexpr char kServerCaption[] = "tollmere server for aol 4/5 by vornik";
 inline constexpr ui::TwipsSize kServerSize{4725, 5070};
@@ -48,10 +46,10 @@ inline constexpr char kFindRequestsLabel[] = "Find Requests:  ";
 // The status bar's text for a number of mails sent: N " Mails, " P " People Served".
 std::string ServedCountsText(int mails_served, int people_served);
 
-class ServerForm {
+class ServerForm : public ServedCounters {
  public:
-  explicit ServerForm(app::Program& program);
-  ~ServerForm();
+  explicit ServerForm(ProgramView& program);
+  ~ServerForm() override;
   ServerForm(const ServerForm&) = delete;
   ServerForm& operator=(const ServerForm&) = delete;
 
@@ -100,8 +98,8 @@ class ServerForm {
   void ListTimer_Timer();
 
   // --- What other windows call ------------------------------------------------------------------
-  // Adds the screen name to PeopleServed unless an entry equals it exactly.
-  void AddToServed(const std::string& screen_name);
+  // The four queues, as the chat intake fills them and the serving loop serves them.
+  RequestQueues queues() { return {Requests, Lists, Finds, Statuss}; }
   // Whether the number names a title of the List Designer's mail list.
   bool IsValidNumber(std::int64_t number) const;
   // The pending-count announcement: every seventh call posts the counts of the shown queues.
@@ -110,10 +108,13 @@ class ServerForm {
   std::vector<std::string> AdvertLines() const;
   void PostAdvert();
 
-  // The mails-served number: the leading number of the status bar's text.
-  int MailsServed() const;
-  // Writes N " Mails, " P " People Served" with P the count of PeopleServed.
-  void ShowServedCounts(int mails_served);
+  // The served counters, kept in StatusBar1 and PeopleServed.
+  int MailsServed() const override;
+  void ShowServedCounts(int mails_served) override;
+  void ShowServedCountsWithNote(int mails_served, std::string_view note) override;
+  void AddToServed(const std::string& screen_name) override;
+  int PeopleServedCount() const override { return PeopleServed.count(); }
+  void ForgetPeopleServed() override { PeopleServed.clear(); }
 
   // Finds the mailbox, opening it when it is not open, and hides it; false when it did not
   // appear in time. Start does it, and the serving tick when the mailbox went while serving.
@@ -135,10 +136,10 @@ class ServerForm {
   void Refuse(std::string_view text);
   void RemoveSelected(RequestQueue& queue);
   void MarkListsDueOnRequest();
-  static bool MinuteEntryDue(const std::array<const ui::MenuEntry*, 5>& entries, int minutes);
+  static bool MinuteEntryDue(const Settings::MinuteChecks& checked, int minutes);
   static std::string DownloadLinkLine();
 
-  app::Program& program_;
+  ProgramView& program_;
   std::unique_ptr<Sources> sources_;
   ChatIntake intake_;
   int advert_minutes_ = 0;

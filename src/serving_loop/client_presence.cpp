@@ -1,8 +1,9 @@
 #include "serving_loop/client_presence.h"
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
+#include "serving_engine/served_counters.h"
 #include "serving_engine/server_form.h"
+#include "serving_loop/program_view.h"
 
 namespace serving_loop {
 
@@ -12,7 +13,7 @@ constexpr char kWaitingPrefix[] = " - waiting for ";
 
 }  // namespace
 
-ClientPresence::ClientPresence(app::Program& program) : program_(program) {}
+ClientPresence::ClientPresence(ProgramView& program) : program_(program) {}
 
 // The shapes are looked for without yielding to the message loop: this runs before every tick,
 // and a yield would let time pass where a client that behaves never cost any.
@@ -45,16 +46,14 @@ bool ClientPresence::ReadyToServe() {
 void ClientPresence::EndWaiting() {
   if (!waiting_) return;
   waiting_ = false;
-  serving_engine::ServerForm& server = program_.serverFrm();
-  server.ShowServedCounts(server.MailsServed());
+  serving_engine::ServedCounters& counters = program_.servedCounters();
+  counters.ShowServedCounts(counters.MailsServed());
 }
 
 // The counts stay at the front, where the mails-served number is read from.
 void ClientPresence::ShowWaitingFor(const std::string& what) {
-  serving_engine::ServerForm& server = program_.serverFrm();
-  const int mails_served = server.MailsServed();
-  server.ShowServedCounts(mails_served);
-  server.StatusBar1.set_text(server.StatusBar1.text() + kWaitingPrefix + what);
+  serving_engine::ServedCounters& counters = program_.servedCounters();
+  counters.ShowServedCountsWithNote(counters.MailsServed(), kWaitingPrefix + what);
   waiting_ = true;
 }
 

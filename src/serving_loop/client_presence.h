@@ -7,15 +7,13 @@
 
 #include <string>
 
-namespace app {
-class Program;
-}
-
 namespace serving_loop {
+
+class ProgramView;
 
 class ClientPresence {
  public:
-  explicit ClientPresence(app::Program& program);
+  explicit ClientPresence(ProgramView& program);
 
   // Looks at the client, reopening its mailbox when that is all that is missing; true when the
   // tick may serve.
@@ -28,7 +26,7 @@ class ClientPresence {
   std::string MissingPart();
   void ShowWaitingFor(const std::string& what);
 
-  app::Program& program_;
+  ProgramView& program_;
   bool waiting_ = false;
 };
 

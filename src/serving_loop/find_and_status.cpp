@@ -1,12 +1,12 @@
 #include "serving_loop/find_and_status.h"
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
-#include "list_designer/list_designer_form.h"
 #include "serving_engine/chat_lines.h"
+#include "serving_engine/list_results.h"
 #include "serving_engine/server_form.h"
+#include "serving_engine/settings.h"
 #include "serving_loop/html_text.h"
-#include "serving_loop/menu_form.h"
+#include "serving_loop/program_view.h"
 #include "serving_loop/title_search.h"
 
 namespace serving_loop {
@@ -31,11 +31,11 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-FindAndStatus::FindAndStatus(app::Program& program, FailedTries& failed_tries)
+FindAndStatus::FindAndStatus(ProgramView& program, FailedTries& failed_tries)
     : program_(program), failed_tries_(failed_tries) {}
 
 TickFlow FindAndStatus::StatusStep() {
-  serving_engine::RequestQueue& statuss = program_.serverFrm().Statuss;
+  serving_engine::RequestQueue& statuss = program_.queues().statuss;
   const int asked = statuss.Count();
   for (int i = 0; i < asked && statuss.Count() > 0; ++i) {
     if (TickMustEnd(program_)) return TickFlow::kEndTick;
@@ -48,7 +48,7 @@ TickFlow FindAndStatus::StatusStep() {
 
 void FindAndStatus::AnswerStatus(const std::string& requester) {
   winsys::WindowSystem& ws = program_.ws();
-  const int pending = program_.serverFrm().Requests.PendingFor(requester);
+  const int pending = program_.queues().requests.PendingFor(requester);
   vornik32::WaitSeconds(ws, kPauseAroundStatus);
   vornik32::ChatSend(ws,
                      serving_engine::BulletLine(EscapeHtml(requester) + ", you have " +
@@ -57,7 +57,7 @@ void FindAndStatus::AnswerStatus(const std::string& requester) {
 }
 
 TickFlow FindAndStatus::FindStep() {
-  serving_engine::RequestQueue& finds = program_.serverFrm().Finds;
+  serving_engine::RequestQueue& finds = program_.queues().finds;
   failed_tries_.KeepOnlyQueued(QueueKind::kFinds, finds);
   const int asked = finds.Count();
   for (int i = 0; i < asked && finds.Count() > 0; ++i) {
@@ -79,14 +79,14 @@ TickFlow FindAndStatus::FindStep() {
     FindNotSent(entry, requester, words);
     break;
   }
-  if (program_.menuFrm().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
+  if (program_.settings().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
   return TickFlow::kGoOn;
 }
 
 bool FindAndStatus::AnswerFind(std::string_view requester, std::string_view words) {
   winsys::WindowSystem& ws = program_.ws();
-  const SearchResults results = SearchTitles(program_.listdesignerFrm().MailList.items(), words,
-                                             program_.menuFrm().MaxFindsToReturn());
+  const SearchResults results = SearchTitles(program_.listResults().MailTitles(), words,
+                                             program_.settings().MaxFindsToReturn());
   // Echoed back lower-cased as searched, and escaped: the words are the requester's.
   const std::string shown_words = Quoted(EscapeHtml(vornik32::LowerCase(words)));
   const std::string shown_requester = EscapeHtml(requester);
@@ -110,7 +110,7 @@ bool FindAndStatus::AnswerFind(std::string_view requester, std::string_view word
 void FindAndStatus::FindNotSent(const std::string& entry, std::string_view requester,
                                 std::string_view words) {
   if (!failed_tries_.CountFailure(QueueKind::kFinds, entry)) {
-    program_.serverFrm().Finds.InsertAt(0, entry);
+    program_.queues().finds.InsertAt(0, entry);
     return;
   }
   failed_tries_.CountMailNotSent();

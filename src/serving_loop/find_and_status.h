@@ -10,15 +10,13 @@
 #include "serving_loop/failed_tries.h"
 #include "serving_loop/tick_flow.h"
 
-namespace app {
-class Program;
-}
-
 namespace serving_loop {
+
+class ProgramView;
 
 class FindAndStatus {
  public:
-  FindAndStatus(app::Program& program, FailedTries& failed_tries);
+  FindAndStatus(ProgramView& program, FailedTries& failed_tries);
 
   TickFlow StatusStep();
   TickFlow FindStep();
@@ -33,7 +31,7 @@ class FindAndStatus {
   // Whether the mail went: it was written and its Write Mail window closed.
   bool MailResults(std::string_view requester, const std::string& subject, const std::string& text);
 
-  app::Program& program_;
+  ProgramView& program_;
   FailedTries& failed_tries_;
 };
 

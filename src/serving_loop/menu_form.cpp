@@ -2,26 +2,19 @@
 
 #include "aol_automation/text_case.h"
 #include "aol_automation/toolbar_menu.h"
-#include "app/program.h"
 #include "list_designer/list_designer_form.h"
 #include "list_designer/messages_form.h"
 #include "serving_engine/server_form.h"
+#include "serving_engine/setting_caption.h"
+#include "serving_loop/program_view.h"
 #include "serving_loop/serving_loop.h"
-#include "serving_loop/setting_caption.h"
 #include "shared/addresses.h"
 #include "shared/ui/input_box.h"
 
-namespace app {
-
-serving_loop::MenuForm& Program::menuFrm() {
-  if (!menu_form_) menu_form_ = std::make_shared<serving_loop::MenuForm>(*this);
-  return *menu_form_;
-}
-
-}  // namespace app
-
 namespace serving_loop {
 
+using serving_engine::LeadingNumber;
+using serving_engine::SettingValue;
 using ui::MenuCheck;
 using ui::MenuState;
 
@@ -54,7 +47,7 @@ constexpr const char* kPayBarAddress = "http://paybar.example.com/?ref=vornik";
 
 }  // namespace
 
-MenuForm::MenuForm(app::Program& program)
+MenuForm::MenuForm(ProgramView& program)
     : form(program.ws(), program.registry(), "menuFrm", "menuFrm", kMenuFormSize),
       menu(form),
       optionsMenu(menu, "optionsMenu", "options"),
@@ -197,12 +190,14 @@ std::int64_t MenuForm::MaxFindsToReturn() const {
   return LeadingNumber(SettingValue(maxfindsmenu.caption()));
 }
 
-std::array<const ui::MenuEntry*, 5> MenuForm::AdvertiseEntries() const {
-  return {&adveverymin, &adveverytwomins, &adveverythreemins, &adveveryfourmins, &adveveryfivemins};
+serving_engine::Settings::MinuteChecks MenuForm::AdvertiseEvery() const {
+  return {adveverymin.checked(), adveverytwomins.checked(), adveverythreemins.checked(),
+          adveveryfourmins.checked(), adveveryfivemins.checked()};
 }
 
-std::array<const ui::MenuEntry*, 5> MenuForm::SendListsEntries() const {
-  return {&everyminute, &everytwominutes, &everythreeminutes, &everyfourminutes, &everyfiveminutes};
+serving_engine::Settings::MinuteChecks MenuForm::SendListsEvery() const {
+  return {everyminute.checked(), everytwominutes.checked(), everythreeminutes.checked(),
+          everyfourminutes.checked(), everyfiveminutes.checked()};
 }
 
 // --- Editing the settings ------------------------------------------------------------------------

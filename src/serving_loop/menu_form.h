@@ -4,29 +4,27 @@
 // and the value) and the check marks of the frequency submenus; every reader takes the value
 // from the caption at the moment it needs it, so an edit takes effect at once.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "serving_engine/settings.h"
 #include "shared/ui/form.h"
 #include "shared/ui/menu.h"
 #include "shared/ui/menu_entry.h"
 
-namespace app {
-class Program;
-}
-
 namespace serving_loop {
+
+class ProgramView;
 
 inline constexpr char kHandleLabel[] = "Serving Handle:  ";
 // The handle's value until it is set from the signed-on screen name.
 inline constexpr char kHandlePlaceholder[] = "[Screenname]";
 
-class MenuForm {
+class MenuForm : public serving_engine::Settings {
  public:
-  explicit MenuForm(app::Program& program);
-  ~MenuForm();
+  explicit MenuForm(ProgramView& program);
+  ~MenuForm() override;
   MenuForm(const MenuForm&) = delete;
   MenuForm& operator=(const MenuForm&) = delete;
 
@@ -93,21 +91,19 @@ class MenuForm {
   ui::MenuEntry epilotmenu;
   ui::MenuEntry paybarmenu;
 
-  // --- The settings, read from the captions
-  // -------------------------------------------------------- The serving handle (lower case;
-  // "[Screenname]" until it is set).
-  std::string ServingHandle() const;
-  bool HandleIsPlaceholder() const;
+  // --- The settings, read from the captions ----------------------------------------------------
+  std::string ServingHandle() const override;
+  bool HandleIsPlaceholder() const override;
   // Sets the handle's caption to "Serving Handle:  " and the lower-cased name.
-  void SetServingHandle(std::string_view name);
+  void SetServingHandle(std::string_view name) override;
   // The limits' leading numbers (see LeadingNumber).
-  std::int64_t FindRequestLimit() const;
-  std::int64_t ItemRequestLimit() const;
-  std::int64_t MaxFindsToReturn() const;
-  bool AdvertisePendingNumber() const { return advertisependingnumbermenu.checked(); }
-  // The minute entries of Advertise and of Send Lists, every 1 to every 5 minutes in order.
-  std::array<const ui::MenuEntry*, 5> AdvertiseEntries() const;
-  std::array<const ui::MenuEntry*, 5> SendListsEntries() const;
+  std::int64_t FindRequestLimit() const override;
+  std::int64_t ItemRequestLimit() const override;
+  std::int64_t MaxFindsToReturn() const override;
+  bool AdvertisePendingNumber() const override { return advertisependingnumbermenu.checked(); }
+  bool ListsOnRequest() const override { return onrequest.checked(); }
+  MinuteChecks AdvertiseEvery() const override;
+  MinuteChecks SendListsEvery() const override;
 
   // --- Click handlers ----------------------------------------------------------------------------
   void findrequestlimit_Click();
@@ -146,7 +142,7 @@ class MenuForm {
   void CheckAdvertise(ui::MenuEntry& chosen);
   void WireHandlers();
 
-  app::Program& program_;
+  ProgramView& program_;
 };
 
 }  // namespace serving_loop

@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "aol_automation/text_files.h"
-#include "app/program.h"
 #include "serving_engine/server_form.h"
 #include "serving_loop/pending_requests.h"
+#include "serving_loop/program_view.h"
 #include "shared/addresses.h"
 #include "shared/ui/message_box.h"
 
@@ -24,7 +24,7 @@ int DistinctServableLines(const std::string& content) {
 
 }  // namespace
 
-PendingRequestsKeeper::PendingRequestsKeeper(app::Program& program, std::string path)
+PendingRequestsKeeper::PendingRequestsKeeper(ProgramView& program, std::string path)
     : program_(program), path_(std::move(path)) {}
 
 void PendingRequestsKeeper::OfferSavedRequests() {
@@ -40,7 +40,7 @@ void PendingRequestsKeeper::OfferSavedRequests() {
                      " requests that were pending when tollmere last ended?",
                  ui::MsgBoxButtons::kYesNo, ui::MsgBoxIcon::kQuestion, shared::kProgramTitle);
   if (answer != ui::MsgBoxAnswer::kYes || program_.ended()) return;
-  AddLoadedRequests(server.Requests, *content);
+  AddLoadedRequests(program_.queues().requests, *content);
 }
 
 void PendingRequestsKeeper::BeginServing() {
@@ -76,7 +76,7 @@ void PendingRequestsKeeper::ReleaseInFlight() {
 
 bool PendingRequestsKeeper::SaveNow() {
   std::vector<std::string> pending = in_flight_;
-  const std::vector<std::string>& queued = program_.serverFrm().Requests.list().items();
+  const std::vector<std::string>& queued = program_.queues().requests.list().items();
   pending.insert(pending.end(), queued.begin(), queued.end());
   saved_changes_ = QueueChanges();
   last_save_time_ = program_.ws().clock().Now();
@@ -95,7 +95,7 @@ bool PendingRequestsKeeper::SaveNow() {
 }
 
 std::uint64_t PendingRequestsKeeper::QueueChanges() const {
-  return program_.serverFrm().Requests.changes() + in_flight_changes_;
+  return program_.queues().requests.changes() + in_flight_changes_;
 }
 
 }  // namespace serving_loop

@@ -16,11 +16,9 @@
 #include <string>
 #include <vector>
 
-namespace app {
-class Program;
-}
-
 namespace serving_loop {
+
+class ProgramView;
 
 // Where the program keeps them: the folder it runs in.
 inline constexpr char kPendingRequestsFileName[] = "tollmere-pending.req";
@@ -32,7 +30,7 @@ class PendingRequestsKeeper {
   static constexpr double kSaveSpacing = 30.0;
 
   // path empty: nothing is kept (the scenario runner, the demo and most tests).
-  PendingRequestsKeeper(app::Program& program, std::string path);
+  PendingRequestsKeeper(ProgramView& program, std::string path);
 
   // At the program's start: when the file holds requests, asks whether to load them; Yes loads
   // them as Load Requests does, No leaves the file as it is.
@@ -56,7 +54,7 @@ class PendingRequestsKeeper {
   bool SaveNow();
   std::uint64_t QueueChanges() const;
 
-  app::Program& program_;
+  ProgramView& program_;
   std::string path_;
   bool serving_ = false;
   std::vector<std::string> in_flight_;

@@ -1,9 +1,9 @@
 #include "serving_loop/requests_file.h"
 
 #include "aol_automation/text_files.h"
-#include "app/program.h"
 #include "serving_engine/server_form.h"
 #include "serving_loop/pending_requests.h"
+#include "serving_loop/program_view.h"
 #include "shared/addresses.h"
 #include "shared/ui/common_dialog.h"
 #include "shared/ui/message_box.h"
@@ -21,7 +21,7 @@ bool IsBlank(const std::string& text) {
 
 }  // namespace
 
-RequestsFile::RequestsFile(app::Program& program) : program_(program) {}
+RequestsFile::RequestsFile(ProgramView& program) : program_(program) {}
 
 RequestsFile::~RequestsFile() = default;
 
@@ -30,7 +30,7 @@ RequestsFile::~RequestsFile() = default;
 void RequestsFile::SaveRequests() {
   const std::string path = ChooseFile(kSaveTitle, winsys::FileDialogKind::kSave);
   if (path.empty()) return;
-  const serving_engine::RequestQueue& requests = program_.serverFrm().Requests;
+  const serving_engine::RequestQueue& requests = program_.queues().requests;
   if (vornik32::WriteTextFile(path, JoinPendingRequests(requests.list().items())) !=
       vornik32::WriteResult::kWritten) {
     ShowFailure("The requests could not be saved to " + path + "!");
@@ -49,7 +49,7 @@ void RequestsFile::LoadRequests() {
     ShowFailure("The requests could not be read from " + path + "!");
     return;
   }
-  AddLoadedRequests(program_.serverFrm().Requests, *content);
+  AddLoadedRequests(program_.queues().requests, *content);
 }
 
 // The dialog belongs to the server window, so that the server takes no clicks while a file is

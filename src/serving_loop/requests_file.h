@@ -9,18 +9,17 @@
 
 #include "shared/winsys/window_system.h"
 
-namespace app {
-class Program;
-}
 namespace ui {
 class CommonDialog;
 }
 
 namespace serving_loop {
 
+class ProgramView;
+
 class RequestsFile {
  public:
-  explicit RequestsFile(app::Program& program);
+  explicit RequestsFile(ProgramView& program);
   ~RequestsFile();
   RequestsFile(const RequestsFile&) = delete;
   RequestsFile& operator=(const RequestsFile&) = delete;
@@ -33,7 +32,7 @@ class RequestsFile {
   std::string ChooseFile(const char* title, winsys::FileDialogKind kind);
   void ShowFailure(const std::string& text);
 
-  app::Program& program_;
+  ProgramView& program_;
   std::unique_ptr<ui::CommonDialog> dialog_;
 };
 

@@ -4,28 +4,21 @@
 #include <optional>
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
-#include "list_designer/list_designer_form.h"
 #include "list_designer/messages_form.h"
 #include "list_designer/serving_lists.h"
 #include "serving_engine/chat_lines.h"
+#include "serving_engine/list_results.h"
 #include "serving_engine/server_form.h"
+#include "serving_engine/setting_caption.h"
+#include "serving_engine/settings.h"
 #include "serving_loop/html_text.h"
 #include "serving_loop/item_entry.h"
 #include "serving_loop/mail_note.h"
-#include "serving_loop/menu_form.h"
-#include "serving_loop/setting_caption.h"
-
-namespace app {
-
-serving_loop::ServingLoop& Program::servingLoop() {
-  if (!serving_loop_) serving_loop_ = std::make_shared<serving_loop::ServingLoop>(*this);
-  return *serving_loop_;
-}
-
-}  // namespace app
+#include "serving_loop/program_view.h"
 
 namespace serving_loop {
+
+using serving_engine::LeadingNumber;
 
 namespace {
 
@@ -59,7 +52,7 @@ class TickGuard {
 
 }  // namespace
 
-ServingLoop::ServingLoop(app::Program& program)
+ServingLoop::ServingLoop(ProgramView& program)
     : program_(program),
       requests_file_(program),
       pending_keeper_(program, program.pending_requests_file()),
@@ -85,7 +78,7 @@ void ServingLoop::RequestTimer_Timer() {
 
 void ServingLoop::Tick() {
   shared::Variables& variables = program_.variables();
-  serving_engine::ServerForm& server = program_.serverFrm();
+  const serving_engine::RequestQueues queues = program_.queues();
   if (variables.StopRequested) {
     sequences_.Stop();
     return;
@@ -95,14 +88,14 @@ void ServingLoop::Tick() {
     return;
   }
   if (variables.FinishRequested) {
-    if (server.Command3.enabled()) {
+    if (program_.serverFrm().Command3.enabled()) {
       sequences_.FinishFirstStep();
       return;
     }
     // Finishing, with the item queue emptied other than by serving (a double-click on its last
     // entry, Clear Commands, an unservable entry dropped): no item step would ever run to end
     // the finish, and serving would hang in it until Stop. It ends here as after the last item.
-    if (server.Requests.Count() == 0) {
+    if (queues.requests.Count() == 0) {
       sequences_.RequestStopAfterFinish();
       return;
     }
@@ -114,10 +107,10 @@ void ServingLoop::Tick() {
   // Stop pressed during the advert's waits ends the tick before the list step takes requesters
   // from their queue, who would otherwise be lost with the batch that never goes out.
   if (TickMustEnd(program_)) return;
-  if (server.Lists.Count() > 0 && variables.ListsDue && ListStep() == TickFlow::kEndTick) return;
-  if (server.Statuss.Count() > 0 && find_and_status_.StatusStep() == TickFlow::kEndTick) return;
-  if (server.Finds.Count() > 0 && find_and_status_.FindStep() == TickFlow::kEndTick) return;
-  if (server.Requests.Count() > 0 && !TickMustEnd(program_)) ItemStep();
+  if (queues.lists.Count() > 0 && variables.ListsDue && ListStep() == TickFlow::kEndTick) return;
+  if (queues.statuss.Count() > 0 && find_and_status_.StatusStep() == TickFlow::kEndTick) return;
+  if (queues.finds.Count() > 0 && find_and_status_.FindStep() == TickFlow::kEndTick) return;
+  if (queues.requests.Count() > 0 && !TickMustEnd(program_)) ItemStep();
 }
 
 void ServingLoop::AdvertStep() {
@@ -132,11 +125,11 @@ void ServingLoop::AdvertStep() {
 TickFlow ServingLoop::ListStep() {
   winsys::WindowSystem& ws = program_.ws();
   program_.variables().ListsDue = false;
-  failed_tries_.KeepOnlyQueued(QueueKind::kLists, program_.serverFrm().Lists);
+  failed_tries_.KeepOnlyQueued(QueueKind::kLists, program_.queues().lists);
   const std::vector<std::string> requesters = TakeListRequesters();
   const std::string recipients = RecipientsOf(requesters);
-  const ui::ListBox& serving_lists = program_.listdesignerFrm().ServingLists;
-  const int list_count = serving_lists.count();
+  const serving_engine::ListResults& results = program_.listResults();
+  const int list_count = results.ServingListCount();
   const std::optional<std::string> custom_message =
       program_.variables().CustomMessages
           ? std::optional<std::string>(program_.messagesFrm().MailMessage())
@@ -146,9 +139,9 @@ TickFlow ServingLoop::ListStep() {
     if (TickMustEnd(program_)) return TickFlow::kEndTick;
     const std::string note = MailNote(ListNoteLine(list_number), custom_message);
     // Read afresh after every wait: the List Designer owns the list, not this loop.
-    for (int i = 0; i < serving_lists.count(); ++i) {
+    for (int i = 0; i < results.ServingListCount(); ++i) {
       const list_designer::ServingListPlace place =
-          list_designer::SplitServingListEntry(serving_lists.item(i));
+          list_designer::SplitServingListEntry(results.ServingListEntry(i));
       if (LeadingNumber(place.list_number) != list_number) continue;
       const vornik32::MailResult result = vornik32::ForwardMailForClient(
           ws, recipients, note, AsPosition(LeadingNumber(place.mailbox_index)),
@@ -164,16 +157,16 @@ TickFlow ServingLoop::ListStep() {
   for (const std::string& requester : requesters) {
     failed_tries_.Forget(QueueKind::kLists, requester);
   }
-  vornik32::ChatSend(
-      ws, serving_engine::BulletLine(ShownRecipients(recipients) + " " +
-                                     std::to_string(serving_lists.count()) + " list(s) were sent"));
+  vornik32::ChatSend(ws, serving_engine::BulletLine(ShownRecipients(recipients) + " " +
+                                                    std::to_string(results.ServingListCount()) +
+                                                    " list(s) were sent"));
   vornik32::WaitSeconds(ws, kPauseAfterConfirmation);
-  if (program_.menuFrm().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
+  if (program_.settings().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
   return TickFlow::kGoOn;
 }
 
 std::vector<std::string> ServingLoop::TakeListRequesters() {
-  serving_engine::RequestQueue& lists = program_.serverFrm().Lists;
+  serving_engine::RequestQueue& lists = program_.queues().lists;
   std::vector<std::string> requesters;
   for (int taken = 0; taken < kListBatch && lists.Count() > 0; ++taken) {
     requesters.push_back(lists.Entry(0));
@@ -185,7 +178,7 @@ std::vector<std::string> ServingLoop::TakeListRequesters() {
 // Some lists may have gone to the batch: the whole batch is tried again, as a requester is told
 // only that all the lists were sent. The lists stay due, so that a later tick tries again.
 void ServingLoop::ListsNotSent(const std::vector<std::string>& requesters) {
-  serving_engine::RequestQueue& lists = program_.serverFrm().Lists;
+  serving_engine::RequestQueue& lists = program_.queues().lists;
   std::vector<std::string> dropped;
   int back = 0;
   for (const std::string& requester : requesters) {
@@ -209,20 +202,20 @@ void ServingLoop::ListsNotSent(const std::vector<std::string>& requesters) {
 // It is dropped without a mail or a chat line, counts nothing, and the item step ends there:
 // the next tick serves the next entry.
 void ServingLoop::ItemStep() {
-  serving_engine::ServerForm& server = program_.serverFrm();
-  failed_tries_.KeepOnlyQueued(QueueKind::kItems, server.Requests);
-  const std::string head = server.Requests.Entry(0);
+  serving_engine::RequestQueue& requests = program_.queues().requests;
+  failed_tries_.KeepOnlyQueued(QueueKind::kItems, requests);
+  const std::string head = requests.Entry(0);
   const std::optional<ItemEntry> item = SplitItemEntry(head);
   const std::optional<int> position =
       item ? MailboxPosition(item->item_text, program_.variables().ItemOffset) : std::nullopt;
   if (!position) {
-    server.Requests.RemoveAt(0);
+    requests.RemoveAt(0);
     EndFinishWhenAllServed();
     return;
   }
   const std::string item_text(item->item_text);
   std::vector<std::string> batch{head};
-  server.Requests.RemoveAt(0);
+  requests.RemoveAt(0);
   for (std::string& entry : TakeSameItemRequests(item_text)) batch.push_back(std::move(entry));
 
   winsys::WindowSystem& ws = program_.ws();
@@ -245,9 +238,9 @@ void ServingLoop::ItemStep() {
 }
 
 void ServingLoop::ItemServed(const std::vector<std::string>& batch, const std::string& item_text) {
-  serving_engine::ServerForm& server = program_.serverFrm();
+  serving_engine::ServedCounters& counters = program_.servedCounters();
   for (const std::string& entry : batch) {
-    server.AddToServed(std::string(serving_engine::RequesterOf(entry)));
+    counters.AddToServed(std::string(serving_engine::RequesterOf(entry)));
     failed_tries_.Forget(QueueKind::kItems, entry);
   }
   const shared::Variables& variables = program_.variables();
@@ -257,12 +250,12 @@ void ServingLoop::ItemServed(const std::vector<std::string>& batch, const std::s
       program_.ws(),
       serving_engine::BulletLine(ShownRecipients(RecipientsOf(batch)) + " " + item_text + ending));
   vornik32::WaitSeconds(program_.ws(), kPauseAfterConfirmation);
-  server.ShowServedCounts(server.MailsServed() + 1);
+  counters.ShowServedCounts(counters.MailsServed() + 1);
   AfterItemServed();
 }
 
 void ServingLoop::ItemNotSent(const std::vector<std::string>& batch, const std::string& item_text) {
-  serving_engine::RequestQueue& requests = program_.serverFrm().Requests;
+  serving_engine::RequestQueue& requests = program_.queues().requests;
   std::vector<std::string> dropped;
   int back = 0;
   for (const std::string& entry : batch) {
@@ -285,7 +278,7 @@ void ServingLoop::ItemNotSent(const std::vector<std::string>& batch, const std::
 // The later requests for the same item text (compared exactly: 12 and 012 are different texts),
 // oldest first, up to kLaterRequestsPerItem; each leaves the queue.
 std::vector<std::string> ServingLoop::TakeSameItemRequests(std::string_view item_text) {
-  serving_engine::RequestQueue& requests = program_.serverFrm().Requests;
+  serving_engine::RequestQueue& requests = program_.queues().requests;
   std::vector<std::string> taken;
   for (int i = 0; i < requests.Count();) {
     std::string entry = requests.Entry(i);
@@ -303,11 +296,11 @@ std::vector<std::string> ServingLoop::TakeSameItemRequests(std::string_view item
 
 void ServingLoop::AfterItemServed() {
   if (EndFinishWhenAllServed()) return;
-  if (program_.menuFrm().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
+  if (program_.settings().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
 }
 
 bool ServingLoop::EndFinishWhenAllServed() {
-  if (program_.serverFrm().Requests.Count() > 0 || !program_.variables().FinishRequested) {
+  if (program_.queues().requests.Count() > 0 || !program_.variables().FinishRequested) {
     return false;
   }
   sequences_.RequestStopAfterFinish();

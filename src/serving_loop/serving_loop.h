@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "serving_engine/serving_work.h"
 #include "serving_loop/client_presence.h"
 #include "serving_loop/failed_tries.h"
 #include "serving_loop/find_and_status.h"
@@ -18,26 +19,28 @@
 #include "serving_loop/serving_sequences.h"
 #include "serving_loop/tick_flow.h"
 
-namespace app {
-class Program;
-}
-
 namespace serving_loop {
 
-class ServingLoop {
+class ProgramView;
+
+class ServingLoop : public serving_engine::ServingWork {
  public:
   // Most list requesters served in one batch, and most later requests for the same item that
   // join the oldest one in its forward.
   static constexpr int kListBatch = 5;
   static constexpr int kLaterRequestsPerItem = 5;
 
-  explicit ServingLoop(app::Program& program);
-  ~ServingLoop();
+  explicit ServingLoop(ProgramView& program);
+  ~ServingLoop() override;
   ServingLoop(const ServingLoop&) = delete;
   ServingLoop& operator=(const ServingLoop&) = delete;
 
   // One serving tick.
-  void RequestTimer_Timer();
+  void RequestTimer_Timer() override;
+  // Keeping the pending item requests on disk (see PendingRequestsKeeper).
+  void BeginServing() override { pending_keeper_.BeginServing(); }
+  void EndServing() override { pending_keeper_.EndServing(); }
+  void SavePendingIfDue() override { pending_keeper_.SaveIfDue(); }
   // Whether a tick is running now (it may be inside one of its waits).
   bool ticking() const { return ticking_; }
 
@@ -70,7 +73,7 @@ class ServingLoop {
   // "(" + name + ")," for each requester of the entries.
   static std::string RecipientsOf(const std::vector<std::string>& entries);
 
-  app::Program& program_;
+  ProgramView& program_;
   RequestsFile requests_file_;
   PendingRequestsKeeper pending_keeper_;
   ServingSequences sequences_;

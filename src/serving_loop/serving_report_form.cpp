@@ -1,23 +1,13 @@
 #include "serving_loop/serving_report_form.h"
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
 #include "serving_engine/server_form.h"
+#include "serving_loop/program_view.h"
 #include "shared/addresses.h"
 #include "shared/ui/clipboard.h"
 #include "shared/ui/input_box.h"
 #include "shared/ui/message_box.h"
 #include "shared/ui/stay_on_top.h"
-
-namespace app {
-
-serving_loop::ServingReportForm& Program::servingreportFrm() {
-  if (!serving_report_form_)
-    serving_report_form_ = std::make_shared<serving_loop::ServingReportForm>(*this);
-  return *serving_report_form_;
-}
-
-}  // namespace app
 
 namespace serving_loop {
 
@@ -43,7 +33,7 @@ TwipsRect LabelPlace(int row) {
 
 }  // namespace
 
-ServingReportForm::ServingReportForm(app::Program& program)
+ServingReportForm::ServingReportForm(ProgramView& program)
     : form(program.ws(), program.registry(), "servingreportFrm", "Serving Report", kReportSize),
       Frame1(form, "Frame1", "Statistics:", TwipsRect{120, 120, 3375, 2400}),
       Label1(Frame1, "Label1", kDatePrefix, LabelPlace(0)),

@@ -11,11 +11,9 @@
 #include "shared/ui/frame.h"
 #include "shared/ui/label.h"
 
-namespace app {
-class Program;
-}
-
 namespace serving_loop {
+
+class ProgramView;
 
 inline constexpr char kReportTitle[] = "!! Tollmere Serving Report !!";
 inline constexpr char kDatePrefix[] = "Date:  ";
@@ -41,7 +39,7 @@ struct ReportValues {
 
 class ServingReportForm {
  public:
-  explicit ServingReportForm(app::Program& program);
+  explicit ServingReportForm(ProgramView& program);
   ~ServingReportForm();
   ServingReportForm(const ServingReportForm&) = delete;
   ServingReportForm& operator=(const ServingReportForm&) = delete;
@@ -76,7 +74,7 @@ class ServingReportForm {
   void Command3_Click();
 
  private:
-  app::Program& program_;
+  ProgramView& program_;
 };
 
 }  // namespace serving_loop

@@ -1,10 +1,11 @@
 #include "serving_loop/serving_sequences.h"
 
 #include "aol_automation/automation.h"
-#include "app/program.h"
 #include "serving_engine/chat_lines.h"
+#include "serving_engine/served_counters.h"
 #include "serving_engine/server_form.h"
-#include "serving_loop/menu_form.h"
+#include "serving_engine/settings.h"
+#include "serving_loop/program_view.h"
 #include "serving_loop/serving_loop.h"
 #include "serving_loop/serving_report_form.h"
 #include "shared/addresses.h"
@@ -19,7 +20,7 @@ constexpr double kPauseAfterFinishNotice = 0.5;
 
 }  // namespace
 
-ServingSequences::ServingSequences(app::Program& program) : program_(program) {}
+ServingSequences::ServingSequences(ProgramView& program) : program_(program) {}
 
 void ServingSequences::Stop() {
   winsys::WindowSystem& ws = program_.ws();
@@ -38,16 +39,17 @@ void ServingSequences::Stop() {
   if (program_.ended()) return;
   vornik32::ChatSend(
       ws, serving_engine::BulletLine("tollmere server off - " +
-                                     std::to_string(server.MailsServed()) + " mail(s) served"));
+                                     std::to_string(program_.servedCounters().MailsServed()) +
+                                     " mail(s) served"));
   if (!program_.variables().FinishRequested) AskToRemovePendingCommands();
   program_.variables().TimeEnded = ws.clock().TimeOfDayText(ws.clock().Local());
   ServingReportForm& report = program_.servingreportFrm();
   report.Fill(CollectReport());
   program_.servingLoop().failedTries().StartOver();
   report.Show();
-  server.Statuss.Clear();
-  server.PeopleServed.clear();
-  server.ShowServedCounts(0);
+  program_.queues().statuss.Clear();
+  program_.servedCounters().ForgetPeopleServed();
+  program_.servedCounters().ShowServedCounts(0);
   vornik32::InstantMessagesOn(ws, program_.bounds());
   program_.servingLoop().pendingRequestsKeeper().EndServing();
   server.Command1.Enable();
@@ -59,7 +61,8 @@ void ServingSequences::AskToRemovePendingCommands() {
       ui::MsgBox(program_.ws(), server.form.hwnd(), "Remove all pending commands?",
                  ui::MsgBoxButtons::kYesNo, ui::MsgBoxIcon::kQuestion, shared::kProgramTitle);
   if (answer != ui::MsgBoxAnswer::kYes) return;
-  for (serving_engine::RequestQueue* queue : {&server.Requests, &server.Lists, &server.Finds}) {
+  const serving_engine::RequestQueues queues = program_.queues();
+  for (serving_engine::RequestQueue* queue : {&queues.requests, &queues.lists, &queues.finds}) {
     queue->Clear();
     queue->RefreshCaption();
   }
@@ -67,15 +70,15 @@ void ServingSequences::AskToRemovePendingCommands() {
 
 ReportValues ServingSequences::CollectReport() {
   winsys::WindowSystem& ws = program_.ws();
-  serving_engine::ServerForm& server = program_.serverFrm();
+  const serving_engine::ServedCounters& counters = program_.servedCounters();
   ReportValues values;
   values.date = ws.clock().ShortDateText(ws.clock().Local());
   values.screen_name = vornik32::UserScreenName(ws);
-  values.serving_handle = program_.menuFrm().ServingHandle();
+  values.serving_handle = program_.settings().ServingHandle();
   values.time_started = program_.variables().TimeStarted;
   values.time_ended = program_.variables().TimeEnded;
-  values.people_served = server.PeopleServed.count();
-  values.mails_served = server.MailsServed();
+  values.people_served = counters.PeopleServedCount();
+  values.mails_served = counters.MailsServed();
   values.mails_not_sent = program_.servingLoop().failedTries().mails_not_sent();
   return values;
 }
@@ -95,7 +98,8 @@ void ServingSequences::Pause() {
 
 void ServingSequences::FinishFirstStep() {
   serving_engine::ServerForm& server = program_.serverFrm();
-  if (server.Requests.Count() == 0) {
+  const serving_engine::RequestQueues queues = program_.queues();
+  if (queues.requests.Count() == 0) {
     RequestStopAfterFinish();
     return;
   }
@@ -103,7 +107,7 @@ void ServingSequences::FinishFirstStep() {
   server.ChatTimer.Disable();
   server.ListTimer.Disable();
   server.AdvTimer.Disable();
-  for (serving_engine::RequestQueue* queue : {&server.Finds, &server.Lists}) {
+  for (serving_engine::RequestQueue* queue : {&queues.finds, &queues.lists}) {
     queue->Clear();
     queue->RefreshCaption();
   }

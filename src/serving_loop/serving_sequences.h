@@ -3,17 +3,15 @@
 // (timers off, the question about pending commands, the serving report), the pause sequence and
 // the first step of a finish, and the end of a finish once its last item is served.
 
-namespace app {
-class Program;
-}
-
 namespace serving_loop {
+
+class ProgramView;
 
 struct ReportValues;
 
 class ServingSequences {
  public:
-  explicit ServingSequences(app::Program& program);
+  explicit ServingSequences(ProgramView& program);
 
   void Stop();
   void Pause();
@@ -26,7 +24,7 @@ class ServingSequences {
   void AskToRemovePendingCommands();
   ReportValues CollectReport();
 
-  app::Program& program_;
+  ProgramView& program_;
 };
 
 }  // namespace serving_loop

@@ -1,7 +1,7 @@
 #pragma once
 // Whether a serving tick goes on to its next step or ends where it is.
 
-#include "app/program.h"
+#include "serving_engine/program_view.h"
 
 namespace serving_loop {
 
@@ -10,7 +10,7 @@ enum class TickFlow { kGoOn, kEndTick };
 // A tick ends before its next unit of work when Stop was pressed during one of its waits, or
 // when the server window was closed during one (the program is ending; nothing more may be
 // sent in its name).
-inline bool TickMustEnd(app::Program& program) {
+inline bool TickMustEnd(const serving_engine::ProgramView& program) {
   return program.variables().StopRequested || program.ended();
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace serving_loop {
+namespace serving_engine {
 
 // What separates a setting's label from its value.
 inline constexpr char kSettingSeparator[] = ":  ";
@@ -19,4 +19,4 @@ std::string SettingValue(std::string_view caption);
 // 64 bits hold reads as the largest (or smallest) 64-bit value.
 std::int64_t LeadingNumber(std::string_view text);
 
-}  // namespace serving_loop
+}  // namespace serving_engine

@@ -1,8 +1,8 @@
-#include "serving_loop/setting_caption.h"
+#include "serving_engine/setting_caption.h"
 
 #include <limits>
 
-namespace serving_loop {
+namespace serving_engine {
 
 std::string SettingValue(std::string_view caption) {
   const auto separator = caption.find(kSettingSeparator);
@@ -29,4 +29,4 @@ std::int64_t LeadingNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
-}  // namespace serving_loop
+}  // namespace serving_engine
