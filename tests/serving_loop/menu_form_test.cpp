@@ -9,9 +9,12 @@
 #include "serving_engine/engine_fixture.h"
 #include "shared/addresses.h"
 
-namespace serving_engine::testing {
+namespace serving_loop::testing {
 namespace {
 
+using serving_engine::ServerForm;
+using serving_engine::testing::Answer;
+using serving_engine::testing::Engine;
 using ::testing::ElementsAre;
 
 class MenuFormTest : public ::testing::Test {
@@ -20,12 +23,12 @@ class MenuFormTest : public ::testing::Test {
     engine_.SignedOnInRoom();
     engine_.FillMailData(20);
   }
-  serving_loop::MenuForm& menu() { return engine_.menu(); }
+  MenuForm& menu() { return engine_.menu(); }
   Engine engine_;
 };
 
 TEST_F(MenuFormTest, TheMenuStartsWithTheDesignedCaptionsAndMarks) {
-  serving_loop::MenuForm& m = menu();
+  MenuForm& m = menu();
   EXPECT_EQ(m.findrequestlimit.caption(), "Pending Find Request Limit:  5");
   EXPECT_EQ(m.requestlimitmenu.caption(), "Pending Item Request Limit:  100");
   EXPECT_EQ(m.maxfindsmenu.caption(), "Max Finds To Return:  300");
@@ -75,7 +78,7 @@ TEST_F(MenuFormTest, OptionsPopsTheMenuUpBelowTheButton) {
 
 struct LimitEdit {
   const char* name;
-  ui::MenuEntry serving_loop::MenuForm::*entry;
+  ui::MenuEntry MenuForm::*entry;
   std::string typed;
   std::string caption_after;  // empty: unchanged
 };
@@ -93,8 +96,6 @@ TEST_P(LimitEditTest, AcceptsALeadingNumberOtherThanZero) {
     EXPECT_EQ(menu().requestlimitmenu.caption(), other);
   }
 }
-
-using serving_loop::MenuForm;
 
 INSTANTIATE_TEST_SUITE_P(
     Edits, LimitEditTest,
@@ -162,7 +163,7 @@ TEST_F(MenuFormTest, TheHandleIsTrimmedAndLowerCased) {
 // --- Frequencies ---------------------------------------------------------------------------------
 
 TEST_F(MenuFormTest, EachFrequencySubmenuHasOneCheckMark) {
-  serving_loop::MenuForm& m = menu();
+  MenuForm& m = menu();
   const std::vector<ui::MenuEntry*> lists = {&m.onrequest,        &m.everyminute,
                                              &m.everytwominutes,  &m.everythreeminutes,
                                              &m.everyfourminutes, &m.everyfiveminutes};
@@ -219,7 +220,7 @@ TEST_F(MenuFormTest, ListDesignerAndMessagesShowTheirWindows) {
 }
 
 TEST_F(MenuFormTest, WebsiteEntriesSendTheClientToTheirAddresses) {
-  serving_loop::MenuForm& m = menu();
+  MenuForm& m = menu();
   const std::vector<ui::MenuEntry*> entries = m.makemoneyMenu.entries();
   engine_.ChooseMenu(m.vornikcommenu);
   engine_.ChooseMenu(m.tollmereorgmenu);
@@ -237,4 +238,4 @@ TEST_F(MenuFormTest, WebsiteEntriesSendTheClientToTheirAddresses) {
 }
 
 }  // namespace
-}  // namespace serving_engine::testing
+}  // namespace serving_loop::testing
