@@ -85,12 +85,6 @@ void HideWindow(winsys::WindowSystem& ws, HWND window) {
   if (window != winsys::kNoWindow) ws.ShowWindow(window, winsys::SW_HIDE);
 }
 
-void StayOnTop(winsys::WindowSystem& ws, HWND window) {
-  if (window == winsys::kNoWindow) return;
-  ws.SetWindowPos(window, winsys::HWND_TOPMOST, 0, 0, 0, 0,
-                  winsys::SWP_NOMOVE | winsys::SWP_NOSIZE);
-}
-
 void WaitSeconds(winsys::WindowSystem& ws, double seconds) {
   winsys::WaitSeconds(ws, seconds);
 }

@@ -6,6 +6,7 @@
 #include "aol_automation/automation.h"
 #include "list_designer/program_view.h"
 #include "serving_engine/server_form.h"
+#include "shared/ui/stay_on_top.h"
 
 namespace list_designer {
 namespace {
@@ -55,7 +56,7 @@ bool BanningForm::IsBanned(std::string_view sender) const {
 }
 
 void BanningForm::Form_Load() {
-  vornik32::StayOnTop(program_.ws(), form.hwnd());
+  ui::StayOnTop(program_.ws(), form.hwnd());
 }
 
 // The room's members are offered afresh every time the window comes to the front.

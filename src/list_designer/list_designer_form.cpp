@@ -9,6 +9,7 @@
 #include "serving_engine/server_form.h"
 #include "shared/addresses.h"
 #include "shared/ui/message_box.h"
+#include "shared/ui/stay_on_top.h"
 
 namespace list_designer {
 namespace {
@@ -85,8 +86,7 @@ void ListDesignerForm::Show() {
   form.Show();
 }
 
-// --- Events
-// ------------------------------------------------------------------------------------------
+// --- Events --------------------------------------------------------------------------------------
 
 // The server window is disabled here and enabled on every close, so it is disabled only while
 // the designer is open for the first time in a run.
@@ -95,7 +95,7 @@ void ListDesignerForm::Form_Load() {
   List1.clear();
   for (int step = 1; step <= kStepCount; ++step) List1.add("Step #" + std::to_string(step));
   List1.set_selected_index(0);
-  vornik32::StayOnTop(program_.ws(), form.hwnd());
+  ui::StayOnTop(program_.ws(), form.hwnd());
 }
 
 void ListDesignerForm::Form_QueryUnload(ui::CloseAction& action) {
@@ -142,8 +142,7 @@ void ListDesignerForm::Command3_Click() {
   }
 }
 
-// --- Boxes and the progress window
-// -------------------------------------------------------------------
+// --- Boxes and the progress window ---------------------------------------------------------------
 
 void ListDesignerForm::Inform(const std::string& text) {
   // The server window was closed during the step: the program is ending, with nothing to say.
@@ -224,8 +223,7 @@ void ListDesignerForm::Adopt(const ListDraft& draft) {
   program_.variables().ItemOffset = draft.item_offset;
 }
 
-// --- The steps
-// -------------------------------------------------------------------------------------
+// --- The steps -----------------------------------------------------------------------------------
 
 // Steps 1 and 3 only start the session; the person runs the next step once it has finished.
 void ListDesignerForm::Step1() {

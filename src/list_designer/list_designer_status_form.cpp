@@ -3,6 +3,7 @@
 #include "aol_automation/window_operations.h"
 #include "list_designer/list_designer_form.h"
 #include "list_designer/program_view.h"
+#include "shared/ui/stay_on_top.h"
 
 namespace list_designer {
 
@@ -13,7 +14,7 @@ ListDesignerStatusForm::ListDesignerStatusForm(ProgramView& program)
       ProgressBar1(form, "ProgressBar1", {120, 480, 4215, 255}),
       program_(program) {
   form.set_font_name("Arial");
-  form.on_load = [this] { vornik32::StayOnTop(program_.ws(), form.hwnd()); };
+  form.on_load = [this] { ui::StayOnTop(program_.ws(), form.hwnd()); };
 }
 
 ListDesignerStatusForm::~ListDesignerStatusForm() = default;

@@ -46,8 +46,7 @@ std::string ListDeliveryFailure(int list_number, const char* what) {
 ListProcedures::ListProcedures(ProgramView& program, ui::TextBox& serv_list)
     : program_(program), ws_(program.ws()), serv_list_(serv_list) {}
 
-// --- Reporting
-// -------------------------------------------------------------------------------------
+// --- Reporting -----------------------------------------------------------------------------------
 
 void ListProcedures::Status(std::string text) {
   program_.listdesignerstatusFrm().SetStatus(std::move(text));
@@ -100,8 +99,7 @@ void ListProcedures::CloseMailbox() {
   vornik32::WaitSeconds(ws_, 0.1);
 }
 
-// --- Flash sessions
-// ---------------------------------------------------------------------------------
+// --- Flash sessions ------------------------------------------------------------------------------
 
 Failure ListProcedures::RunFlashAndWait() {
   const vornik32::WaitBounds& bounds = program_.bounds();
@@ -145,8 +143,7 @@ Failure ListProcedures::CloseStatusWindow() {
   return {};
 }
 
-// --- The mailbox
-// ------------------------------------------------------------------------------------
+// --- The mailbox ---------------------------------------------------------------------------------
 
 Failure ListProcedures::OpenFlashMailbox() {
   Status("Opening flashmail...");
@@ -294,8 +291,7 @@ Failure ListProcedures::SendList(int list_number, const std::string& body) {
   return ListDeliveryFailure(list_number, "the Write Mail window did not close.");
 }
 
-// --- Finding the lists
-// ------------------------------------------------------------------------------
+// --- Finding the lists ---------------------------------------------------------------------------
 
 void ListProcedures::FindServingLists(ListDraft& draft) {
   Status("Searching for serving lists...");

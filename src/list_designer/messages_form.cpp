@@ -3,6 +3,7 @@
 #include "aol_automation/automation.h"
 #include "list_designer/program_view.h"
 #include "serving_engine/server_form.h"
+#include "shared/ui/stay_on_top.h"
 
 namespace list_designer {
 namespace {
@@ -45,7 +46,7 @@ std::string MessagesForm::MailMessage() const {
 }
 
 void MessagesForm::Form_Load() {
-  vornik32::StayOnTop(program_.ws(), form.hwnd());
+  ui::StayOnTop(program_.ws(), form.hwnd());
 }
 
 void MessagesForm::Form_Activate() {

@@ -10,10 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "serving_engine/chat_lines.h"
+
 namespace list_designer {
 
-// The byte that begins every line the program posts and every list mail's subject.
-inline constexpr char kBullet = '\x95';
+// The byte that begins every line the program posts, and every list mail's subject.
+using serving_engine::kBullet;
 inline constexpr int kTitlesPerList = 300;
 // A list box counts its entries in 16 bits, so this is the most titles MailList can hold.
 inline constexpr int kMaxTitles = 32767;

@@ -23,11 +23,11 @@ namespace {
 // The window is never shown; its size only matters to the form designer.
 constexpr ui::TwipsSize kMenuFormSize{3000, 1500};
 
-// Where the "Make Money Websites" entries lead. The sites are fictional, on a reserved example
-// domain, each with the author's referral mark.
 // A find limit must stay below this.
 constexpr std::int64_t kFindLimitBound = 301;
 
+// Where the "Make Money Websites" entries lead. The sites are fictional, on a reserved example
+// domain, each with the author's referral mark.
 constexpr const char* kAllAdvantageAddress = "http://alladvantage.example.com/join?ref=vornik";
 constexpr const char* kGoToWorldAddress = "http://gotoworld.example.com/?ref=vornik";
 constexpr const char* kEpipoAddress = "http://epipo.example.com/signup?ref=vornik";
@@ -113,26 +113,34 @@ MenuForm::MenuForm(ProgramView& program)
 MenuForm::~MenuForm() = default;
 
 void MenuForm::WireHandlers() {
-  findrequestlimit.on_click = [this] { findrequestlimit_Click(); };
-  requestlimitmenu.on_click = [this] { requestlimitmenu_Click(); };
-  maxfindsmenu.on_click = [this] { maxfindsmenu_Click(); };
-  handle.on_click = [this] { handle_Click(); };
-  onrequest.on_click = [this] { onrequest_Click(); };
-  everyminute.on_click = [this] { everyminute_Click(); };
-  everytwominutes.on_click = [this] { everytwominutes_Click(); };
-  everythreeminutes.on_click = [this] { everythreeminutes_Click(); };
-  everyfourminutes.on_click = [this] { everyfourminutes_Click(); };
-  everyfiveminutes.on_click = [this] { everyfiveminutes_Click(); };
-  adveverymin.on_click = [this] { adveverymin_Click(); };
-  adveverytwomins.on_click = [this] { adveverytwomins_Click(); };
-  adveverythreemins.on_click = [this] { adveverythreemins_Click(); };
-  adveveryfourmins.on_click = [this] { adveveryfourmins_Click(); };
-  adveveryfivemins.on_click = [this] { adveveryfivemins_Click(); };
-  loadreqmenu.on_click = [this] { loadreqmenu_Click(); };
-  savereqmenu.on_click = [this] { savereqmenu_Click(); };
-  clearcommandsmenu.on_click = [this] { clearcommandsmenu_Click(); };
-  listdesignermenu.on_click = [this] { listdesignermenu_Click(); };
-  msgsMenu.on_click = [this] { msgsMenu_Click(); };
+  const struct {
+    ui::MenuEntry& entry;
+    void (MenuForm::*click)();
+  } handlers[] = {
+      {findrequestlimit, &MenuForm::findrequestlimit_Click},
+      {requestlimitmenu, &MenuForm::requestlimitmenu_Click},
+      {maxfindsmenu, &MenuForm::maxfindsmenu_Click},
+      {handle, &MenuForm::handle_Click},
+      {onrequest, &MenuForm::onrequest_Click},
+      {everyminute, &MenuForm::everyminute_Click},
+      {everytwominutes, &MenuForm::everytwominutes_Click},
+      {everythreeminutes, &MenuForm::everythreeminutes_Click},
+      {everyfourminutes, &MenuForm::everyfourminutes_Click},
+      {everyfiveminutes, &MenuForm::everyfiveminutes_Click},
+      {adveverymin, &MenuForm::adveverymin_Click},
+      {adveverytwomins, &MenuForm::adveverytwomins_Click},
+      {adveverythreemins, &MenuForm::adveverythreemins_Click},
+      {adveveryfourmins, &MenuForm::adveveryfourmins_Click},
+      {adveveryfivemins, &MenuForm::adveveryfivemins_Click},
+      {loadreqmenu, &MenuForm::loadreqmenu_Click},
+      {savereqmenu, &MenuForm::savereqmenu_Click},
+      {clearcommandsmenu, &MenuForm::clearcommandsmenu_Click},
+      {listdesignermenu, &MenuForm::listdesignermenu_Click},
+      {msgsMenu, &MenuForm::msgsMenu_Click},
+  };
+  for (const auto& handler : handlers) {
+    handler.entry.on_click = [this, click = handler.click] { (this->*click)(); };
+  }
 
   const struct {
     ui::MenuEntry& entry;

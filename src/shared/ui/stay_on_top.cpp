@@ -5,6 +5,7 @@ namespace ui {
 using namespace winsys;
 
 void StayOnTop(WindowSystem& ws, HWND window) {
+  if (window == kNoWindow) return;
   ws.SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 

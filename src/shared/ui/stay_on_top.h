@@ -1,5 +1,6 @@
 #pragma once
-// Keeps a window above every window that is not topmost.
+// Keeps one of the program's own windows above every window that is not topmost, without moving
+// or sizing it. No window (a form not loaded) is left alone.
 
 #include "shared/winsys/window_system.h"
 

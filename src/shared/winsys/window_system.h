@@ -157,10 +157,10 @@ class WindowSystem {
   virtual bool SetClipboardText(std::string_view text) = 0;
   virtual std::optional<std::string> GetClipboardText() = 0;
 
-  // --- Modal dialogs of the host toolkit
-  // ---------------------------------------------------------- Each is a modal window of the
-  // desktop ("#32770"), answered by clicking its buttons; the owner takes no input while it is
-  // open, and timers keep firing.
+  // --- Modal dialogs of the host toolkit ---------------------------------------------------------
+  // Each is a modal window of the desktop ("#32770"), answered by clicking its buttons. While
+  // one is open its owner takes no input; timers keep firing, as they do under a modal dialog on
+  // Windows.
   virtual int MessageBox(HWND owner, std::string_view text, std::string_view caption,
                          UINT type) = 0;
   // The typed text, or the empty text on Cancel.

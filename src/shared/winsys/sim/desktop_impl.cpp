@@ -100,8 +100,7 @@ DWORD SimDesktop::Impl::SystemProcessId() const {
   return system_->id();
 }
 
-// --- Classes and windows
-// --------------------------------------------------------------------------
+// --- Classes and windows -------------------------------------------------------------------------
 
 bool SimDesktop::Impl::RegisterClass(DWORD caller, std::string_view name, WindowProc procedure) {
   return classes_->Register(caller, name, std::move(procedure));

@@ -44,15 +44,13 @@ class SimDesktop::Impl {
   MenuTable& menus() { return menus_; }
   ModalStack& modals() { return modals_; }
 
-  // --- Processes
-  // ----------------------------------------------------------------------------------
+  // --- Processes ---------------------------------------------------------------------------------
   SimProcess& CreateProcess(std::string_view name);
   SimProcess& System() { return *system_; }
   SimProcess* FindProcess(DWORD id);
   DWORD SystemProcessId() const;
 
-  // --- Classes and windows
-  // ------------------------------------------------------------------------
+  // --- Classes and windows -----------------------------------------------------------------------
   bool RegisterClass(DWORD caller, std::string_view name, WindowProc procedure);
   WindowProc ClassProcedure(DWORD caller, std::string_view name) const;
   LRESULT DefWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -68,8 +66,7 @@ class SimDesktop::Impl {
   int GetDlgCtrlID(HWND window);
   HWND GetDlgItem(HWND parent, int control_id);
 
-  // --- Messages
-  // -----------------------------------------------------------------------------------
+  // --- Messages ----------------------------------------------------------------------------------
   LRESULT SendMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   // A program's send: to a window of a hung program it waits for the answer at most the send
@@ -78,15 +75,13 @@ class SimDesktop::Impl {
   std::optional<LRESULT> SendFrom(DWORD caller, HWND window, UINT message, WPARAM wparam,
                                   LPARAM lparam);
 
-  // --- Hung processes
-  // ------------------------------------------------------------------------------
+  // --- Hung processes ----------------------------------------------------------------------------
   void Hang(DWORD process, double seconds);
   bool IsHung(DWORD process) const;
   void SetSendBound(double seconds) { send_bound_ = seconds; }
   double send_bound() const { return send_bound_; }
 
-  // --- State, text and geometry
-  // -------------------------------------------------------------------
+  // --- State, text and geometry ------------------------------------------------------------------
   bool ShowWindow(HWND window, int command);
   bool IsWindowVisible(HWND window) const;
   bool EnableWindow(HWND window, bool enable);
@@ -114,8 +109,7 @@ class SimDesktop::Impl {
 
   DWORD GetWindowThreadProcessId(HWND window, DWORD* process_id);
 
-  // --- Menus, timers, clipboard
-  // -------------------------------------------------------------------
+  // --- Menus, timers, clipboard ------------------------------------------------------------------
   HMENU GetMenu(HWND window);
   bool SetMenu(HWND window, HMENU menu);
   std::uintptr_t SetTimer(DWORD caller, HWND window, std::uintptr_t id, UINT milliseconds);
@@ -123,12 +117,10 @@ class SimDesktop::Impl {
   bool SetClipboardText(std::string_view text);
   std::optional<std::string> GetClipboardText() const { return clipboard_; }
 
-  // --- Input as a person gives it
-  // -----------------------------------------------------------------
+  // --- Input as a person gives it ----------------------------------------------------------------
   InputResult CanTakeInput(HWND window);
 
-  // --- Popup menus
-  // --------------------------------------------------------------------------------
+  // --- Popup menus -------------------------------------------------------------------------------
   void RegisterPopup(HWND window, PopupMenuHandler* handler);
   void UnregisterPopup(HWND window);
   PopupMenuHandler* PopupOf(HWND window) const;

@@ -114,10 +114,9 @@ class SimDesktop {
   // Chooses a command of the open popup menu, as a click on its item does.
   InputResult UserChooseMenuCommand(HWND popup, UINT command_id);
 
-  // --- Modal dialogs
-  // ------------------------------------------------------------------------------ Used by the
-  // dialogs and the popup menu: a modal window opens and closes. While one is open its process's
-  // other windows take no input.
+  // --- Modal dialogs -----------------------------------------------------------------------------
+  // Used by the dialogs and the popup menu: a modal window opens and closes. While one is open its
+  // process's other windows take no input.
   void BeginModal(const ModalInfo& info);
   void EndModal(HWND window, int answer);
   std::vector<ModalInfo> OpenModals() const;  // oldest first
@@ -136,14 +135,12 @@ class SimDesktop {
   int ScheduleAt(double when, std::function<void()> action);
   void CancelScheduled(int id);
 
-  // --- Watchdog
-  // ------------------------------------------------------------------------------------- The loop
-  // throws WatchdogExpired once the clock passes this many seconds after the call.
+  // --- Watchdog ----------------------------------------------------------------------------------
+  // The loop throws WatchdogExpired once the clock passes this many seconds after the call.
   void SetWatchdog(double seconds_from_now);
   void ClearWatchdog();
 
-  // --- Inspection
-  // ---------------------------------------------------------------------------------
+  // --- Inspection --------------------------------------------------------------------------------
   std::vector<HWND> TopLevelWindows();      // front first
   std::vector<HWND> Children(HWND parent);  // front first
   // Counters for tests: how many messages were dispatched, how many idle quanta passed.
