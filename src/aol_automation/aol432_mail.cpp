@@ -1,5 +1,6 @@
+#include "aol_automation/aol432_mail.h"
+
 #include "aol_automation/mail_layout.h"
-#include "aol_automation/mail_operations.h"
 #include "aol_automation/mail_steps.h"
 
 namespace aol432 {

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "aol_automation/aol432_mail.h"
 #include "aol_automation/automation_fixture.h"
+#include "aol_automation/client_mail.h"
 #include "aol_automation/client_windows.h"
-#include "aol_automation/mail_operations.h"
 #include "aol_automation/mailbox_lines.h"
 #include "aol_automation/shape_finder.h"
+#include "aol_automation/vornik32_mail.h"
 #include "aol_automation/window_operations.h"
 
 namespace vornik32::testing {

@@ -1,7 +1,7 @@
 #pragma once
-// The five mail operations, one variant per client layout: vornik32 for the 5.0 layout, aol432
-// for the 4.0 layout. A caller asks aol432::IsAOL5 right before the call and picks the variant,
-// or lets the ...ForClient helpers do both.
+// The vornik32 unit's mail operations, for the 5.0 layout; aol432_mail.h has the same five for
+// the 4.0 layout, and client_mail.h picks the one the client's layout calls for. All share their
+// steps (mail_steps.h) and differ only in the layout's numbers (mail_layout.h).
 //
 // Every wait for the client is bounded by the WaitBounds given; when one runs out the operation
 // stops there and answers Outcome::kGaveUp. The two that send answer a MailResult: sent only
@@ -47,40 +47,4 @@ Outcome RunFlashSession(winsys::WindowSystem& ws, Check final_state, const WaitB
 // Sets the two check boxes of "Mail Preferences" and returns once the dialog has closed.
 Outcome SetMailPreferences(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
 
-// The variant that the client's layout calls for, chosen by aol432::IsAOL5 at the call.
-Outcome OpenMailboxForClient(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
-MailResult ForwardMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
-                                std::string_view note, int position, CloseAfter close_after,
-                                const WaitBounds& bounds = {});
-MailResult SendMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
-                             std::string_view subject, std::string_view body,
-                             const WaitBounds& bounds = {});
-MailResult SendMailAndWaitForClient(winsys::WindowSystem& ws, std::string_view recipient,
-                                    std::string_view subject, std::string_view body,
-                                    double resend_pause, const WaitBounds& bounds = {});
-Outcome RunFlashSessionForClient(winsys::WindowSystem& ws, Check final_state,
-                                 const WaitBounds& bounds = {});
-Outcome SetMailPreferencesForClient(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
-
 }  // namespace vornik32
-
-namespace aol432 {
-
-using vornik32::Check;
-using vornik32::CloseAfter;
-using vornik32::MailResult;
-using vornik32::Outcome;
-using vornik32::WaitBounds;
-
-Outcome OpenMailbox(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
-MailResult ForwardMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view note,
-                       int position, CloseAfter close_after, const WaitBounds& bounds = {});
-MailResult SendMail(winsys::WindowSystem& ws, std::string_view recipient, std::string_view subject,
-                    std::string_view body, const WaitBounds& bounds = {});
-MailResult SendMailAndWait(winsys::WindowSystem& ws, std::string_view recipient,
-                           std::string_view subject, std::string_view body, double resend_pause,
-                           const WaitBounds& bounds = {});
-Outcome RunFlashSession(winsys::WindowSystem& ws, Check final_state, const WaitBounds& bounds = {});
-Outcome SetMailPreferences(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
-
-}  // namespace aol432
