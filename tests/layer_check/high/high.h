@@ -1,0 +1,4 @@
+#pragma once
+// A higher layer, which may include the lower one.
+
+#include "low/beside.h"

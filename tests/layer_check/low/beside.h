@@ -1,0 +1,2 @@
+#pragma once
+// A header of the lower layer that the higher one may include.
