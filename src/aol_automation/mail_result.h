@@ -3,6 +3,9 @@
 // the operation stopped. "Sent" means the client took the mail: the window the operation itself
 // opened and filled closed after Send.
 
+#include <string>
+#include <vector>
+
 #include "aol_automation/wait_bounds.h"
 
 namespace vornik32 {
@@ -19,9 +22,26 @@ enum class MailStep {
   kSent,           // the window closed after Send: the client took the mail
 };
 
+// Windows an operation asked the client for that had not come when it returned. A lagging client
+// opens them later all the same (a forward window per click, an open mail after a give-up); left
+// on screen they pile up, and a client with a hundred windows hides its room from the program.
+struct LateWindows {
+  std::string subject;  // the stored mail's: an open mail is captioned so, a forward shows it
+  std::vector<winsys::HWND>
+      known;            // every mail and forward window there was, or was seen, meanwhile
+  int forwards = 0;     // forward windows asked for and not seen
+  int open_mails = 0;   // open mails asked for and not seen
+  double asked_at = 0;  // the clock at the last ask
+  bool any() const { return forwards > 0 || open_mails > 0; }
+};
+
 struct MailResult {
+  MailResult() = default;
+  MailResult(Outcome outcome_seen, MailStep step) : outcome(outcome_seen), stopped_at(step) {}
+
   Outcome outcome = Outcome::kDone;
   MailStep stopped_at = MailStep::kSent;
+  LateWindows late;
 
   bool sent() const { return stopped_at == MailStep::kSent; }
   // Callers that only ask whether every step ran compare with the Outcome.

@@ -76,6 +76,15 @@ class ForwardWindows {
     }
     return kNoWindow;
   }
+  // Every click asks the client for a window; what has not come by the end may come later.
+  void AskedForOpenMail() {
+    open_mail_asked_ = true;
+    last_ask_ = ws_.clock().Now();
+  }
+  void AskedForForward() {
+    ++forwards_asked_;
+    last_ask_ = ws_.clock().Now();
+  }
 
   // A forward window that came after the click on Read, whose subject is the mail's; the one
   // found is the forward's from then on, whatever its subject field is changed to.
@@ -102,7 +111,19 @@ class ForwardWindows {
     CloseExtraForwards();
     CloseWindow(ws_, chosen_);
     CloseOpenMails();
-    return StoppedAt(step);
+    return WithLateWindows(StoppedAt(step));
+  }
+  // The result, with the windows the client still owes the forward: those asked for and not seen.
+  MailResult WithLateWindows(MailResult result) const {
+    LateWindows& late = result.late;
+    late.subject = subject_;
+    late.known = mails_before_;
+    late.known.insert(late.known.end(), forwards_before_.begin(), forwards_before_.end());
+    late.known.insert(late.known.end(), seen_.begin(), seen_.end());
+    late.forwards = std::max(0, forwards_asked_ - forwards_seen_);
+    late.open_mails = open_mail_asked_ && !open_mail_seen_ ? 1 : 0;
+    late.asked_at = last_ask_;
+    return result;
   }
 
  private:
@@ -111,20 +132,28 @@ class ForwardWindows {
     for (const HWND mail : WindowsOfShape(ws_, kReadMailShape)) {
       if (!Contains(mails_before_, mail) && ws_.GetWindowText(mail) == subject_) {
         own.push_back(mail);
+        if (Remember(mail)) open_mail_seen_ = true;
       }
     }
     return own;
+  }
+
+  // Whether the window was seen for the first time.
+  bool Remember(HWND window) {
+    if (Contains(seen_, window)) return false;
+    seen_.push_back(window);
+    return true;
   }
 
   std::vector<HWND> OwnForwardWindows() {
     std::vector<HWND> own;
     for (const HWND forward : WindowsOfShape(ws_, kComposeShape)) {
       if (Contains(forwards_before_, forward)) continue;
-      const std::optional<std::string> shown =
-          AnsweredText(ws_, NthChild(ws_, forward, kEditClass, kSubjectEdit));
+      const std::optional<std::string> shown = ForwardedMailSubject(ws_, forward);
       if (!shown) continue;
-      if (SubjectWithoutForwardPrefix(*shown) == subject_) {
+      if (*shown == subject_) {
         own.push_back(forward);
+        if (Remember(forward)) ++forwards_seen_;
       } else {
         saw_other_forward_ = true;
       }
@@ -138,7 +167,24 @@ class ForwardWindows {
   std::vector<HWND> forwards_before_;
   HWND chosen_ = kNoWindow;
   bool saw_other_forward_ = false;
+  std::vector<HWND> seen_;
+  bool open_mail_asked_ = false;
+  bool open_mail_seen_ = false;
+  int forwards_asked_ = 0;
+  int forwards_seen_ = 0;
+  double last_ask_ = 0;
 };
+
+}  // namespace
+
+std::optional<std::string> ForwardedMailSubject(winsys::WindowSystem& ws, HWND forward) {
+  const std::optional<std::string> shown =
+      AnsweredText(ws, NthChild(ws, forward, kEditClass, kSubjectEdit));
+  if (!shown) return std::nullopt;
+  return SubjectWithoutForwardPrefix(*shown);
+}
+
+namespace {
 
 // Waits, without posting anything to it, for a window that was sent to close by itself: a window
 // closed by the program would prove nothing about the mail.
@@ -279,6 +325,7 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
   ForwardWindows own(ws, *subject);
   ws.DoEvents();
   PostClick(ws, FirstChild(ws, mailbox, kIconClass));
+  own.AskedForOpenMail();
 
   // The client keeps streaming the mail's text in; stopping it makes the open mail usable at once.
   HWND open_mail = kNoWindow;
@@ -301,6 +348,7 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
         const double now = ws.clock().Now();
         if (!clicked_at || now - *clicked_at >= kForwardClickInterval) {
           SendClick(ws, NthChild(ws, open_mail, kIconClass, layout.forward_button));
+          own.AskedForForward();
           clicked_at = now;
         }
         vornik32::WaitSeconds(ws, kPause);
@@ -323,7 +371,7 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
   const HWND send = NthChild(ws, forward, kIconClass, layout.forward_send_button);
   if (send == kNoWindow) return own.GiveUpAt(MailStep::kFields);
   PostClick(ws, send);
-  if (close_after == CloseAfter::kNo) return {Outcome::kDone, MailStep::kSend};
+  if (close_after == CloseAfter::kNo) return own.WithLateWindows({Outcome::kDone, MailStep::kSend});
 
   vornik32::WaitSeconds(ws, kPauseBeforeClosing);
   if (WaitUntilGone(ws, forward, bounds.window_closes) == Outcome::kGaveUp) {
@@ -331,7 +379,7 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
   }
   own.CloseExtraForwards();
   own.CloseOpenMails();
-  return {Outcome::kDone, MailStep::kSent};
+  return own.WithLateWindows({Outcome::kDone, MailStep::kSent});
 }
 
 MailResult SendMailWith(winsys::WindowSystem& ws, const MailLayout& layout,

@@ -2,6 +2,8 @@
 // The steps of the five mail operations, shared by both client layouts; the units' variants
 // (mail_operations.h) pass the numbers of their layout.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "aol_automation/client_windows.h"
@@ -26,6 +28,10 @@ MailResult SendMailAndWaitWith(winsys::WindowSystem& ws, const MailLayout& layou
                                const WaitBounds& bounds);
 Outcome RunFlashSessionWith(winsys::WindowSystem& ws, const MailLayout& layout, Check final_state,
                             const WaitBounds& bounds);
+// The subject of the stored mail a forward window shows (its subject field without the client's
+// "Fwd: "), or nothing when the client did not answer.
+std::optional<std::string> ForwardedMailSubject(winsys::WindowSystem& ws, winsys::HWND forward);
+
 Outcome SetMailPreferencesWith(winsys::WindowSystem& ws, const MailLayout& layout,
                                const WaitBounds& bounds);
 

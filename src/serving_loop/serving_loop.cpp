@@ -100,6 +100,7 @@ void ServingLoop::Tick() {
       return;
     }
   }
+  late_windows_.CloseArrived(program_.ws());
   // A client that is gone, or does not answer, could take no mail: nothing leaves the queues
   // until it is back.
   if (!client_presence_.ReadyToServe() || TickMustEnd(program_)) return;
@@ -146,6 +147,7 @@ TickFlow ServingLoop::ListStep() {
       const vornik32::MailResult result = vornik32::ForwardMailForClient(
           ws, recipients, note, AsPosition(LeadingNumber(place.mailbox_index)),
           vornik32::CloseAfter::kYes, program_.bounds());
+      late_windows_.Watch(result);
       if (!result.sent()) all_sent = false;
       vornik32::WaitSeconds(ws, kPauseAfterListForward);
     }
@@ -227,6 +229,7 @@ void ServingLoop::ItemStep() {
   const vornik32::MailResult result = vornik32::ForwardMailForClient(
       ws, RecipientsOf(batch), MailNote(ItemNoteLine(item_text), custom_message), *position,
       vornik32::CloseAfter::kYes, program_.bounds());
+  late_windows_.Watch(result);
   vornik32::WaitSeconds(ws, kPauseAfterItemForward);
   // From here the batch is either served or, before the next yield, back in the queue.
   pending_keeper_.ReleaseInFlight();

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "aol_automation/late_window_sweeper.h"
 #include "serving_engine/serving_work.h"
 #include "serving_loop/client_presence.h"
 #include "serving_loop/failed_tries.h"
@@ -79,6 +80,8 @@ class ServingLoop : public serving_engine::ServingWork {
   ServingSequences sequences_;
   FailedTries failed_tries_;
   ClientPresence client_presence_;
+  // The windows a lagging client opened for forwards that had already returned.
+  vornik32::LateWindowSweeper late_windows_;
   FindAndStatus find_and_status_;
   bool ticking_ = false;
 };

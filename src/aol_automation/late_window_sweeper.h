@@ -1,0 +1,38 @@
+#pragma once
+// Closes the windows a lagging client opens for an operation after it has returned: a forward
+// window for each of several Forward clicks, an open mail or a forward window that came after
+// the operation gave up on it. They are the program's own (asked for by its clicks), so nobody
+// else closes them; left on screen they pile up over a day, until the client's room and Welcome
+// window lie beyond the reach of the program's searches.
+//
+// A window is taken for an operation's only while the client may still owe it, for a while after
+// the operation's last click, when it shows the operation's mail, and when it was not on screen
+// (nor seen) during the operation: a person's windows are left alone.
+
+#include <vector>
+
+#include "aol_automation/mail_result.h"
+#include "shared/winsys/window_system.h"
+
+namespace vornik32 {
+
+class LateWindowSweeper {
+ public:
+  // How long after its last click a window still counts as owed: a hung client handles what was
+  // posted to it when it wakes, and a hang lasts up to half a minute; its windows then take their
+  // time to open.
+  static constexpr double kOwedSeconds = 120;
+
+  // Remembers what the operation's result says may still come.
+  void Watch(const MailResult& result);
+  // Closes the owed windows that have come; forgets those all come or no longer owed.
+  void CloseArrived(winsys::WindowSystem& ws);
+  bool watching() const { return !owed_.empty(); }
+
+ private:
+  void CloseArrivedFor(winsys::WindowSystem& ws, LateWindows& owed);
+
+  std::vector<LateWindows> owed_;
+};
+
+}  // namespace vornik32
