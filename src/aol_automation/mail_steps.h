@@ -1,6 +1,6 @@
 #pragma once
 // The steps of the five mail operations, shared by both client layouts; the units' variants
-// (mail_operations.h) pass the numbers of their layout.
+// (vornik32_mail.h, aol432_mail.h, client_mail.h) pass the numbers of their layout.
 
 #include <optional>
 #include <string>
