@@ -106,7 +106,8 @@ class Runner : public winsys::sim::DesktopObserver {
   // Sees every entry the program adds to its queues from the moment they exist.
   void WatchQueues();
   // An entry came into a queue: a new request, or one taken out a moment ago coming back.
-  void NoteQueued(QueueKind kind, const std::string& entry);
+  enum class Placing { kAdded, kInserted };
+  void NoteQueued(QueueKind kind, const std::string& entry, Placing placing);
   void Count();
   // The program's chat lines so far (the signed-on user's lines of the room).
   std::vector<std::string> ProgramLines() const;

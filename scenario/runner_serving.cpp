@@ -66,7 +66,8 @@ void Runner::WatchQueues() {
                                             winsys::HWND window, winsys::UINT message,
                                             winsys::WPARAM wparam, winsys::LPARAM lparam) {
       if ((message == winsys::LB_ADDSTRING || message == winsys::LB_INSERTSTRING) && lparam != 0) {
-        NoteQueued(kind, reinterpret_cast<const char*>(lparam));
+        NoteQueued(kind, reinterpret_cast<const char*>(lparam),
+                   message == winsys::LB_INSERTSTRING ? Placing::kInserted : Placing::kAdded);
       } else if (message == winsys::LB_DELETESTRING) {
         const winsys::LRESULT length = (*previous)(window, winsys::LB_GETTEXTLEN, wparam, 0);
         if (length >= 0) {
@@ -82,11 +83,16 @@ void Runner::WatchQueues() {
   }
 }
 
-// A failed try puts its entries back within the tick that took them (its waits are bounded by a
-// few minutes at most); the same request asked again later is a new one.
-void Runner::NoteQueued(QueueKind kind, const std::string& entry) {
+// A failed try puts its entries back, inserted, within the tick that took them (its waits are
+// bounded by a few minutes at most); an entry added at the end is a request of its own, even when
+// a member asks again for what was just taken.
+void Runner::NoteQueued(QueueKind kind, const std::string& entry, Placing placing) {
   constexpr double kLongestTry = 600;
   const double now = world_->clock().Now();
+  if (placing == Placing::kAdded) {
+    admitted_.push_back(AdmittedRequest{kind, entry});
+    return;
+  }
   auto [first, last] = taken_.equal_range(std::make_pair(kind, entry));
   for (auto it = first; it != last; ++it) {
     if (now - it->second > kLongestTry) continue;
