@@ -159,94 +159,180 @@ void PrintTree(winsys::WindowSystem& ws, HWND window, int depth) {
   }
 }
 
+// The words of one step, read in order; a word missing at the end reads as empty.
+class StepWords {
+ public:
+  StepWords(int argc, char** argv, int first) : argc_(argc), argv_(argv), next_(first) {}
+  bool AtEnd() const { return next_ >= argc_; }
+  std::string Text() { return next_ < argc_ ? argv_[next_++] : std::string(); }
+  double Seconds() { return std::atof(Text().c_str()); }
+  int Number() { return std::atoi(Text().c_str()); }
+
+ private:
+  int argc_;
+  char** argv_;
+  int next_;
+};
+
+std::string Quoted(const std::string& text) {
+  return " \"" + text + "\"";
+}
+
+// A step reads its words, adds what it was asked to the description and answers whether it was
+// done in time.
+using StepAction = bool (*)(winsys::WindowSystem& ws, StepWords& words, std::string& described);
+
+bool WaitWindowStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  const std::string caption = words.Text();
+  const double seconds = words.Seconds();
+  described += Quoted(caption);
+  return WaitForVisible(ws, nullptr, caption, seconds) != winsys::kNoWindow;
+}
+
+bool ClickIn(const char* class_name, winsys::WindowSystem& ws, StepWords& words,
+             std::string& described) {
+  const std::string caption = words.Text();
+  const std::string button = words.Text();
+  const double seconds = words.Seconds();
+  described += Quoted(caption) + " " + button;
+  return Click(ws, class_name, caption, button, seconds);
+}
+
+bool AnswerStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  return ClickIn(kDialogClass, ws, words, described);
+}
+
+bool ClickStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  return ClickIn(nullptr, ws, words, described);
+}
+
+bool WaitButtonStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  const std::string caption = words.Text();
+  const std::string button = words.Text();
+  const double seconds = words.Seconds();
+  described += Quoted(caption) + " " + button;
+  return WaitForButton(ws, nullptr, caption, button, ButtonState::kEnabled, seconds) !=
+         winsys::kNoWindow;
+}
+
+bool CloseStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  const std::string caption = words.Text();
+  const double seconds = words.Seconds();
+  described += Quoted(caption);
+  return Close(ws, caption, seconds);
+}
+
+bool MoveStep(winsys::WindowSystem& ws, StepWords& words, std::string& /*described*/) {
+  const std::string caption = words.Text();
+  const int x = words.Number();
+  const int y = words.Number();
+  const double seconds = words.Seconds();
+  return Move(ws, caption, x, y, seconds);
+}
+
+bool SayStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  const std::string speaker = words.Text();
+  const std::string text = words.Text();
+  const double seconds = words.Seconds();
+  described += " " + speaker + Quoted(text);
+  return Say(ws, speaker, text, seconds);
+}
+
+bool AnsweringStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  const std::string caption = words.Text();
+  const double seconds = words.Seconds();
+  described += Quoted(caption);
+  return KeepsAnswering(ws, caption, seconds);
+}
+
+winsys::WPARAM KeyCode(const std::string& key) {
+  if (key == "down") return winsys::VK_DOWN;
+  if (key == "up") return winsys::VK_UP;
+  if (key == "right") return winsys::VK_RIGHT;
+  if (key == "escape") return winsys::VK_ESCAPE;
+  return winsys::VK_RETURN;
+}
+
+// The keys are read to their "end" even when the window never showed, so that the next step
+// starts at its own name.
+bool KeysStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  const std::string class_name = words.Text();
+  const double seconds = words.Seconds();
+  described += " " + class_name;
+  const HWND target = WaitForVisible(ws, class_name.c_str(), "", seconds);
+  const bool found = target != winsys::kNoWindow;
+  for (std::string key = words.Text(); !key.empty() && key != "end"; key = words.Text()) {
+    if (!found) continue;
+    ws.PostMessage(target, winsys::WM_KEYDOWN, KeyCode(key), 1);
+    winsys::WaitAtLeastSeconds(ws, kPollSeconds);
+  }
+  return found;
+}
+
+bool ChatStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  const std::string text = words.Text();
+  described += Quoted(text);
+  vornik32::ChatSend(ws, text);
+  return true;
+}
+
+bool TreeStep(winsys::WindowSystem& ws, StepWords& words, std::string& /*described*/) {
+  const std::string class_name = words.Text();
+  for (HWND top =
+           ws.FindWindowEx(winsys::kNoWindow, winsys::kNoWindow, class_name.c_str(), nullptr);
+       top != winsys::kNoWindow;
+       top = ws.FindWindowEx(winsys::kNoWindow, top, class_name.c_str(), nullptr)) {
+    PrintTree(ws, top, 0);
+  }
+  return true;
+}
+
+bool PauseStep(winsys::WindowSystem& ws, StepWords& words, std::string& /*described*/) {
+  winsys::WaitAtLeastSeconds(ws, words.Seconds());
+  return true;
+}
+
+struct Step {
+  const char* name;
+  StepAction action;
+};
+
+constexpr Step kSteps[] = {
+    {"wait-window", WaitWindowStep},
+    {"answer", AnswerStep},
+    {"click", ClickStep},
+    {"wait-button", WaitButtonStep},
+    {"close", CloseStep},
+    {"move", MoveStep},
+    {"say", SayStep},
+    {"answering", AnsweringStep},
+    {"keys", KeysStep},
+    {"chat", ChatStep},
+    {"tree", TreeStep},
+    {"pause", PauseStep},
+};
+
+StepAction ActionOf(const std::string& name) {
+  for (const Step& step : kSteps) {
+    if (name == step.name) return step.action;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   winsys::win32::Win32WindowSystem ws;
-  for (int i = 1; i < argc;) {
-    const std::string step = argv[i++];
-    auto take = [&]() -> std::string { return i < argc ? argv[i++] : std::string(); };
-    bool done = false;
-    std::string described = step;
-    if (step == "wait-window") {
-      const std::string caption = take();
-      const double seconds = std::atof(take().c_str());
-      described += " \"" + caption + "\"";
-      done = WaitForVisible(ws, nullptr, caption, seconds) != winsys::kNoWindow;
-    } else if (step == "answer" || step == "click") {
-      const std::string caption = take();
-      const std::string button = take();
-      const double seconds = std::atof(take().c_str());
-      described += " \"" + caption + "\" " + button;
-      done = Click(ws, step == "answer" ? kDialogClass : nullptr, caption, button, seconds);
-    } else if (step == "wait-button") {
-      const std::string caption = take();
-      const std::string button = take();
-      const double seconds = std::atof(take().c_str());
-      described += " \"" + caption + "\" " + button;
-      done = WaitForButton(ws, nullptr, caption, button, ButtonState::kEnabled, seconds) !=
-             winsys::kNoWindow;
-    } else if (step == "close") {
-      const std::string caption = take();
-      const double seconds = std::atof(take().c_str());
-      described += " \"" + caption + "\"";
-      done = Close(ws, caption, seconds);
-    } else if (step == "move") {
-      const std::string caption = take();
-      const int x = std::atoi(take().c_str());
-      const int y = std::atoi(take().c_str());
-      const double seconds = std::atof(take().c_str());
-      done = Move(ws, caption, x, y, seconds);
-    } else if (step == "say") {
-      const std::string speaker = take();
-      const std::string text = take();
-      const double seconds = std::atof(take().c_str());
-      described += " " + speaker + " \"" + text + "\"";
-      done = Say(ws, speaker, text, seconds);
-    } else if (step == "answering") {
-      const std::string caption = take();
-      const double seconds = std::atof(take().c_str());
-      described += " \"" + caption + "\"";
-      done = KeepsAnswering(ws, caption, seconds);
-    } else if (step == "keys") {
-      const std::string class_name = take();
-      const double seconds = std::atof(take().c_str());
-      described += " " + class_name;
-      const HWND target = WaitForVisible(ws, class_name.c_str(), "", seconds);
-      done = target != winsys::kNoWindow;
-      for (std::string key = take(); !key.empty() && key != "end"; key = take()) {
-        const winsys::WPARAM code = key == "down"     ? winsys::VK_DOWN
-                                    : key == "up"     ? winsys::VK_UP
-                                    : key == "right"  ? winsys::VK_RIGHT
-                                    : key == "escape" ? winsys::VK_ESCAPE
-                                                      : winsys::VK_RETURN;
-        if (done) {
-          ws.PostMessage(target, winsys::WM_KEYDOWN, code, 1);
-          winsys::WaitAtLeastSeconds(ws, kPollSeconds);
-        }
-      }
-    } else if (step == "chat") {
-      const std::string text = take();
-      described += " \"" + text + "\"";
-      vornik32::ChatSend(ws, text);
-      done = true;
-    } else if (step == "tree") {
-      const std::string class_name = take();
-      for (HWND top =
-               ws.FindWindowEx(winsys::kNoWindow, winsys::kNoWindow, class_name.c_str(), nullptr);
-           top != winsys::kNoWindow;
-           top = ws.FindWindowEx(winsys::kNoWindow, top, class_name.c_str(), nullptr)) {
-        PrintTree(ws, top, 0);
-      }
-      done = true;
-    } else if (step == "pause") {
-      winsys::WaitAtLeastSeconds(ws, std::atof(take().c_str()));
-      done = true;
-    } else {
+  StepWords words(argc, argv, 1);
+  while (!words.AtEnd()) {
+    const std::string step = words.Text();
+    const StepAction action = ActionOf(step);
+    if (action == nullptr) {
       std::cerr << "driver: unknown step " << step << "\n";
       return 2;
     }
-    if (!done) {
+    std::string described = step;
+    if (!action(ws, words, described)) {
       std::cout << "driver: FAILED " << described << std::endl;
       return 1;
     }
