@@ -71,7 +71,7 @@ BENCHMARK(BM_FindWindowExWalkOf100Children);
 
 void BM_RealClockIdleWaitOfOneMillisecond(benchmark::State& state) {
   winsys::sim::RealClock clock;
-  winsys::sim::SimDesktop desktop(clock);
+  winsys::sim::SimDesktop desktop(clock, winsys::sim::TimeKind::kRealtime);
   winsys::WindowSystem& ws = desktop.CreateProcess("program");
   for (auto _ : state) winsys::WaitAtLeastSeconds(ws, 0.001);
 }
@@ -79,7 +79,7 @@ BENCHMARK(BM_RealClockIdleWaitOfOneMillisecond)->UseRealTime();
 
 void ReportRealWaitCpuShare() {
   winsys::sim::RealClock clock;
-  winsys::sim::SimDesktop desktop(clock);
+  winsys::sim::SimDesktop desktop(clock, winsys::sim::TimeKind::kRealtime);
   winsys::WindowSystem& ws = desktop.CreateProcess("program");
   const double wall_start = clock.Now();
   const std::clock_t cpu_start = std::clock();

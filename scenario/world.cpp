@@ -23,18 +23,20 @@ class ShiftedRealClock : public winsys::Clock {
   mutable winsys::sim::VirtualClock calendar_;
 };
 
-std::unique_ptr<winsys::Clock> MakeClock(TimeKind time, const winsys::LocalTime& start) {
-  if (time == TimeKind::kRealtime) return std::make_unique<ShiftedRealClock>(start);
-  return std::make_unique<winsys::sim::VirtualClock>(start);
-}
-
 }  // namespace
 
-World::World(TimeKind time, const winsys::LocalTime& start)
-    : clock_(MakeClock(time, start)), desktop_(std::make_unique<winsys::sim::SimDesktop>(*clock_)) {
+World::World(TimeKind time, const winsys::LocalTime& start, const vornik32::WaitBounds& bounds) {
+  if (time == TimeKind::kRealtime) {
+    clock_ = std::make_unique<ShiftedRealClock>(start);
+    desktop_ = std::make_unique<winsys::sim::SimDesktop>(*clock_, time);
+  } else {
+    auto moved = std::make_unique<winsys::sim::VirtualClock>(start);
+    desktop_ = std::make_unique<winsys::sim::SimDesktop>(*moved);
+    clock_ = std::move(moved);
+  }
   client_process_ = &desktop_->CreateProcess("client");
   program_process_ = &desktop_->CreateProcess("tollmere");
-  program_ = std::make_unique<app::Program>(*program_process_, registry_);
+  program_ = std::make_unique<app::Program>(*program_process_, registry_, bounds);
 }
 
 World::~World() {

@@ -1,10 +1,12 @@
 #pragma once
-// Everything a scenario plays on: the clock (first, so it outlives the rest), the simulated
-// desktop, the stand-in client in a process of its own and the program in another, with the
-// registry through which the user's actions find the program's windows.
+// The whole system on one simulated desktop, for the scenario runner and the tests alike: the
+// clock (first, so it outlives the rest), the desktop, the stand-in client in a process of its
+// own and the program in another, with the registry through which the user's actions find the
+// program's windows.
 
 #include <memory>
 
+#include "aol_automation/wait_bounds.h"
 #include "aolsim/client.h"
 #include "aolsim/layout.h"
 #include "app/program.h"
@@ -13,11 +15,12 @@
 
 namespace scenario {
 
-enum class TimeKind { kVirtual, kRealtime };
+using winsys::sim::TimeKind;
 
 class World {
  public:
-  explicit World(TimeKind time, const winsys::LocalTime& start);
+  World(TimeKind time, const winsys::LocalTime& start,
+        const vornik32::WaitBounds& bounds = vornik32::WaitBounds());
   ~World();
   World(const World&) = delete;
   World& operator=(const World&) = delete;

@@ -3,6 +3,7 @@
 // These cases stage input, time and popup menus through the simulated desktop itself.
 #ifndef TOLLMERE_WIN32_DESKTOP
 #include <limits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -240,8 +241,9 @@ TEST(FreshDesktop, HasAGenerousWatchdogOnlyOnTheVirtualClock) {
   EXPECT_LT(clock.Now(), 31.0 * 86400);
 
   sim::RealClock real_clock;
-  sim::SimDesktop real_desktop(real_clock);
-  EXPECT_FALSE(real_desktop.IsVirtualTime());
+  sim::SimDesktop real_desktop(real_clock, sim::TimeKind::kRealtime);
+  EXPECT_EQ(real_desktop.time(), sim::TimeKind::kRealtime);
+  EXPECT_THROW(sim::SimDesktop(real_clock, sim::TimeKind::kVirtual), std::invalid_argument);
   WindowSystem& real_app = real_desktop.CreateProcess("app");
   CreateParams params;
   params.class_name = "Static";

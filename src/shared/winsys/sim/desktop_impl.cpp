@@ -51,10 +51,10 @@ bool ActivatesOnShow(int command) {
 
 }  // namespace
 
-SimDesktop::Impl::Impl(SimDesktop& desktop, Clock& clock, VirtualClock* virtual_clock)
+SimDesktop::Impl::Impl(SimDesktop& desktop, Clock& clock, VirtualClock* moved, TimeKind time)
     : desktop_(desktop),
       clock_(clock),
-      loop_(clock, virtual_clock, [this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+      loop_(clock, moved, time, [this](HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
         return DeliverPosted(window, message, wparam, lparam);
       }) {
   loop_.SetResponsiveness(EventLoop::Responsiveness{

@@ -32,7 +32,7 @@ class SimDesktop::Impl {
   // The frame, caption and menu-bar sizes of the plain desktop theme; 0 for what is not kept.
   static int SystemMetric(int index);
 
-  Impl(SimDesktop& desktop, Clock& clock, VirtualClock* virtual_clock);
+  Impl(SimDesktop& desktop, Clock& clock, VirtualClock* moved, TimeKind time);
   ~Impl();
   Impl(const Impl&) = delete;
   Impl& operator=(const Impl&) = delete;

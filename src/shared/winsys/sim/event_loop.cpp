@@ -24,8 +24,8 @@ constexpr std::uint64_t kMostDoEventsAtOneMoment = 100'000;
 
 }  // namespace
 
-EventLoop::EventLoop(Clock& clock, VirtualClock* virtual_clock, Deliver deliver)
-    : clock_(clock), virtual_clock_(virtual_clock), deliver_(std::move(deliver)) {}
+EventLoop::EventLoop(Clock& clock, VirtualClock* moved, TimeKind time, Deliver deliver)
+    : clock_(clock), moved_(moved), time_(time), deliver_(std::move(deliver)) {}
 
 void EventLoop::Post(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   NoteActivity();
@@ -71,7 +71,7 @@ void EventLoop::CheckWatchdog() const {
 }
 
 void EventLoop::CheckTimePasses() {
-  if (virtual_clock_ == nullptr || !watchdog_deadline_) return;
+  if (time_ != TimeKind::kVirtual || !watchdog_deadline_) return;
   if (clock_.Now() != moment_) {
     moment_ = clock_.Now();
     calls_at_moment_ = 0;
@@ -93,8 +93,8 @@ void EventLoop::DoEvents() {
   dispatched = RunDueScheduled() || dispatched;
   dispatched = FireDueTimers() || dispatched;
   if (dispatched) return;
-  if (!RunIdleHooks() && virtual_clock_ != nullptr) {
-    virtual_clock_->Advance(SimDesktop::kIdleQuantum);
+  if (!RunIdleHooks() && time_ == TimeKind::kVirtual) {
+    moved_->Advance(SimDesktop::kIdleQuantum);
   }
 }
 
@@ -200,16 +200,16 @@ void EventLoop::Block(double until) {
 }
 
 void EventLoop::PassTime(double target) {
-  if (virtual_clock_ != nullptr) {
+  if (time_ == TimeKind::kVirtual) {
     // Nothing will ever happen: step on, so that the watchdog ends the wait.
     const double until =
         std::isinf(target) ? clock_.Now() + SimDesktop::kIdleQuantum * 1000 : target;
     // A wait that would carry the clock past the watchdog ends there.
     if (watchdog_deadline_ && until > *watchdog_deadline_) {
-      virtual_clock_->AdvanceTo(*watchdog_deadline_);
+      moved_->AdvanceTo(*watchdog_deadline_);
       ThrowWatchdog();
     }
-    virtual_clock_->AdvanceTo(until);
+    moved_->AdvanceTo(until);
     return;
   }
   if (watchdog_deadline_) target = std::min(target, *watchdog_deadline_);

@@ -17,6 +17,7 @@
 namespace winsys::sim {
 
 class VirtualClock;
+enum class TimeKind;
 
 class EventLoop {
  public:
@@ -32,7 +33,8 @@ class EventLoop {
     std::function<bool()> deliver_woken;  // true when it delivered something
   };
 
-  EventLoop(Clock& clock, VirtualClock* virtual_clock, Deliver deliver);
+  // moved: the clock the loop moves when it is idle, with virtual time only.
+  EventLoop(Clock& clock, VirtualClock* moved, TimeKind time, Deliver deliver);
   void SetResponsiveness(Responsiveness responsiveness) {
     responsiveness_ = std::move(responsiveness);
   }
@@ -87,7 +89,8 @@ class EventLoop {
   bool Responds(HWND window) const;
 
   Clock& clock_;
-  VirtualClock* virtual_clock_;
+  VirtualClock* moved_;
+  TimeKind time_;
   Deliver deliver_;
   Responsiveness responsiveness_;
   MessageQueue queue_;

@@ -1,6 +1,7 @@
 #include "shared/winsys/sim/sim_desktop.h"
 
 #include <limits>
+#include <stdexcept>
 
 #include "shared/winsys/sim/desktop_impl.h"
 #include "shared/winsys/sim/sim_process.h"
@@ -14,6 +15,14 @@ namespace {
 // Long enough for any run a test or scenario makes, short enough that one which would wait
 // forever ends within a fraction of a second of real time.
 constexpr double kDefaultWatchdogSeconds = 30.0 * 86400.0;
+
+// Virtual time needs the clock the desktop moves, which only the VirtualClock constructor has.
+TimeKind RealTimeOnly(TimeKind time) {
+  if (time == TimeKind::kVirtual) {
+    throw std::invalid_argument("virtual time is made with the VirtualClock the desktop moves");
+  }
+  return time;
+}
 
 }  // namespace
 
@@ -33,12 +42,15 @@ const char* ToString(InputResult result) {
   return "unknown";
 }
 
-SimDesktop::SimDesktop(Clock& clock)
-    : clock_(clock),
-      virtual_clock_(dynamic_cast<VirtualClock*>(&clock)),
-      impl_(std::make_unique<Impl>(*this, clock, virtual_clock_)) {
+SimDesktop::SimDesktop(VirtualClock& clock) : SimDesktop(clock, &clock, TimeKind::kVirtual) {}
+
+SimDesktop::SimDesktop(Clock& clock, TimeKind time)
+    : SimDesktop(clock, nullptr, RealTimeOnly(time)) {}
+
+SimDesktop::SimDesktop(Clock& clock, VirtualClock* moved, TimeKind time)
+    : clock_(clock), time_(time), impl_(std::make_unique<Impl>(*this, clock, moved, time)) {
   RegisterStandardControls(System());
-  if (IsVirtualTime()) SetWatchdog(kDefaultWatchdogSeconds);
+  if (time_ == TimeKind::kVirtual) SetWatchdog(kDefaultWatchdogSeconds);
 }
 
 SimDesktop::~SimDesktop() = default;

@@ -3,10 +3,10 @@
 // processes, a message queue, timers, menus, the standard controls and modal dialogs. Each
 // process sees it through a WindowSystem of its own (see Process()).
 //
-// Time: with a VirtualClock the clock moves only when the desktop is idle: a WaitForWork that
-// finds nothing to do jumps to the next due timer, scheduled event or its own deadline; a DoEvents
-// that finds nothing costs kIdleQuantum of virtual time. With any other clock, WaitForWork
-// sleeps until the next deadline.
+// Time is virtual or real, as the desktop is told when it is made. Virtual time moves only when
+// the desktop is idle: a WaitForWork that finds nothing to do jumps to the next due timer,
+// scheduled event or its own deadline; a DoEvents that finds nothing costs kIdleQuantum of
+// virtual time. In real time, WaitForWork sleeps until the next deadline.
 //
 // Beyond the seam it offers what tests and the scenario runner need: input as a person gives it
 // (refused for disabled windows and windows under a modal dialog), idle hooks, scheduled events,
@@ -27,6 +27,9 @@
 namespace winsys::sim {
 
 class VirtualClock;
+
+// How the desktop's time passes: moved by the desktop (tests, scenario runs) or by the world.
+enum class TimeKind { kVirtual, kRealtime };
 
 // Thrown out of the message loop when the watchdog runs out: a test or a run that would otherwise
 // wait forever ends with this instead of hanging.
@@ -75,8 +78,10 @@ class SimDesktop {
  public:
   static constexpr double kIdleQuantum = 0.001;  // virtual seconds a fruitless DoEvents costs
 
-  // The clock is the desktop's for its lifetime; a VirtualClock makes the desktop virtual.
-  explicit SimDesktop(Clock& clock);
+  // The clock is the desktop's for its lifetime. Virtual time: the desktop moves this clock.
+  explicit SimDesktop(VirtualClock& clock);
+  // Real time: the clock runs on its own, and waits sleep until their deadline.
+  SimDesktop(Clock& clock, TimeKind time);
   ~SimDesktop();
   SimDesktop(const SimDesktop&) = delete;
   SimDesktop& operator=(const SimDesktop&) = delete;
@@ -88,7 +93,7 @@ class SimDesktop {
   DWORD ProcessIdOf(WindowSystem& process) const;
 
   Clock& clock() { return clock_; }
-  bool IsVirtualTime() const { return virtual_clock_ != nullptr; }
+  TimeKind time() const { return time_; }
 
   // --- Hung processes -----------------------------------------------------------------------
   // The process stops answering for this long from now (a hang that is on is lengthened).
@@ -153,8 +158,11 @@ class SimDesktop {
   Impl& impl() { return *impl_; }
 
  private:
+  // moved: the clock the desktop moves, with virtual time only.
+  SimDesktop(Clock& clock, VirtualClock* moved, TimeKind time);
+
   Clock& clock_;
-  VirtualClock* virtual_clock_;
+  TimeKind time_;
   std::unique_ptr<Impl> impl_;
 };
 
