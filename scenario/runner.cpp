@@ -93,6 +93,9 @@ int Runner::Run() {
   // A program that keeps the loop from ever reaching the script's next command would otherwise
   // run on for good; a day beyond what the script waits is far more than any run needs.
   world_->desktop().SetWatchdog(ScriptedSeconds(script_) + 86400.0);
+  answerer_ = std::make_unique<winsys::sim::ModalAnswerer>(
+      world_->desktop(), [this](const ModalInfo& modal) { AnswerModal(modal); }, 0,
+      winsys::sim::ModalAnswerer::Looks::kWhenAsked);
   const int hook = world_->desktop().AddIdleHook([this] { Step(); });
 
   winsys::WindowSystem& ws = world_->program_process();
@@ -113,6 +116,7 @@ int Runner::Run() {
   traffic_.reset();
   log_->WritePlain(std::to_string(passed_) + " passed, " + std::to_string(failed_) + " failed");
   world_->desktop().RemoveObserver(this);
+  answerer_.reset();
   world_.reset();
   return failed_ == 0 ? 0 : 1;
 }
@@ -120,7 +124,7 @@ int Runner::Run() {
 void Runner::Step() {
   if (finished_) return;
   WatchQueues();
-  if (AnswerOpenModal()) return;
+  if (answerer_->AnswerNewest()) return;
   while (!waiting_ && next_ < script_.commands.size()) {
     const Command& command = script_.commands[next_++];
     if (Execute(command)) {
@@ -365,16 +369,12 @@ bool Runner::ExecuteAction(const Command& command) {
   return true;
 }
 
-bool Runner::AnswerOpenModal() {
-  const std::optional<ModalInfo> top = world_->desktop().TopModal();
-  if (!top || answered_.count(top->window) != 0) return false;
-  answered_.insert(top->window);
-  if (top->kind == ModalKind::kPopupMenu) {
-    AnswerPopupMenu(*top);
+void Runner::AnswerModal(const ModalInfo& modal) {
+  if (modal.kind == ModalKind::kPopupMenu) {
+    AnswerPopupMenu(modal);
   } else {
-    AnswerDialog(*top);
+    AnswerDialog(modal);
   }
-  return true;
 }
 
 void Runner::AnswerPopupMenu(const ModalInfo& modal) {

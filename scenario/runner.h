@@ -15,7 +15,6 @@
 #include <memory>
 #include <optional>
 #include <ostream>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,7 @@
 #include "scenario/script.h"
 #include "scenario/serving_audit.h"
 #include "scenario/world.h"
+#include "shared/winsys/sim/modal_answerer.h"
 #include "shared/winsys/sim/sim_desktop.h"
 
 namespace ui {
@@ -84,7 +84,7 @@ class Runner : public winsys::sim::DesktopObserver {
   bool ExecuteClient(const Command& command);
   bool ExecuteAction(const Command& command);
   void Finish();
-  bool AnswerOpenModal();
+  void AnswerModal(const winsys::sim::ModalInfo& modal);
   void AnswerDialog(const winsys::sim::ModalInfo& modal);
   void AnswerPopupMenu(const winsys::sim::ModalInfo& modal);
   std::string ResolvePath(const std::string& path) const;
@@ -135,7 +135,8 @@ class Runner : public winsys::sim::DesktopObserver {
 
   std::deque<Answer> answers_;
   ui::MenuEntry* pending_menu_ = nullptr;
-  std::set<winsys::HWND> answered_;
+  // Each modal window is answered once, when it is the newest one open.
+  std::unique_ptr<winsys::sim::ModalAnswerer> answerer_;
 
   std::size_t chat_cursor_ = 0;
   std::size_t mail_cursor_ = 0;

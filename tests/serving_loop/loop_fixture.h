@@ -36,6 +36,9 @@ inline std::string Line(std::string_view text) {
 class LoopTest : public ::testing::Test, public tollmere_testing::SystemHarness {
  protected:
   explicit LoopTest(aolsim::Layout layout = aolsim::Layout::kVersion5) : SystemHarness(layout) {}
+  // A day that starts at this time of day.
+  explicit LoopTest(const winsys::LocalTime& start)
+      : SystemHarness(aolsim::Layout::kVersion5, tollmere_testing::ShortWaitBounds(), start) {}
 
   // Signed on, in a room with the members, the mailbox holding the lists and the titles, the
   // program started (its reminder box answered) and the serving-list data in place.

@@ -17,8 +17,8 @@ using ::testing::MatchesRegex;
 
 class SequencesTest : public LoopTest {
  protected:
+  SequencesTest() : LoopTest(winsys::LocalTime{2000, 6, 15, 20, 5, 9, 0}) {}
   void SetUp() override {
-    clock.SetStart({2000, 6, 15, 20, 5, 9, 0});
     StartProgram({"Apples", "Pears", "Plums", "Figs", "Kiwis"});
     StartServing();
     NewLines();

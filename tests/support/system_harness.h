@@ -1,7 +1,7 @@
 #pragma once
-// The whole system on one simulated desktop: the clock (first), the desktop, the stand-in client
-// in a process of its own and the program in another, short wait bounds and a watchdog, so that
-// a test that would wait forever fails instead of hanging.
+// The whole system on one simulated desktop, as the scenario runner plays on it (a World on the
+// virtual clock), with short wait bounds and a watchdog, so that a test that would wait forever
+// fails instead of hanging; the client is started, not yet signed on.
 //
 // The harness plays the person at the screen: clicks go through the desktop to the registry's
 // control windows, and the program's dialogs are answered from an idle hook once they are on the
@@ -13,7 +13,6 @@
 
 #include <deque>
 #include <functional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,14 +20,15 @@
 
 #include "aolsim/client.h"
 #include "app/program.h"
+#include "scenario/world.h"
 #include "serving_engine/server_form.h"
 #include "shared/ui/form.h"
 #include "shared/ui/menu_entry.h"
 #include "shared/ui/registry.h"
 #include "shared/winsys/sim/dialogs.h"
+#include "shared/winsys/sim/modal_answerer.h"
 #include "shared/winsys/sim/sim_desktop.h"
-#include "shared/winsys/sim/virtual_clock.h"
-#include "shared/winsys/wait.h"
+#include "support/time_passes.h"
 
 namespace tollmere_testing {
 
@@ -72,12 +72,19 @@ class SystemHarness {
   static constexpr double kWatchdogSeconds = 6 * 3600;
 
   explicit SystemHarness(aolsim::Layout layout = aolsim::Layout::kVersion5,
-                         const vornik32::WaitBounds& bounds = ShortWaitBounds())
-      : desktop(clock),
-        client_ws(desktop.CreateProcess("client")),
-        program_ws(desktop.CreateProcess("program")),
-        client(client_ws, layout),
-        program(program_ws, registry, bounds) {
+                         const vornik32::WaitBounds& bounds = ShortWaitBounds(),
+                         const winsys::LocalTime& start = {2000, 6, 15, 12, 0, 0, 0})
+      : world_(scenario::TimeKind::kVirtual, start, bounds),
+        clock(world_.clock()),
+        desktop(world_.desktop()),
+        client_ws(world_.client_process()),
+        program_ws(world_.program_process()),
+        client((world_.ChooseLayout(layout), world_.client())),
+        registry(world_.registry()),
+        program(world_.program()),
+        answerer_(
+            desktop, [this](const winsys::sim::ModalInfo& modal) { AnswerDialog(modal); },
+            desktop.ProcessIdOf(program_ws), winsys::sim::ModalAnswerer::Looks::kWhenAsked) {
     desktop.SetWatchdog(kWatchdogSeconds);
     desktop.AddIdleHook([this] { OnIdle(); });
   }
@@ -103,15 +110,10 @@ class SystemHarness {
   void WhenIdle(std::function<bool()> condition, std::function<void()> action) {
     idle_actions_.push_back({std::move(condition), std::move(action)});
   }
-  void RunFor(double seconds) { winsys::WaitAtLeastSeconds(program_ws, seconds); }
+  void RunFor(double seconds) { tollmere_testing::RunFor(program_ws, seconds); }
   // Runs until ready() holds, for at most the time given; answers whether it held.
   bool RunUntil(const std::function<bool()>& ready, double seconds) {
-    const double deadline = clock.Now() + seconds;
-    while (!ready()) {
-      if (clock.Now() >= deadline) return false;
-      RunFor(0.1);
-    }
-    return true;
+    return tollmere_testing::RunUntil(program_ws, ready, seconds);
   }
 
   // --- What is on the screen and what happened ------------------------------------------------
@@ -142,13 +144,17 @@ class SystemHarness {
     return texts;
   }
 
-  winsys::sim::VirtualClock clock;
-  winsys::sim::SimDesktop desktop;
+ private:
+  scenario::World world_;
+
+ public:
+  winsys::Clock& clock;
+  winsys::sim::SimDesktop& desktop;
   winsys::WindowSystem& client_ws;
   winsys::WindowSystem& program_ws;
-  aolsim::Client client;
-  ui::Registry registry;
-  app::Program program;
+  aolsim::Client& client;
+  ui::Registry& registry;
+  app::Program& program;
 
   std::deque<Answer> answers;
   std::vector<winsys::sim::ModalInfo> boxes;   // message boxes shown
@@ -168,7 +174,7 @@ class SystemHarness {
   void OnIdle() {
     if (on_idle) on_idle();
     RunIdleAction();
-    AnswerDialog();
+    answerer_.AnswerNewest();
   }
 
   void RunIdleAction() {
@@ -181,30 +187,27 @@ class SystemHarness {
     }
   }
 
-  void AnswerDialog() {
-    const auto top = desktop.TopModal();
-    if (!top || top->process != desktop.ProcessIdOf(program_ws)) return;
-    if (!answered_.insert(top->window).second) return;
+  void AnswerDialog(const winsys::sim::ModalInfo& modal) {
     Answer answer;
     if (!answers.empty()) {
       answer = answers.front();
       answers.pop_front();
     }
-    switch (top->kind) {
+    switch (modal.kind) {
       case winsys::sim::ModalKind::kMessageBox:
-        boxes.push_back(*top);
-        AnswerMessageBox(top->window, answer);
+        boxes.push_back(modal);
+        AnswerMessageBox(modal.window, answer);
         break;
       case winsys::sim::ModalKind::kInputBox:
-        inputs.push_back(*top);
-        AnswerWithText(top->window, answer);
+        inputs.push_back(modal);
+        AnswerWithText(modal.window, answer);
         break;
       case winsys::sim::ModalKind::kFileDialog:
-        files.push_back(*top);
-        AnswerWithText(top->window, answer);
+        files.push_back(modal);
+        AnswerWithText(modal.window, answer);
         break;
       case winsys::sim::ModalKind::kPopupMenu:
-        AnswerPopupMenu(top->window, answer);
+        AnswerPopupMenu(modal.window, answer);
         break;
     }
   }
@@ -238,7 +241,7 @@ class SystemHarness {
   }
 
   std::vector<IdleAction> idle_actions_;
-  std::set<winsys::HWND> answered_;
+  winsys::sim::ModalAnswerer answerer_;
 };
 
 }  // namespace tollmere_testing

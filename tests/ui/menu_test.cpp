@@ -27,18 +27,11 @@ class MenuTest : public UiFixture {
   // Pops up the options menu as the program's Options button does, and has a person choose
   // from it once it is open.
   MenuEntry* PopupAndChoose(UINT command) {
-    int hook = desktop_.AddIdleHook([this, command] {
-      const auto top = desktop_.TopModal();
-      if (top && top->kind == sim::ModalKind::kPopupMenu && !chosen_) {
-        chosen_ = true;
-        choice_result_ = desktop_.UserChooseMenuCommand(top->window, command);
-      }
+    const sim::ModalAnswerer chooser(desktop_, [this, command](const sim::ModalInfo& popup) {
+      choice_result_ = desktop_.UserChooseMenuCommand(popup.window, command);
     });
-    MenuEntry* chosen = test_->optionsMenu.Popup(test_->form, 3645, 330);
-    desktop_.RemoveIdleHook(hook);
-    return chosen;
+    return test_->optionsMenu.Popup(test_->form, 3645, 330);
   }
-  bool chosen_ = false;
   sim::InputResult choice_result_ = sim::InputResult::kNoWindow;
 };
 
@@ -138,15 +131,13 @@ TEST_F(MenuTest, ThePopupOpensAtItsPlaceInTheFormsClientArea) {
   ASSERT_TRUE(ws_.GetWindowRect(test_->form.hwnd(), window));
   ASSERT_NE(client, (Point{window.left, window.top})) << "the form has no frame to reckon with";
   Rect popup;
-  int hook = desktop_.AddIdleHook([&] {
-    const auto top = desktop_.TopModal();
-    if (top && top->kind == sim::ModalKind::kPopupMenu && popup.right == 0) {
-      ws_.GetWindowRect(top->window, popup);
-      desktop_.UserChooseMenuCommand(top->window, test_->listdesignermenu.command_id());
-    }
-  });
-  test_->optionsMenu.Popup(test_->form, 3645, 330);
-  desktop_.RemoveIdleHook(hook);
+  {
+    const sim::ModalAnswerer chooser(desktop_, [&](const sim::ModalInfo& shown) {
+      ws_.GetWindowRect(shown.window, popup);
+      desktop_.UserChooseMenuCommand(shown.window, test_->listdesignermenu.command_id());
+    });
+    test_->optionsMenu.Popup(test_->form, 3645, 330);
+  }
   EXPECT_EQ(popup.left, client.x + 3645 / 15);
   EXPECT_EQ(popup.top, client.y + 330 / 15);
 }
@@ -154,15 +145,12 @@ TEST_F(MenuTest, ThePopupOpensAtItsPlaceInTheFormsClientArea) {
 TEST_F(MenuTest, ACancelledPopupChoosesNothing) {
   test_->form.Show();
   test_->TakeEvents();
-  const int hook = desktop_.AddIdleHook([this] {
-    const auto top = desktop_.TopModal();
-    if (top && top->kind == sim::ModalKind::kPopupMenu && !chosen_) {
-      chosen_ = true;
-      ws_.PostMessage(top->window, WM_KEYDOWN, VK_ESCAPE, 0);
-    }
-  });
-  EXPECT_EQ(test_->optionsMenu.Popup(test_->form, 0, 0), nullptr);
-  desktop_.RemoveIdleHook(hook);
+  {
+    const sim::ModalAnswerer escape(desktop_, [this](const sim::ModalInfo& popup) {
+      ws_.PostMessage(popup.window, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    EXPECT_EQ(test_->optionsMenu.Popup(test_->form, 0, 0), nullptr);
+  }
   EXPECT_TRUE(test_->TakeEvents().empty());
 }
 
@@ -187,15 +175,12 @@ TEST_F(MenuTest, APopupLoadsTheFormThatHoldsTheMenu) {
   TestForm holder(ws_, registry_, "menuFrm");
   test_->form.Show();
   holder.onrequest.on_click = [&] { holder.onrequest.Check(); };
-  int hook = desktop_.AddIdleHook([&] {
-    const auto top = desktop_.TopModal();
-    if (top && top->kind == sim::ModalKind::kPopupMenu && !chosen_) {
-      chosen_ = true;
-      desktop_.UserChooseMenuCommand(top->window, holder.onrequest.command_id());
-    }
-  });
-  EXPECT_EQ(holder.optionsMenu.Popup(test_->form, 3645, 330), &holder.onrequest);
-  desktop_.RemoveIdleHook(hook);
+  {
+    const sim::ModalAnswerer chooser(desktop_, [&](const sim::ModalInfo& popup) {
+      desktop_.UserChooseMenuCommand(popup.window, holder.onrequest.command_id());
+    });
+    EXPECT_EQ(holder.optionsMenu.Popup(test_->form, 3645, 330), &holder.onrequest);
+  }
   EXPECT_TRUE(holder.form.is_loaded());
   EXPECT_FALSE(holder.form.is_visible());
   EXPECT_TRUE(holder.onrequest.checked());

@@ -14,11 +14,11 @@ void UiFixture::RunFor(double seconds) {
 }
 
 void UiFixture::AnswerModals(std::function<void(const winsys::sim::ModalInfo&)> act) {
-  desktop_.AddIdleHook([this, act = std::move(act)] {
-    const auto top = desktop_.TopModal();
-    if (!top || !answered_.insert(top->window).second) return;
-    act(*top);
-  });
+  if (answerer_) {
+    answerer_->set_answer(std::move(act));
+  } else {
+    answerer_ = std::make_unique<winsys::sim::ModalAnswerer>(desktop_, std::move(act));
+  }
 }
 
 }  // namespace ui::testing

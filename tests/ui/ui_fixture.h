@@ -6,9 +6,9 @@
 
 #include <functional>
 #include <memory>
-#include <set>
 
 #include "shared/ui/registry.h"
+#include "shared/winsys/sim/modal_answerer.h"
 #include "shared/winsys/sim/sim_desktop.h"
 #include "shared/winsys/sim/virtual_clock.h"
 #include "ui/test_form.h"
@@ -24,7 +24,7 @@ class UiFixture : public ::testing::Test {
   // Lets virtual time pass while the message loop runs.
   void RunFor(double seconds);
   // Calls act once for each modal window that opens, from an idle hook, as a person answers a
-  // dialog once it is on the screen.
+  // dialog once it is on the screen. Replaces the previous act.
   void AnswerModals(std::function<void(const winsys::sim::ModalInfo&)> act);
   // A child of dialog by control id.
   winsys::HWND DialogItem(winsys::HWND dialog, int control_id) {
@@ -38,7 +38,7 @@ class UiFixture : public ::testing::Test {
   std::unique_ptr<TestForm> test_;
 
  private:
-  std::set<winsys::HWND> answered_;
+  std::unique_ptr<winsys::sim::ModalAnswerer> answerer_;
 };
 
 }  // namespace ui::testing

@@ -60,12 +60,11 @@ int SimFixture::CountOf(UINT code, HWND control) const {
 }
 
 void SimFixture::AnswerModals(std::function<void(const ModalInfo&)> act) {
-  if (answer_hook_) desktop_.RemoveIdleHook(*answer_hook_);
-  answer_hook_ = desktop_.AddIdleHook([this, act = std::move(act)] {
-    const std::optional<ModalInfo> top = desktop_.TopModal();
-    if (!top || !answered_.insert(top->window).second) return;
-    act(*top);
-  });
+  if (answerer_) {
+    answerer_->set_answer(std::move(act));
+  } else {
+    answerer_ = std::make_unique<ModalAnswerer>(desktop_, std::move(act));
+  }
 }
 
 }  // namespace winsys::sim::testing

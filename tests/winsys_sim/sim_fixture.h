@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
-#include <set>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "shared/winsys/sim/modal_answerer.h"
 #include "shared/winsys/sim/sim_desktop.h"
 #include "shared/winsys/sim/virtual_clock.h"
 
@@ -67,8 +67,7 @@ class SimFixture : public ::testing::Test {
   std::function<void(const Notification&)> on_command_;
 
  private:
-  std::set<HWND> answered_;
-  std::optional<int> answer_hook_;
+  std::unique_ptr<ModalAnswerer> answerer_;
 };
 
 }  // namespace winsys::sim::testing
