@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shared/winsys/wait.h"
+#include "support/time_passes.h"
 
 namespace vornik32::testing {
 
@@ -59,11 +59,12 @@ std::vector<winsys::WPARAM> MessageSpy::wparams(winsys::UINT message) const {
   return values;
 }
 
-AutomationFixture::AutomationFixture()
-    : desktop_(clock_),
+AutomationScene::AutomationScene(aolsim::Layout layout)
+    : layout_(layout),
+      desktop_(clock_),
       client_process_(desktop_.CreateProcess("client")),
       program_(desktop_.CreateProcess("program")),
-      client_(client_process_, GetParam()) {
+      client_(client_process_, layout) {
   bounds_.popup_menu = 2;
   bounds_.window_appears = 5;
   bounds_.mail_opens = 5;
@@ -72,28 +73,22 @@ AutomationFixture::AutomationFixture()
   bounds_.instant_message_answer = 5;
 }
 
-void AutomationFixture::SetUp() {
+void AutomationScene::SetUp() {
   desktop_.SetWatchdog(3600);
   client_.Start();
   client_.SignOn(kUserName);
 }
 
-void AutomationFixture::Pump(double seconds) {
-  winsys::WaitAtLeastSeconds(program_, seconds);
+void AutomationScene::RunFor(double seconds) {
+  tollmere_testing::RunFor(program_, seconds);
 }
 
-bool AutomationFixture::PumpUntil(const std::function<bool()>& ready, double seconds) {
-  const double deadline = Now() + seconds;
-  while (!ready()) {
-    if (Now() >= deadline) return false;
-    program_.DoEvents();
-    program_.WaitForWork(std::min(deadline, Now() + 0.05));
-  }
-  return true;
+bool AutomationScene::RunUntil(const std::function<bool()>& ready, double seconds) {
+  return tollmere_testing::RunUntil(program_, ready, seconds);
 }
 
-HWND AutomationFixture::MakeContentWindow(
-    const std::string& caption, const std::vector<std::pair<const char*, int>>& children) {
+HWND AutomationScene::MakeContentWindow(const std::string& caption,
+                                        const std::vector<std::pair<const char*, int>>& children) {
   winsys::CreateParams params;
   params.class_name = "AOL Child";
   params.caption = caption;
@@ -114,11 +109,11 @@ HWND AutomationFixture::MakeContentWindow(
   return window;
 }
 
-void AutomationFixture::DestroyContentWindow(HWND window) {
+void AutomationScene::DestroyContentWindow(HWND window) {
   client_process_.DestroyWindow(window);
 }
 
-std::vector<HWND> AutomationFixture::ContentWindows() {
+std::vector<HWND> AutomationScene::ContentWindows() {
   std::vector<HWND> windows;
   const HWND mdi = program_.FindWindowEx(client_.main_window(), 0, "MDIClient", nullptr);
   for (HWND w = program_.FindWindowEx(mdi, 0, "AOL Child", nullptr); w != 0;
@@ -132,8 +127,8 @@ std::string LayoutName(const ::testing::TestParamInfo<aolsim::Layout>& info) {
   return info.param == aolsim::Layout::kVersion5 ? "Version5" : "Version4";
 }
 
-void AutomationFixture::ExpectGaveUpAfter(Outcome outcome, double started, double bound,
-                                          const ProgramTicker& ticker) const {
+void AutomationScene::ExpectGaveUpAfter(Outcome outcome, double started, double bound,
+                                        const ProgramTicker& ticker) const {
   const double elapsed = Now() - started;
   EXPECT_EQ(outcome, Outcome::kGaveUp);
   EXPECT_GE(elapsed, bound);

@@ -59,19 +59,20 @@ class MessageSpy {
   std::shared_ptr<std::vector<Seen>> seen_ = std::make_shared<std::vector<Seen>>();
 };
 
-class AutomationFixture : public ::testing::TestWithParam<aolsim::Layout> {
+// The scene in one layout; AutomationFixture runs it for both.
+class AutomationScene : public ::testing::Test {
  protected:
-  AutomationFixture();
+  explicit AutomationScene(aolsim::Layout layout);
   void SetUp() override;
 
-  bool IsVersion5() const { return GetParam() == aolsim::Layout::kVersion5; }
-  const aolsim::LayoutNumbers& numbers() const { return aolsim::NumbersFor(GetParam()); }
+  bool IsVersion5() const { return layout_ == aolsim::Layout::kVersion5; }
+  const aolsim::LayoutNumbers& numbers() const { return aolsim::NumbersFor(layout_); }
   double Now() const { return clock_.Now(); }
 
   // Lets the desktop run for the time given, measured exactly.
-  void Pump(double seconds);
-  // Pumps until ready() holds (true) or the time runs out (false).
-  bool PumpUntil(const std::function<bool()>& ready, double seconds = 30);
+  void RunFor(double seconds);
+  // Lets time pass until ready() holds (true) or the time runs out (false).
+  bool RunUntil(const std::function<bool()>& ready, double seconds = 30);
   // Asserts that a bounded wait ran out: the operation took about its bound (plus the steps
   // before it), and the program's timer kept firing all the while.
   void ExpectGaveUpAfter(Outcome outcome, double started, double bound,
@@ -85,12 +86,19 @@ class AutomationFixture : public ::testing::TestWithParam<aolsim::Layout> {
   // The client's content windows in child order, front first.
   std::vector<HWND> ContentWindows();
 
+  aolsim::Layout layout_;
   winsys::sim::VirtualClock clock_;
   winsys::sim::SimDesktop desktop_;
   winsys::WindowSystem& client_process_;
   winsys::WindowSystem& program_;
   aolsim::Client client_;
   WaitBounds bounds_;
+};
+
+class AutomationFixture : public AutomationScene,
+                          public ::testing::WithParamInterface<aolsim::Layout> {
+ protected:
+  AutomationFixture() : AutomationScene(GetParam()) {}
 };
 
 std::string LayoutName(const ::testing::TestParamInfo<aolsim::Layout>& info);

@@ -66,7 +66,7 @@ TEST_P(ToolbarAndMessagesTest, AToolbarMenuItemIsRunWithTheCursorOutOfTheWayAndP
   ASSERT_TRUE(cursor_while_open.has_value());
   EXPECT_EQ(cursor_while_open->x, program_.GetSystemMetrics(winsys::SM_CXSCREEN) - 1);
   EXPECT_EQ(cursor_while_open->y, program_.GetSystemMetrics(winsys::SM_CYSCREEN) - 1);
-  EXPECT_TRUE(PumpUntil([&] { return ContentWindow(program_, kWriteMailCaption) != 0; }));
+  EXPECT_TRUE(RunUntil([&] { return ContentWindow(program_, kWriteMailCaption) != 0; }));
 }
 
 TEST_P(ToolbarAndMessagesTest, ASubmenuItemIsReachedWithRightAndDown) {
@@ -74,7 +74,7 @@ TEST_P(ToolbarAndMessagesTest, ASubmenuItemIsReachedWithRightAndDown) {
   const int filing_cabinet = numbers().mailbox_folder_item;
   EXPECT_EQ(RunToolbarMenu(program_, 3, filing_cabinet, Submenu::kEnter, 1, bounds_),
             Outcome::kDone);
-  EXPECT_TRUE(PumpUntil([&] { return ContentWindow(program_, kMailboxCaption) != 0; }));
+  EXPECT_TRUE(RunUntil([&] { return ContentWindow(program_, kMailboxCaption) != 0; }));
 }
 
 TEST_P(ToolbarAndMessagesTest, APopupThatNeverShowsEndsTheWaitAtItsBoundAndPutsTheCursorBack) {
@@ -97,7 +97,7 @@ TEST_P(ToolbarAndMessagesTest, AnInstantMessageIsSentAndItsConversationClosed) {
   EXPECT_EQ(LastInstantMessage().recipient, "Bo Peep");
   EXPECT_EQ(LastInstantMessage().text, "hi \x95 there");
   EXPECT_EQ(LastInstantMessage().outcome, aolsim::InstantMessageOutcome::kSent);
-  Pump(0.5);
+  RunFor(0.5);
   EXPECT_EQ(ContentWindow(program_, "  Instant Message To: Bo Peep"), 0u);
   EXPECT_EQ(ContentWindow(program_, kNewInstantMessageCaption), 0u);
 }
@@ -105,7 +105,7 @@ TEST_P(ToolbarAndMessagesTest, AnInstantMessageIsSentAndItsConversationClosed) {
 TEST_P(ToolbarAndMessagesTest, WithoutCloseAfterTheConversationStaysOpen) {
   ASSERT_EQ(SendInstantMessage(program_, "Bo Peep", "hi", CloseAfter::kNo, bounds_),
             Outcome::kDone);
-  Pump(0.5);
+  RunFor(0.5);
   EXPECT_NE(ContentWindow(program_, "  Instant Message To: Bo Peep"), 0u);
 }
 
@@ -113,7 +113,7 @@ TEST_P(ToolbarAndMessagesTest, ARefusedMessageIsDismissedAndItsWindowClosed) {
   client_.SetFault(aolsim::Fault::kImRefused);
   ASSERT_EQ(SendInstantMessage(program_, "Bo Peep", "hi", CloseAfter::kYes, bounds_),
             Outcome::kDone);
-  Pump(0.5);
+  RunFor(0.5);
   EXPECT_EQ(LastInstantMessage().outcome, aolsim::InstantMessageOutcome::kRefused);
   EXPECT_EQ(program_.FindWindow(kMessageBoxClass, kNoticeCaption), 0u);
   EXPECT_EQ(ContentWindow(program_, kNewInstantMessageCaption), 0u);
@@ -127,7 +127,7 @@ TEST_P(ToolbarAndMessagesTest, InstantMessagesAreSwitchedOffAndOnWithTheTwoPseud
   ASSERT_EQ(InstantMessagesOn(program_, bounds_), Outcome::kDone);
   EXPECT_TRUE(client_.InstantMessagesOn());
   EXPECT_EQ(LastInstantMessage().recipient, "$im_on");
-  Pump(0.5);
+  RunFor(0.5);
   EXPECT_TRUE(client_.OpenContentWindowCaptions().size() == 1) << "only the Welcome window";
 }
 

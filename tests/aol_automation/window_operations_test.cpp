@@ -69,7 +69,7 @@ TEST_P(WindowOperationsTest, ClickIsHandledBeforeItReturnsAndCloseIsHandledLater
   const HWND room = FindChatRoom(program_);
   CloseWindow(program_, room);
   EXPECT_TRUE(program_.IsWindow(room)) << "posted: not yet handled";
-  Pump(0.1);
+  RunFor(0.1);
   EXPECT_FALSE(program_.IsWindow(room));
 }
 

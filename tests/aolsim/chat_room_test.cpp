@@ -59,7 +59,7 @@ TEST_P(ChatRoomTest, EnterInTheInputLinePostsItAsTheUsersLine) {
 
 TEST_P(ChatRoomTest, LinesAreRecordedWithTheirVirtualTime) {
   client_.Say("Cy", "one");
-  program_.Wait(5);
+  program_.RunFor(5);
   Post("two");
   const std::vector<ChatLine>& lines = client_.RoomLines();
   ASSERT_EQ(lines.size(), 2u);

@@ -129,7 +129,7 @@ std::string ProgramSide::ListText(HWND list, int index) {
 void ProgramSide::RunToolbarMenu(int button, int downs, bool into_submenu, int submenu_downs) {
   PostClick(ToolbarIcon(button));
   HWND popup = 0;
-  ASSERT_TRUE(WaitFor([&] {
+  ASSERT_TRUE(RunUntil([&] {
     popup = ws_.FindWindow("#32768", nullptr);
     return popup != 0 && ws_.IsWindowVisible(popup);
   }));
@@ -166,16 +166,6 @@ std::vector<std::string> ProgramSide::MemberNames(HWND room) {
   return names;
 }
 
-bool ProgramSide::WaitFor(const std::function<bool()>& ready, double seconds) {
-  const double deadline = ws_.clock().Now() + seconds;
-  while (!ready()) {
-    if (ws_.clock().Now() >= deadline) return false;
-    ws_.DoEvents();
-    ws_.WaitForWork(std::min(deadline, ws_.clock().Now() + 0.05));
-  }
-  return true;
-}
-
 ClientFixture::ClientFixture()
     : desktop_(clock_),
       client_process_(desktop_.CreateProcess("client")),
@@ -191,11 +181,11 @@ void ClientFixture::SetUp() {
 HWND ClientFixture::OpenMailbox() {
   program_.RunToolbarMenu(3, numbers().mailbox_folder_item, true, 0);
   HWND tree = 0;
-  EXPECT_TRUE(program_.WaitFor([&] {
+  EXPECT_TRUE(program_.RunUntil([&] {
     tree = program_.Child(program_.Content("Incoming/Saved Mail"), "_AOL_Tree");
     return tree != 0;
   }));
-  EXPECT_TRUE(program_.WaitFor(
+  EXPECT_TRUE(program_.RunUntil(
       [&] { return program_.Send(tree, winsys::LB_GETCOUNT) == client_.MailboxCount(); }, 600));
   return program_.Content("Incoming/Saved Mail");
 }
@@ -206,7 +196,7 @@ HWND ClientFixture::OpenMail(int position) {
                 static_cast<WPARAM>(position));
   program_.PostClick(program_.Child(mailbox, "_AOL_Icon", 1));
   HWND mail = 0;
-  EXPECT_TRUE(program_.WaitFor([&] {
+  EXPECT_TRUE(program_.RunUntil([&] {
     mail = program_.FindByShape(kReadMailShape);
     return mail != 0 && program_.ws().IsWindowVisible(mail);
   }));

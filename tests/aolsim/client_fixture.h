@@ -13,7 +13,7 @@
 #include "aolsim/client.h"
 #include "shared/winsys/sim/sim_desktop.h"
 #include "shared/winsys/sim/virtual_clock.h"
-#include "shared/winsys/wait.h"
+#include "support/time_passes.h"
 
 namespace aolsim::testing {
 
@@ -83,9 +83,11 @@ class ProgramSide {
   // memory.
   std::vector<std::string> MemberNames(HWND room);
 
-  void Wait(double seconds) { winsys::WaitAtLeastSeconds(ws_, seconds); }
-  // Waits (yielding) until ready() holds or the time runs out; answers whether it held.
-  bool WaitFor(const std::function<bool()>& ready, double seconds = 10);
+  void RunFor(double seconds) { tollmere_testing::RunFor(ws_, seconds); }
+  // Lets time pass until ready() holds or the time runs out; answers whether it held.
+  bool RunUntil(const std::function<bool()>& ready, double seconds = 10) {
+    return tollmere_testing::RunUntil(ws_, ready, seconds);
+  }
 
  private:
   winsys::WindowSystem& ws_;

@@ -48,16 +48,16 @@ TEST_P(ClientWindowsTest, EveryContentWindowMatchesOnlyItsOwnShape) {
   program_.PostClick(program_.ToolbarIcon(2));
   program_.RunToolbarMenu(3, numbers().automatic_aol_item);
   program_.RunToolbarMenu(10, 6);
-  ASSERT_TRUE(program_.WaitFor([&] {
+  ASSERT_TRUE(program_.RunUntil([&] {
     return program_.Content("Write Mail") && program_.Content("Automatic AOL") &&
            program_.Content("Send Instant Message") && program_.FindByShape(kForwardShape);
   }));
   const HWND im = program_.Content("Send Instant Message");
   program_.SetText(program_.Child(im, "_AOL_Edit"), "Bo Peep");
   program_.PostClick(program_.Child(im, "_AOL_Icon", 9));
-  ASSERT_TRUE(program_.WaitFor([&] { return program_.Content("  Instant Message To: Bo Peep"); }));
+  ASSERT_TRUE(program_.RunUntil([&] { return program_.Content("  Instant Message To: Bo Peep"); }));
   program_.RunToolbarMenu(10, 6);
-  ASSERT_TRUE(program_.WaitFor([&] { return program_.Content("Send Instant Message"); }));
+  ASSERT_TRUE(program_.RunUntil([&] { return program_.Content("Send Instant Message"); }));
 
   const std::map<std::string, std::string> expected{
       {"Lobby", "chat"},
@@ -134,7 +134,7 @@ TEST_P(ClientWindowsTest, WmCloseClosesContentWindows) {
   client_.OpenRoom("Lobby", {});
   ASSERT_TRUE(client_.IsContentWindowOpen("lobby"));
   program_.ws().PostMessage(program_.Content("Lobby"), winsys::WM_CLOSE, 0, 0);
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
   EXPECT_FALSE(client_.IsContentWindowOpen("Lobby"));
   EXPECT_FALSE(client_.RoomOpen());
 }
@@ -149,13 +149,13 @@ TEST_P(ClientWindowsTest, PopupsAppearAreCountedAndGoTheWayTheWatchdogClearsThem
 
   program_.ws().PostMessage(program_.Content("Status"), winsys::WM_CLOSE, 0, 0);
   program_.ws().PostMessage(program_.Content("Error"), winsys::WM_CLOSE, 0, 0);
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
   EXPECT_EQ(client_.OpenPopupCount(), 2);
 
   const HWND modal = program_.TopLevel("AOL Modal", "America Online");
   ASSERT_NE(modal, 0u);
   program_.Click(program_.Child(modal, "_AOL_Icon"));
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
   EXPECT_FALSE(program_.ws().IsWindow(modal));
 
   const HWND notice = program_.TopLevel("#32770", "America Online");
@@ -172,7 +172,7 @@ TEST_P(ClientWindowsTest, PopupMenuKeysMoveSkipSeparatorsAndCancel) {
   // Up from the last item and Left out of the submenu, then back in: still the mailbox.
   program_.PostClick(program_.ToolbarIcon(3));
   HWND popup = 0;
-  ASSERT_TRUE(program_.WaitFor([&] { return (popup = program_.TopLevel("#32768")) != 0; }));
+  ASSERT_TRUE(program_.RunUntil([&] { return (popup = program_.TopLevel("#32768")) != 0; }));
   for (int i = 0; i < numbers().mailbox_folder_item + 1; ++i) {
     program_.PostKey(popup, winsys::VK_DOWN);
   }
@@ -181,16 +181,16 @@ TEST_P(ClientWindowsTest, PopupMenuKeysMoveSkipSeparatorsAndCancel) {
   program_.PostKey(popup, winsys::VK_LEFT);
   program_.PostKey(popup, winsys::VK_RIGHT);
   program_.PostKey(popup, winsys::VK_RETURN);
-  EXPECT_TRUE(program_.WaitFor([&] { return program_.Content("Incoming/Saved Mail") != 0; }));
+  EXPECT_TRUE(program_.RunUntil([&] { return program_.Content("Incoming/Saved Mail") != 0; }));
   EXPECT_EQ(program_.TopLevel("#32768"), 0u);
 
   // Escape closes the menu and runs nothing.
   program_.PostClick(program_.ToolbarIcon(10));
-  ASSERT_TRUE(program_.WaitFor([&] { return (popup = program_.TopLevel("#32768")) != 0; }));
+  ASSERT_TRUE(program_.RunUntil([&] { return (popup = program_.TopLevel("#32768")) != 0; }));
   for (int i = 0; i < 6; ++i) program_.PostKey(popup, winsys::VK_DOWN);
   program_.PostKey(popup, winsys::VK_ESCAPE);
   program_.PostKey(popup, winsys::VK_RETURN);
-  program_.Wait(2);
+  program_.RunFor(2);
   EXPECT_EQ(program_.TopLevel("#32768"), 0u);
   EXPECT_EQ(program_.Content("Send Instant Message"), 0u);
 }

@@ -16,7 +16,7 @@ class FlashSessionTest : public ClientFixture {
   void StartSession() {
     program_.RunToolbarMenu(3, numbers().automatic_aol_item);
     HWND window = 0;
-    ASSERT_TRUE(program_.WaitFor([&] {
+    ASSERT_TRUE(program_.RunUntil([&] {
       window = program_.Content("Automatic AOL");
       return program_.Child(window, "_AOL_Checkbox") != 0;
     }));
@@ -26,13 +26,13 @@ class FlashSessionTest : public ClientFixture {
     }
     program_.PostClick(program_.Child(window, "_AOL_Icon", 2));
     HWND dialog = 0;
-    ASSERT_TRUE(program_.WaitFor([&] {
+    ASSERT_TRUE(program_.RunUntil([&] {
       dialog = program_.TopLevel("_AOL_Modal");
       return dialog != 0 && program_.ws().IsWindowVisible(dialog);
     }));
     program_.Send(program_.Child(dialog, "_AOL_Checkbox"), winsys::BM_SETCHECK, 0);
     program_.PostClick(program_.Child(dialog, "_AOL_Icon"));
-    ASSERT_TRUE(program_.WaitFor([&] { return program_.Content("Status") != 0; }));
+    ASSERT_TRUE(program_.RunUntil([&] { return program_.Content("Status") != 0; }));
   }
 
   std::string StatusText() {
@@ -49,7 +49,7 @@ TEST_P(FlashSessionTest, NewMailMovesToTheTopNewestFirstWhenTheSessionEnds) {
   client_.NewMail("Older News", "a");
   client_.NewMail("Newer News", "b");
   StartSession();
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
   EXPECT_EQ(client_.AutomaticAolChoices(),
             (std::vector<bool>{false, true, false, false, false, false}));
   EXPECT_EQ(program_.Content("Automatic AOL"), 0u);
@@ -57,7 +57,7 @@ TEST_P(FlashSessionTest, NewMailMovesToTheTopNewestFirstWhenTheSessionEnds) {
   EXPECT_FALSE(Finished());
   EXPECT_EQ(client_.MailboxCount(), 2);
 
-  ASSERT_TRUE(program_.WaitFor([&] { return Finished(); }));
+  ASSERT_TRUE(program_.RunUntil([&] { return Finished(); }));
   EXPECT_EQ(client_.MailboxSubjects(),
             (std::vector<std::string>{"Newer News", "Older News", "Old One", "Old Two"}));
   EXPECT_TRUE(client_.NewMailSubjects().empty());
@@ -68,14 +68,14 @@ TEST_P(FlashSessionTest, NewMailMovesToTheTopNewestFirstWhenTheSessionEnds) {
 TEST_P(FlashSessionTest, MailWrittenToOneselfIsOnTopAfterTheSession) {
   program_.PostClick(program_.ToolbarIcon(2));
   HWND write = 0;
-  ASSERT_TRUE(program_.WaitFor([&] { return (write = program_.Content("Write Mail")) != 0; }));
+  ASSERT_TRUE(program_.RunUntil([&] { return (write = program_.Content("Write Mail")) != 0; }));
   program_.SetText(program_.Child(write, "_AOL_Edit", 1), "Ada Reed");
   program_.SetText(program_.Child(write, "_AOL_Edit", 3), "Note to self");
   program_.SetText(program_.Child(write, "RICHCNTL", 1), "remember");
   program_.PostClick(program_.Child(write, "_AOL_Icon", numbers().write_mail_send_icon));
-  ASSERT_TRUE(program_.WaitFor([&] { return program_.Content("Write Mail") == 0; }));
+  ASSERT_TRUE(program_.RunUntil([&] { return program_.Content("Write Mail") == 0; }));
   StartSession();
-  ASSERT_TRUE(program_.WaitFor([&] { return Finished(); }));
+  ASSERT_TRUE(program_.RunUntil([&] { return Finished(); }));
   EXPECT_EQ(client_.MailboxSubjects(),
             (std::vector<std::string>{"Note to self", "Old One", "Old Two"}));
   EXPECT_EQ(client_.mail().flash()[0].body, "remember");
@@ -86,7 +86,7 @@ TEST_P(FlashSessionTest, OpenMailboxFollowsTheFiling) {
   client_.NewMail("Fresh", "x");
   const HWND tree = program_.Child(OpenMailbox(), "_AOL_Tree");
   StartSession();
-  ASSERT_TRUE(program_.WaitFor([&] { return Finished(); }));
+  ASSERT_TRUE(program_.RunUntil([&] { return Finished(); }));
   EXPECT_EQ(program_.Send(tree, winsys::LB_GETCOUNT), 3);
   EXPECT_EQ(program_.ListText(tree, 0).substr(program_.ListText(tree, 0).rfind('\t') + 1), "Fresh");
 }
@@ -95,17 +95,17 @@ TEST_P(FlashSessionTest, FlashDelayIsTheSessionsRunAndStuckSessionsNeverFinish) 
   client_.SetDelay(Delay::kFlash, 30);
   client_.NewMail("Slow", "x");
   StartSession();
-  program_.Wait(25);
+  program_.RunFor(25);
   EXPECT_FALSE(Finished());
   EXPECT_TRUE(client_.FlashSessionRunning());
-  program_.Wait(6);
+  program_.RunFor(6);
   EXPECT_TRUE(Finished());
 
   client_.SetFault(Fault::kFlashStuck);
   client_.NewMail("Stuck", "x");
   program_.ws().PostMessage(program_.Content("Status"), winsys::WM_CLOSE, 0, 0);
   StartSession();
-  program_.Wait(120);
+  program_.RunFor(120);
   EXPECT_FALSE(Finished());
   EXPECT_EQ(client_.NewMailSubjects(), (std::vector<std::string>{"Stuck"}));
 }
@@ -114,7 +114,7 @@ TEST_P(FlashSessionTest, SessionRunsOnWhenItsStatusWindowIsClosed) {
   client_.NewMail("Kept", "x");
   StartSession();
   program_.ws().PostMessage(program_.Content("Status"), winsys::WM_CLOSE, 0, 0);
-  program_.Wait(10);
+  program_.RunFor(10);
   EXPECT_EQ(program_.Content("Status"), 0u);
   EXPECT_EQ(client_.MailboxSubjects().front(), "Kept");
 }

@@ -13,7 +13,7 @@ class InstantMessageTest : public ClientFixture {
   HWND SendMessage(const std::string& recipient, const std::string& text) {
     program_.RunToolbarMenu(10, 6);
     HWND window = 0;
-    EXPECT_TRUE(program_.WaitFor([&] {
+    EXPECT_TRUE(program_.RunUntil([&] {
       window = program_.Content("Send Instant Message");
       return program_.Child(window, "_AOL_Icon", 9) != 0;
     }));
@@ -22,7 +22,7 @@ class InstantMessageTest : public ClientFixture {
     program_.PostClick(program_.Child(window, "_AOL_Icon", 9));
     const std::string caption = "  Instant Message To: " + recipient;
     HWND answer = 0;
-    EXPECT_TRUE(program_.WaitFor([&] {
+    EXPECT_TRUE(program_.RunUntil([&] {
       answer = program_.Content(caption.c_str());
       if (answer == 0) answer = program_.TopLevel("#32770", "America Online");
       return answer != 0;
@@ -64,11 +64,11 @@ TEST_P(InstantMessageTest, RefusedMessagesBringANoticeWhoseButtonDismissesIt) {
     const HWND notice = SendMessage(c.recipient, "hi");
     EXPECT_EQ(program_.ws().GetClassName(notice), "#32770");
     program_.PostClick(program_.Child(notice, "Button"));
-    program_.Wait(0.1);
+    program_.RunFor(0.1);
     EXPECT_FALSE(program_.ws().IsWindow(notice));
     EXPECT_NE(program_.Content("Send Instant Message"), 0u);
     program_.ws().PostMessage(program_.Content("Send Instant Message"), winsys::WM_CLOSE, 0, 0);
-    program_.Wait(0.1);
+    program_.RunFor(0.1);
     EXPECT_EQ(client_.InstantMessages().back().outcome, InstantMessageOutcome::kRefused);
   }
   EXPECT_TRUE(client_.InstantMessagesOn());

@@ -17,14 +17,14 @@ class MailTest : public ClientFixture {
   HWND Forward(HWND mail) {
     program_.Click(program_.Child(mail, "_AOL_Icon", numbers().read_mail_forward_icon));
     HWND forward = 0;
-    EXPECT_TRUE(program_.WaitFor([&] { return (forward = program_.FindByShape(kForwardShape)); }));
+    EXPECT_TRUE(program_.RunUntil([&] { return (forward = program_.FindByShape(kForwardShape)); }));
     return forward;
   }
 
   HWND WriteMail() {
     program_.PostClick(program_.ToolbarIcon(2));
     HWND write = 0;
-    EXPECT_TRUE(program_.WaitFor([&] { return (write = program_.Content("Write Mail")) != 0; }));
+    EXPECT_TRUE(program_.RunUntil([&] { return (write = program_.Content("Write Mail")) != 0; }));
     return write;
   }
 
@@ -41,17 +41,17 @@ TEST_P(MailTest, MailboxOpensFromTheMailMenuAndFillsGradually) {
   client_.GenerateFlashMails(598, "Item");
   program_.RunToolbarMenu(3, numbers().mailbox_folder_item, true, 0);
   HWND tree = 0;
-  ASSERT_TRUE(program_.WaitFor([&] {
+  ASSERT_TRUE(program_.RunUntil([&] {
     return (tree = program_.Child(program_.Content("Incoming/Saved Mail"), "_AOL_Tree"));
   }));
   std::vector<LRESULT> counts;
   for (int reading = 0; reading < 4; ++reading) {
     counts.push_back(program_.Send(tree, winsys::LB_GETCOUNT));
-    program_.Wait(0.25);
+    program_.RunFor(0.25);
   }
   EXPECT_LT(counts.front(), 600);
   for (std::size_t i = 1; i < counts.size(); ++i) EXPECT_GT(counts[i], counts[i - 1]);
-  program_.Wait(3);
+  program_.RunFor(3);
   EXPECT_EQ(program_.Send(tree, winsys::LB_GETCOUNT), 600);
 
   const std::string first = program_.ListText(tree, 0);
@@ -67,15 +67,15 @@ TEST_P(MailTest, MailboxDelayIsTheTimeTheWholeListTakes) {
     program_.RunToolbarMenu(3, numbers().mailbox_folder_item, true, 0);
     HWND found = 0;
     EXPECT_TRUE(
-        program_.WaitFor([&] { return (found = program_.Content("Incoming/Saved Mail")); }));
+        program_.RunUntil([&] { return (found = program_.Content("Incoming/Saved Mail")); }));
     return found;
   }();
   const HWND tree = program_.Child(mailbox, "_AOL_Tree");
-  program_.Wait(5);
+  program_.RunFor(5);
   const LRESULT halfway = program_.Send(tree, winsys::LB_GETCOUNT);
   EXPECT_GT(halfway, 40);
   EXPECT_LT(halfway, 60);
-  program_.Wait(5.1);
+  program_.RunFor(5.1);
   EXPECT_EQ(program_.Send(tree, winsys::LB_GETCOUNT), 100);
 }
 
@@ -116,12 +116,12 @@ TEST_P(MailTest, ForwardSendsTheStoredMailWithItsNoteToEveryRecipientOnce) {
   const HWND send = program_.Child(forward, "_AOL_Icon", numbers().forward_send_icon);
   program_.PostClick(send);
   program_.PostClick(send);
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
   program_.PostClick(send);
   program_.ws().PostMessage(forward, winsys::WM_DESTROY, 0, 0);
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
   EXPECT_TRUE(program_.ws().IsWindow(forward));  // a posted WM_DESTROY does not destroy
-  program_.Wait(1);
+  program_.RunFor(1);
   EXPECT_FALSE(program_.ws().IsWindow(forward));
   EXPECT_TRUE(program_.ws().IsWindow(mail));
 
@@ -148,7 +148,7 @@ TEST_P(MailTest, ForwardClickedUntilTheWindowShowsOpensOne) {
   const HWND button = program_.Child(mail, "_AOL_Icon", numbers().read_mail_forward_icon);
   for (int i = 0; i < 15; ++i) {
     program_.Click(button);
-    program_.Wait(0.1);
+    program_.RunFor(0.1);
   }
   int forwards = 0;
   for (const HWND window : program_.ContentWindows()) {
@@ -163,9 +163,9 @@ TEST_P(MailTest, NewMailToOneselfArrivesInNewMailAndFlashFilesItOnTop) {
   Fill(write, "adareed", "\x95 tollmere server list 1", "0)  Garden Tips\r\n1)  Moon Photos");
   const HWND send = program_.Child(write, "_AOL_Icon", numbers().write_mail_send_icon);
   program_.PostClick(send);
-  program_.Wait(0.2);
+  program_.RunFor(0.2);
   program_.Click(send);  // again while it closes: nothing
-  ASSERT_TRUE(program_.WaitFor([&] { return program_.Content("Write Mail") == 0; }));
+  ASSERT_TRUE(program_.RunUntil([&] { return program_.Content("Write Mail") == 0; }));
 
   ASSERT_EQ(client_.Deliveries().size(), 1u);
   const Delivery& sent = client_.Deliveries()[0];
@@ -184,20 +184,20 @@ TEST_P(MailTest, DeleteAsksAndTheFirstButtonConfirms) {
     program_.Send(tree, winsys::LB_SETCURSEL, static_cast<WPARAM>(position));
     program_.Click(program_.Child(mailbox, "_AOL_Icon", 4));
     HWND dialog = 0;
-    EXPECT_TRUE(program_.WaitFor(
+    EXPECT_TRUE(program_.RunUntil(
         [&] { return (dialog = program_.TopLevel("#32770", "America Online")) != 0; }));
     return dialog;
   };
 
   HWND dialog = ask_to_delete(0);
   program_.PostClick(program_.Child(dialog, "Button", 2));  // No
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
   EXPECT_FALSE(program_.ws().IsWindow(dialog));
   EXPECT_EQ(program_.Send(tree, winsys::LB_GETCOUNT), 2);
 
   dialog = ask_to_delete(0);
   program_.PostClick(program_.Child(dialog, "Button", 1));
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
   EXPECT_FALSE(program_.ws().IsWindow(dialog));
   EXPECT_EQ(program_.Send(tree, winsys::LB_GETCOUNT), 1);
   EXPECT_EQ(program_.ListText(tree, 0).substr(program_.ListText(tree, 0).rfind('\t') + 1),
@@ -210,7 +210,7 @@ TEST_P(MailTest, DeleteAsksAndTheFirstButtonConfirms) {
 TEST_P(MailTest, MailPreferencesShowsAfterAMomentAndItsFirstIconClosesIt) {
   program_.RunToolbarMenu(3, numbers().mail_preferences_item);
   HWND dialog = 0;
-  ASSERT_TRUE(program_.WaitFor([&] {
+  ASSERT_TRUE(program_.RunUntil([&] {
     dialog = program_.TopLevel("_AOL_Modal", "Mail Preferences");
     return dialog != 0 && program_.ws().IsWindowVisible(dialog);
   }));
@@ -219,7 +219,7 @@ TEST_P(MailTest, MailPreferencesShowsAfterAMomentAndItsFirstIconClosesIt) {
                 static_cast<WPARAM>(-1));
   program_.Click(program_.Child(dialog, "_AOL_Icon", 1));
   EXPECT_TRUE(
-      program_.WaitFor([&] { return !program_.TopLevel("_AOL_Modal", "Mail Preferences"); }));
+      program_.RunUntil([&] { return !program_.TopLevel("_AOL_Modal", "Mail Preferences"); }));
   EXPECT_EQ(client_.MailPreferences(), (std::vector<bool>{false, true}));
 }
 

@@ -14,7 +14,7 @@ class MisbehaviourTest : public ClientFixture {
 
   bool MailboxOpens(double within) {
     program_.RunToolbarMenu(3, numbers().mailbox_folder_item, true, 0);
-    return program_.WaitFor([&] { return program_.Content("Incoming/Saved Mail") != 0; }, within);
+    return program_.RunUntil([&] { return program_.Content("Incoming/Saved Mail") != 0; }, within);
   }
 
   void SelectAndClick(int icon) {
@@ -51,9 +51,9 @@ TEST_P(MisbehaviourTest, EachDelayHoldsItsWindowBackThatLong) {
     SCOPED_TRACE(ToString(c.delay));
     client_.SetDelay(c.delay, 5);
     c.act();
-    program_.Wait(4.5);
+    program_.RunFor(4.5);
     EXPECT_FALSE(c.arrived());
-    program_.Wait(1);
+    program_.RunFor(1);
     EXPECT_TRUE(c.arrived());
   }
 }
@@ -69,25 +69,25 @@ TEST_P(MisbehaviourTest, NoReadNeverOpensTheMail) {
   OpenMailbox();
   client_.SetFault(Fault::kNoRead);
   SelectAndClick(1);
-  program_.Wait(60);
+  program_.RunFor(60);
   EXPECT_EQ(program_.FindByShape(kReadMailShape), 0u);
 }
 
 TEST_P(MisbehaviourTest, SendStuckKeepsWriteMailOpenAndSendsNothing) {
   client_.SetFault(Fault::kSendStuck);
   program_.PostClick(program_.ToolbarIcon(2));
-  ASSERT_TRUE(program_.WaitFor([&] { return program_.Content("Write Mail") != 0; }));
+  ASSERT_TRUE(program_.RunUntil([&] { return program_.Content("Write Mail") != 0; }));
   const HWND write = program_.Content("Write Mail");
   program_.SetText(program_.Child(write, "_AOL_Edit", 1), "Joe");
   for (int i = 0; i < 5; ++i) {
     program_.Click(program_.Child(write, "_AOL_Icon", numbers().write_mail_send_icon));
-    program_.Wait(2);
+    program_.RunFor(2);
   }
   EXPECT_TRUE(program_.ws().IsWindow(write));
   EXPECT_TRUE(client_.Deliveries().empty());
   // A person (or the program) can still close it.
   program_.ws().PostMessage(write, winsys::WM_CLOSE, 0, 0);
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
   EXPECT_FALSE(program_.ws().IsWindow(write));
 }
 
@@ -95,7 +95,7 @@ TEST_P(MisbehaviourTest, DeleteNoDialogDeletesAtOnce) {
   OpenMailbox();
   client_.SetFault(Fault::kDeleteNoDialog);
   SelectAndClick(4);
-  program_.Wait(1);
+  program_.RunFor(1);
   EXPECT_EQ(program_.TopLevel("#32770", "America Online"), 0u);
   EXPECT_EQ(client_.MailboxSubjects(), (std::vector<std::string>{"Moon Photos"}));
 }

@@ -46,32 +46,32 @@ TEST_P(PersonAndLagTest, APersonsOpenMailLooksExactlyLikeTheProgramsAndStays) {
   const HWND programs = OpenMail(1);
   const auto looks = Looks(programs);
   program_.ws().PostMessage(programs, winsys::WM_CLOSE, 0, 0);
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
 
   client_.UserOpen(1);
   HWND persons = 0;
-  ASSERT_TRUE(program_.WaitFor([&] { return (persons = program_.FindByShape(kReadMailShape)); }));
+  ASSERT_TRUE(program_.RunUntil([&] { return (persons = program_.FindByShape(kReadMailShape)); }));
   EXPECT_EQ(Looks(persons), looks);
   EXPECT_EQ(program_.ws().GetWindowText(persons), "Moon Photos");
-  program_.Wait(600);
+  program_.RunFor(600);
   EXPECT_TRUE(program_.ws().IsWindow(persons));
 }
 
 TEST_P(PersonAndLagTest, APersonsWriteMailLooksLikeTheProgramsAndHoldsWhatTheyTyped) {
   program_.PostClick(program_.ToolbarIcon(2));
-  ASSERT_TRUE(program_.WaitFor([&] { return program_.Content("Write Mail") != 0; }));
+  ASSERT_TRUE(program_.RunUntil([&] { return program_.Content("Write Mail") != 0; }));
   const HWND programs = program_.Content("Write Mail");
   const auto looks = Looks(programs);
   program_.ws().PostMessage(programs, winsys::WM_CLOSE, 0, 0);
-  program_.Wait(0.1);
+  program_.RunFor(0.1);
 
   client_.UserCompose();
-  ASSERT_TRUE(program_.WaitFor([&] { return program_.Content("Write Mail") != 0; }));
+  ASSERT_TRUE(program_.RunUntil([&] { return program_.Content("Write Mail") != 0; }));
   const HWND persons = program_.Content("Write Mail");
   EXPECT_EQ(Looks(persons), looks);
   EXPECT_FALSE(program_.Text(program_.Child(persons, "RICHCNTL")).empty());
   EXPECT_FALSE(program_.Text(program_.Child(persons, "_AOL_Edit", 1)).empty());
-  program_.Wait(600);
+  program_.RunFor(600);
   EXPECT_TRUE(program_.ws().IsWindow(persons));
   EXPECT_TRUE(client_.Deliveries().empty());
 }
@@ -96,16 +96,16 @@ TEST_P(PersonAndLagTest, EachClickOnForwardOpensOneWindowOnlyWhenTheClientLags) 
     const HWND mail = OpenMail(c.lags ? 2 : 0);
     for (int i = 0; i < 3; ++i) {
       ClickForward(mail);
-      program_.Wait(0.1);
+      program_.RunFor(0.1);
     }
-    program_.Wait(2);
+    program_.RunFor(2);
     EXPECT_EQ(ForwardWindows(), c.windows);
     for (HWND window : program_.ContentWindows()) {
       if (program_.Matches(window, kForwardShape) || window == mail) {
         program_.ws().PostMessage(window, winsys::WM_CLOSE, 0, 0);
       }
     }
-    program_.Wait(0.1);
+    program_.RunFor(0.1);
   }
 }
 
@@ -114,49 +114,50 @@ TEST_P(PersonAndLagTest, AStalledMailboxStandsStillHalfwayOnceThenFills) {
   client_.SetMailboxStall(4);
   program_.RunToolbarMenu(3, numbers().mailbox_folder_item, true, 0);
   HWND tree = 0;
-  ASSERT_TRUE(program_.WaitFor([&] {
+  ASSERT_TRUE(program_.RunUntil([&] {
     return (tree = program_.Child(program_.Content("Incoming/Saved Mail"), "_AOL_Tree"));
   }));
   const auto count = [&] { return program_.Send(tree, winsys::LB_GETCOUNT); };
-  ASSERT_TRUE(program_.WaitFor([&] { return count() >= 100; }));
+  ASSERT_TRUE(program_.RunUntil([&] { return count() >= 100; }));
   EXPECT_EQ(count(), 100);
-  program_.Wait(3.5);
+  program_.RunFor(3.5);
   EXPECT_EQ(count(), 100);
-  EXPECT_TRUE(program_.WaitFor([&] { return count() == 200; }, 2));
+  EXPECT_TRUE(program_.RunUntil([&] { return count() == 200; }, 2));
 
   // Once only: the next fill does not stall.
   client_.CloseMailbox();
   program_.RunToolbarMenu(3, numbers().mailbox_folder_item, true, 0);
-  ASSERT_TRUE(program_.WaitFor([&] {
+  ASSERT_TRUE(program_.RunUntil([&] {
     return (tree = program_.Child(program_.Content("Incoming/Saved Mail"), "_AOL_Tree"));
   }));
-  EXPECT_TRUE(program_.WaitFor([&] { return count() == 200; }, 1.5));
+  EXPECT_TRUE(program_.RunUntil([&] { return count() == 200; }, 1.5));
 }
 
 TEST_P(PersonAndLagTest, AHungClientAnswersNothingFillsNothingAndCatchesUpWhenItWakes) {
   client_.GenerateFlashMails(597, "Item");  // 600 in all: two seconds of filling
   program_.RunToolbarMenu(3, numbers().mailbox_folder_item, true, 0);
   HWND tree = 0;
-  ASSERT_TRUE(program_.WaitFor([&] {
+  ASSERT_TRUE(program_.RunUntil([&] {
     return (tree = program_.Child(program_.Content("Incoming/Saved Mail"), "_AOL_Tree"));
   }));
-  program_.Wait(0.5);
+  program_.RunFor(0.5);
   desktop_.Hang(client_process_, 20);
   const double hung_at = clock_.Now();
   const int before = static_cast<int>(program_.Send(tree, winsys::LB_GETCOUNT));  // waits 5 s
   EXPECT_EQ(before, 0);
   EXPECT_NEAR(clock_.Now() - hung_at, 5, 0.01);
-  program_.Wait(0.5);
+  program_.RunFor(0.5);
   const double long_hung = clock_.Now();
   EXPECT_EQ(program_.ws().SendMessageAnswered(tree, winsys::LB_GETCOUNT, 0, 0), std::nullopt);
   EXPECT_EQ(clock_.Now(), long_hung);  // hung for more than 5 s: no wait at all
 
-  program_.Wait(15);  // just past the wake
+  program_.RunFor(15);  // just past the wake
   const std::optional<LRESULT> woken =
       program_.ws().SendMessageAnswered(tree, winsys::LB_GETCOUNT, 0, 0);
   ASSERT_TRUE(woken.has_value());
   EXPECT_LT(*woken, 600);  // it fills on from where it stood, not all at once
-  EXPECT_TRUE(program_.WaitFor([&] { return program_.Send(tree, winsys::LB_GETCOUNT) == 600; }, 3));
+  EXPECT_TRUE(
+      program_.RunUntil([&] { return program_.Send(tree, winsys::LB_GETCOUNT) == 600; }, 3));
 }
 
 }  // namespace
