@@ -70,22 +70,41 @@ TEST_F(ServerFormTest, LoadClearsTheBanAndMessagesFlags) {
   EXPECT_FALSE(engine_.program.variables().CustomMessages);
 }
 
+// What a person sees of the window: each control's place on the screen, in pixels from the
+// top-left corner of the window's client area (where the toolbar starts), as the window system
+// has it; the queues stand inside their frames.
 TEST_F(ServerFormTest, ControlsStandWhereTheDesignPutsThem) {
+  engine_.SignedOnInRoom();
   ServerForm& server = engine_.server();
+  winsys::WindowSystem& ws = engine_.program_ws;
+  const auto screen_place = [&](winsys::HWND window) {
+    winsys::Rect place{};
+    EXPECT_TRUE(ws.GetWindowRect(window, place));
+    return place;
+  };
+  const winsys::Rect client = screen_place(server.Toolbar1.hwnd());
   struct Row {
     const ui::Control& control;
-    ui::TwipsRect position;
+    winsys::Rect place;  // in the client area
   };
   const Row rows[] = {
-      {server.Toolbar1, {0, 0, 4605, 420}},      {server.Command1, {45, 75, 900, 285}},
-      {server.Command2, {945, 75, 900, 285}},    {server.Command3, {1845, 75, 900, 285}},
-      {server.Command4, {2745, 75, 900, 285}},   {server.Command5, {3645, 75, 900, 285}},
-      {server.Frame1, {45, 495, 2205, 3825}},    {server.Requests.list(), {105, 285, 1995, 3435}},
-      {server.Frame2, {2355, 495, 2205, 1800}},  {server.Lists.list(), {105, 285, 1995, 1410}},
-      {server.Frame3, {2355, 2520, 2205, 1800}}, {server.Finds.list(), {105, 285, 1995, 1410}},
+      {server.Toolbar1, {0, 0, 307, 28}},    {server.Command1, {3, 5, 63, 24}},
+      {server.Command2, {63, 5, 123, 24}},   {server.Command3, {123, 5, 183, 24}},
+      {server.Command4, {183, 5, 243, 24}},  {server.Command5, {243, 5, 303, 24}},
+      {server.Frame1, {3, 33, 150, 288}},    {server.Requests.list(), {10, 52, 143, 281}},
+      {server.Frame2, {157, 33, 304, 153}},  {server.Lists.list(), {164, 52, 297, 146}},
+      {server.Frame3, {157, 168, 304, 288}}, {server.Finds.list(), {164, 187, 297, 281}},
   };
-  for (const Row& row : rows) EXPECT_EQ(row.control.position(), row.position) << row.control.name();
-  EXPECT_EQ(server.form.size(), (ui::TwipsSize{4725, 5070}));
+  for (const Row& row : rows) {
+    const winsys::Rect place = screen_place(row.control.hwnd());
+    EXPECT_EQ(place.left - client.left, row.place.left) << row.control.name();
+    EXPECT_EQ(place.top - client.top, row.place.top) << row.control.name();
+    EXPECT_EQ(place.width(), row.place.width()) << row.control.name();
+    EXPECT_EQ(place.height(), row.place.height()) << row.control.name();
+  }
+  const winsys::Rect window = screen_place(server.form.hwnd());
+  EXPECT_EQ(window.width(), 4725 / 15);
+  EXPECT_EQ(window.height(), 5070 / 15);
   const struct {
     const ui::Timer& timer;
     winsys::UINT interval;

@@ -27,36 +27,60 @@ class MenuFormTest : public ::testing::Test {
   Engine engine_;
 };
 
+// The entries of a menu as the window system shows them: each caption ("-" for a separator),
+// with " [x]" after a checked one and " (off)" after a grayed one.
+std::vector<std::string> Shown(winsys::WindowSystem& ws, winsys::HMENU menu) {
+  std::vector<std::string> shown;
+  for (int i = 0; i < ws.GetMenuItemCount(menu); ++i) {
+    const auto position = static_cast<winsys::UINT>(i);
+    winsys::UINT state = ws.GetMenuState(menu, position, winsys::MF_BYPOSITION);
+    // A submenu's item count stands in the high byte; only the low byte holds its flags.
+    if ((state & winsys::MF_POPUP) != 0) state &= 0xFF;
+    std::string text = (state & winsys::MF_SEPARATOR) != 0
+                           ? "-"
+                           : ws.GetMenuString(menu, position, 256, winsys::MF_BYPOSITION);
+    if ((state & winsys::MF_CHECKED) != 0) text += " [x]";
+    if ((state & winsys::MF_GRAYED) != 0) text += " (off)";
+    shown.push_back(text);
+  }
+  return shown;
+}
+
+// The menu as the person who pops it up with the Options button meets it (and closes it again).
 TEST_F(MenuFormTest, TheMenuStartsWithTheDesignedCaptionsAndMarks) {
   MenuForm& m = menu();
-  EXPECT_EQ(m.findrequestlimit.caption(), "Pending Find Request Limit:  5");
-  EXPECT_EQ(m.requestlimitmenu.caption(), "Pending Item Request Limit:  100");
-  EXPECT_EQ(m.maxfindsmenu.caption(), "Max Finds To Return:  300");
-  EXPECT_TRUE(m.acceptpackrequestsmenu.checked());
-  EXPECT_FALSE(m.acceptpackrequestsmenu.enabled());
-  EXPECT_TRUE(m.advertisependingnumbermenu.checked());
-  EXPECT_TRUE(m.everyminute.checked());
-  EXPECT_TRUE(m.adveverytwomins.checked());
-  EXPECT_EQ(m.vornikcommenu.caption(), shared::kAuthorAddress);
-  EXPECT_EQ(m.tollmereorgmenu.caption(), shared::kProductAddress);
+  engine_.Click(engine_.server().Command5);
+  ASSERT_EQ(engine_.popups.size(), 1u);
+  EXPECT_FALSE(m.form.is_visible());
+  winsys::WindowSystem& ws = engine_.program_ws;
+  const winsys::HMENU options = ws.GetSubMenu(ws.GetMenu(m.form.hwnd()), 0);
+  const auto submenu = [&](int position) { return ws.GetSubMenu(options, position); };
+  EXPECT_THAT(Shown(ws, options),
+              ElementsAre("Settings", "Send Lists", "Advertise", "Requests", "-",
+                          "List Designer...", "Messages...", "-", "Websites"));
+  EXPECT_THAT(Shown(ws, submenu(0)),
+              ElementsAre("Pending Find Request Limit:  5", "Pending Item Request Limit:  100",
+                          "Max Finds To Return:  300", "-", "Accept Pack Requests [x] (off)",
+                          "Advertise Pending Number [x]", "-", "Serving Handle:  ada reed"));
+  EXPECT_THAT(Shown(ws, submenu(1)),
+              ElementsAre("On Request", "-", "Every Minute [x]", "Every 2 Minutes",
+                          "Every 3 Minutes", "Every 4 Minutes", "Every 5 Minutes"));
+  EXPECT_THAT(Shown(ws, submenu(2)),
+              ElementsAre("Every Minute", "Every 2 Minutes [x]", "Every 3 Minutes",
+                          "Every 4 Minutes", "Every 5 Minutes"));
+  EXPECT_THAT(Shown(ws, submenu(3)),
+              ElementsAre("Load Requests", "Save Requests", "-", "Clear Commands"));
+  const winsys::HMENU websites = submenu(8);
+  EXPECT_THAT(Shown(ws, websites), ElementsAre(shared::kAuthorAddress, shared::kProductAddress, "-",
+                                               "Make Money Websites"));
+  const std::vector<std::string> make_money = Shown(ws, ws.GetSubMenu(websites, 3));
+  ASSERT_EQ(make_money.size(), 16u);
+  EXPECT_EQ(make_money.front(), "AllAdvantage");
+  EXPECT_EQ(make_money.back(), "Pay Bar");
+  // The settings the program reads are the captions shown.
   EXPECT_EQ(m.FindRequestLimit(), 5);
   EXPECT_EQ(m.ItemRequestLimit(), 100);
   EXPECT_EQ(m.MaxFindsToReturn(), 300);
-  EXPECT_FALSE(m.form.is_visible());
-
-  // Menu order, separators included, of the options menu and its Settings submenu.
-  std::vector<std::string> options;
-  for (const ui::MenuEntry* entry : m.optionsMenu.entries()) options.push_back(entry->caption());
-  EXPECT_THAT(options, ElementsAre("Settings", "Send Lists", "Advertise", "Requests", "-",
-                                   "List Designer...", "Messages...", "-", "Websites"));
-  std::vector<std::string> settings;
-  for (const ui::MenuEntry* entry : m.settingsMenu.entries()) settings.push_back(entry->name());
-  EXPECT_THAT(settings,
-              ElementsAre("findrequestlimit", "requestlimitmenu", "maxfindsmenu", "",
-                          "acceptpackrequestsmenu", "advertisependingnumbermenu", "", "handle"));
-  EXPECT_EQ(m.makemoneyMenu.entries().size(), 16u);
-  EXPECT_EQ(m.makemoneyMenu.entries().front()->caption(), "AllAdvantage");
-  EXPECT_EQ(m.makemoneyMenu.entries().back()->caption(), "Pay Bar");
 }
 
 TEST_F(MenuFormTest, OptionsPopsTheMenuUpBelowTheButton) {

@@ -24,25 +24,28 @@ TEST_F(RegistryTest, FindsFormsLoadedOrNot) {
   EXPECT_FALSE(test_->form.visible());
 }
 
+// Each element found is the window a person or the client meets, of its standard class; timers
+// and menu entries have no window of their own.
 TEST_F(RegistryTest, FindsEveryElementWithItsKind) {
+  test_->form.Load();
   struct Row {
     const char* name;
     Kind kind;
-    const char* word;
+    const char* window_class;  // nullptr: no window
   };
   const Row rows[] = {
-      {"Command1", Kind::kButton, "button"},
-      {"Requests", Kind::kListBox, "list"},
-      {"Combo1", Kind::kComboBox, "combo"},
-      {"Text1", Kind::kTextBox, "text"},
-      {"Label1", Kind::kLabel, "label"},
-      {"Frame1", Kind::kFrame, "frame"},
-      {"StatusBar1", Kind::kStatusBar, "status bar"},
-      {"ProgressBar1", Kind::kProgressBar, "progress bar"},
-      {"Toolbar1", Kind::kToolbar, "toolbar"},
-      {"ChatTimer", Kind::kTimer, "timer"},
-      {"handle", Kind::kMenuEntry, "menu entry"},
-      {"optionsMenu", Kind::kMenuEntry, "menu entry"},
+      {"Command1", Kind::kButton, "Button"},
+      {"Requests", Kind::kListBox, "ListBox"},
+      {"Combo1", Kind::kComboBox, "ComboBox"},
+      {"Text1", Kind::kTextBox, "Edit"},
+      {"Label1", Kind::kLabel, "Static"},
+      {"Frame1", Kind::kFrame, "Button"},
+      {"StatusBar1", Kind::kStatusBar, "msctls_statusbar32"},
+      {"ProgressBar1", Kind::kProgressBar, "msctls_progress32"},
+      {"Toolbar1", Kind::kToolbar, "ToolbarWindow32"},
+      {"ChatTimer", Kind::kTimer, nullptr},
+      {"handle", Kind::kMenuEntry, nullptr},
+      {"optionsMenu", Kind::kMenuEntry, nullptr},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -50,7 +53,11 @@ TEST_F(RegistryTest, FindsEveryElementWithItsKind) {
     ASSERT_NE(element, nullptr);
     EXPECT_EQ(element->name(), row.name);
     EXPECT_EQ(element->kind(), row.kind);
-    EXPECT_EQ(ToString(element->kind()), row.word);
+    if (row.window_class == nullptr) {
+      EXPECT_EQ(element->hwnd(), kNoWindow);
+    } else {
+      EXPECT_EQ(ws_.GetClassName(element->hwnd()), row.window_class);
+    }
     EXPECT_EQ(&element->form(), &test_->form);
   }
   EXPECT_EQ(registry_.Find("testFrm", "command1"), &test_->Command1);

@@ -27,10 +27,6 @@ enum class Kind {
   kMenuEntry,
 };
 
-// "button", "list", "combo", "text", "label", "frame", "status bar", "progress bar", "toolbar",
-// "timer", "menu entry", "form": the words an event log or an error message uses.
-std::string_view ToString(Kind kind);
-
 class Element {
  public:
   Element() = default;
