@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "aol_automation/aol432_mail.h"
 #include "aol_automation/automation_fixture.h"
 #include "aol_automation/client_mail.h"
@@ -16,8 +19,10 @@
 namespace vornik32::testing {
 namespace {
 
-class MailTest : public AutomationFixture {
+class MailScene : public AutomationScene {
  protected:
+  explicit MailScene(aolsim::Layout layout) : AutomationScene(layout) {}
+
   HWND MailboxTree() {
     return FirstChild(program_, ContentWindow(program_, kMailboxCaption), kTreeClass);
   }
@@ -32,12 +37,17 @@ class MailTest : public AutomationFixture {
     SetListIndex(program_, MailboxTree(), position);
     ClickWindow(program_,
                 FirstChild(program_, ContentWindow(program_, kMailboxCaption), kIconClass));
-    EXPECT_TRUE(PumpUntil([&] { return FindReadMailWindow(program_) != 0; }));
+    EXPECT_TRUE(RunUntil([&] { return FindReadMailWindow(program_) != 0; }));
     ClickWindow(program_, NthChild(program_, FindReadMailWindow(program_), kIconClass,
                                    numbers().read_mail_forward_icon));
-    EXPECT_TRUE(PumpUntil([&] { return FindComposeWindow(program_) != 0; }));
+    EXPECT_TRUE(RunUntil([&] { return FindComposeWindow(program_) != 0; }));
     return FindComposeWindow(program_);
   }
+};
+
+class MailTest : public MailScene, public ::testing::WithParamInterface<aolsim::Layout> {
+ protected:
+  MailTest() : MailScene(GetParam()) {}
 };
 AUTOMATION_BOTH_LAYOUTS(MailTest);
 
@@ -119,7 +129,7 @@ TEST_P(MailTest, AForwardedMailReachesItsRecipientWithTheNoteAndLeavesNoWindowBe
       ForwardMailForClient(program_, "Joe, (Ann)", note, 1, CloseAfter::kYes, bounds_);
   EXPECT_TRUE(result.sent());
   EXPECT_EQ(result, Outcome::kDone);
-  Pump(1);
+  RunFor(1);
   ASSERT_EQ(client_.Deliveries().size(), 1u);
   const aolsim::Delivery& sent = client_.Deliveries().front();
   EXPECT_EQ(sent.kind, aolsim::DeliveryKind::kForward);
@@ -141,7 +151,7 @@ TEST_P(MailTest, SuccessiveForwardsEachSendTheirOwnMail) {
     ASSERT_TRUE(
         ForwardMailForClient(program_, "Joe", "note", position, CloseAfter::kYes, bounds_).sent());
   }
-  Pump(1);
+  RunFor(1);
   ASSERT_EQ(client_.Deliveries().size(), 3u);
   EXPECT_EQ(client_.Deliveries()[0].stored_subject, "Gamma");
   EXPECT_EQ(client_.Deliveries()[1].stored_subject, "Alpha");
@@ -155,7 +165,7 @@ TEST_P(MailTest, ASubjectOfFiveCharactersOrFewerIsForwardedEmpty) {
             Outcome::kDone);
   ASSERT_EQ(ForwardMailForClient(program_, "Joe", "n", 1, CloseAfter::kYes, bounds_),
             Outcome::kDone);
-  Pump(1);
+  RunFor(1);
   ASSERT_EQ(client_.Deliveries().size(), 2u);
   EXPECT_EQ(client_.Deliveries()[0].subject, "") << "\"Fwd: \" has five characters";
   EXPECT_EQ(client_.Deliveries()[1].subject, "Hi");
@@ -169,7 +179,7 @@ TEST_P(MailTest, WithoutCloseAfterTheForwardWindowAndTheOpenMailStayOnScreen) {
   EXPECT_EQ(result.stopped_at, MailStep::kSend) << "not seen sent: the caller closes and checks";
   EXPECT_NE(FindComposeWindow(program_), 0u);
   EXPECT_NE(FindReadMailWindow(program_), 0u);
-  Pump(2);
+  RunFor(2);
   EXPECT_EQ(client_.Deliveries().size(), 1u) << "the posted Send click was handled";
   EXPECT_NE(FindReadMailWindow(program_), 0u) << "the open mail is left to the caller";
 }
@@ -188,7 +198,7 @@ TEST_P(MailTest, APersonsOpenMailAndForwardWindowAreNeitherUsedNorClosed) {
       ForwardMailForClient(program_, "Joe", "n", 1, CloseAfter::kYes, bounds_);
   EXPECT_FALSE(result.sent());
   EXPECT_EQ(result.stopped_at, MailStep::kOpenMail);
-  Pump(1);
+  RunFor(1);
   EXPECT_TRUE(client_.Deliveries().empty());
   EXPECT_TRUE(program_.IsWindow(persons_forward));
   EXPECT_TRUE(program_.IsWindow(persons_mail));
@@ -200,10 +210,10 @@ TEST_P(MailTest, APersonsOpenMailOfAnotherItemIsLeftAloneAndTheRightMailGoes) {
   OpenLoadedMailbox();
   SetListIndex(program_, MailboxTree(), 0);
   ClickWindow(program_, FirstChild(program_, ContentWindow(program_, kMailboxCaption), kIconClass));
-  ASSERT_TRUE(PumpUntil([&] { return FindReadMailWindow(program_) != 0; }));
+  ASSERT_TRUE(RunUntil([&] { return FindReadMailWindow(program_) != 0; }));
   const HWND persons_mail = FindReadMailWindow(program_);
   ASSERT_TRUE(ForwardMailForClient(program_, "Joe", "n", 2, CloseAfter::kYes, bounds_).sent());
-  Pump(1);
+  RunFor(1);
   ASSERT_EQ(client_.Deliveries().size(), 1u);
   EXPECT_EQ(client_.Deliveries()[0].stored_subject, "Gamma");
   EXPECT_TRUE(program_.IsWindow(persons_mail));
@@ -223,7 +233,7 @@ TEST_P(MailTest, AForwardWindowThatComesLateIsNotTakenByTheNextForward) {
   const MailResult second =
       ForwardMailForClient(program_, "Bob", "n", 1, CloseAfter::kYes, bounds_);
   EXPECT_TRUE(second.sent());
-  Pump(3);
+  RunFor(3);
   ASSERT_EQ(client_.Deliveries().size(), 1u);
   EXPECT_EQ(client_.Deliveries()[0].recipients_text, "Bob");
   EXPECT_EQ(client_.Deliveries()[0].stored_subject, "Beta");
@@ -251,77 +261,76 @@ TEST_P(MailTest, ALaggingForwardIsClickedOnceASecondAtMost) {
   EXPECT_EQ(clicks, 1);
 }
 
-TEST_P(MailTest, AMailThatNeverOpensEndsTheWaitAtItsBound) {
+// --- A forward that cannot go --------------------------------------------------------------------
+
+enum class MailboxAtStart { kClosed, kOpen };
+
+// Each gives up where the client stopped it: after that step's bound (while the program's timer
+// keeps firing), or at once where there is nothing to wait for; nothing is delivered and the
+// windows the forward opened are closed again, so that the next one starts from a clean slate.
+struct GivingUp {
+  const char* name;
+  MailboxAtStart mailbox;
+  void (*misbehave)(aolsim::Client& client);  // nullptr: the client behaves
+  const char* recipients;
+  int position;
+  double WaitBounds::*bound;  // nullptr: at once
+  MailStep stopped_at;
+};
+
+const GivingUp kGivingUp[] = {
+    {"MailNeverOpens", MailboxAtStart::kOpen,
+     [](aolsim::Client& client) { client.SetFault(aolsim::Fault::kNoRead); }, "Joe", 0,
+     &WaitBounds::mail_opens, MailStep::kOpenMail},
+    {"NoMailbox", MailboxAtStart::kClosed, nullptr, "Joe", 0, nullptr, MailStep::kMailbox},
+    // A position beyond the list has no line to read: no mail could open.
+    {"PositionBeyondTheList", MailboxAtStart::kOpen, nullptr, "Joe", 5, nullptr, MailStep::kSelect},
+    {"ForwardWindowNeverComes", MailboxAtStart::kOpen,
+     [](aolsim::Client& client) { client.SetDelay(aolsim::Delay::kForward, 1000); }, "Joe", 0,
+     &WaitBounds::window_appears, MailStep::kComposeWindow},
+    // With no recipient the client neither sends nor closes the window.
+    {"ForwardWindowStaysOpenAfterSend", MailboxAtStart::kOpen, nullptr, "", 0,
+     &WaitBounds::window_closes, MailStep::kSend},
+};
+
+class ForwardGivingUpTest
+    : public MailScene,
+      public ::testing::WithParamInterface<std::tuple<aolsim::Layout, GivingUp>> {
+ protected:
+  ForwardGivingUpTest() : MailScene(std::get<0>(GetParam())) {}
+};
+
+TEST_P(ForwardGivingUpTest, GivesUpWhereTheClientStoppedItAndLeavesNothingOpen) {
+  const GivingUp& row = std::get<1>(GetParam());
   client_.AddFlashMails({"Alpha"});
-  OpenLoadedMailbox();
-  client_.SetFault(aolsim::Fault::kNoRead);
+  if (row.mailbox == MailboxAtStart::kOpen) OpenLoadedMailbox();
+  if (row.misbehave != nullptr) row.misbehave(client_);
   const ProgramTicker ticker(program_);
   const double started = Now();
   const MailResult result =
-      ForwardMailForClient(program_, "Joe", "n", 0, CloseAfter::kYes, bounds_);
-  ExpectGaveUpAfter(result.outcome, started, bounds_.mail_opens, ticker);
-  EXPECT_EQ(result.stopped_at, MailStep::kOpenMail);
-  Pump(1);
+      ForwardMailForClient(program_, row.recipients, "n", row.position, CloseAfter::kYes, bounds_);
+  if (row.bound != nullptr) {
+    ExpectGaveUpAfter(result.outcome, started, bounds_.*row.bound, ticker);
+  } else {
+    EXPECT_EQ(result, Outcome::kGaveUp);
+    EXPECT_LT(Now() - started, 1);
+  }
+  EXPECT_EQ(result.stopped_at, row.stopped_at);
+  RunFor(1);
   EXPECT_TRUE(client_.Deliveries().empty());
-}
-
-TEST_P(MailTest, WithoutTheMailboxAForwardGivesUpAtOnce) {
-  client_.AddFlashMails({"Alpha"});
-  const double started = Now();
-  const MailResult result =
-      ForwardMailForClient(program_, "Joe", "n", 0, CloseAfter::kYes, bounds_);
-  EXPECT_EQ(result, Outcome::kGaveUp);
-  EXPECT_EQ(result.stopped_at, MailStep::kMailbox);
-  EXPECT_LT(Now() - started, 1);
-  Pump(1);
-  EXPECT_TRUE(client_.Deliveries().empty());
-}
-
-// A position beyond the list has no line to read: no mail could open, and the forward says so at
-// once instead of waiting for one.
-TEST_P(MailTest, APositionBeyondTheListGivesUpAtOnceWithoutOpeningAnything) {
-  client_.AddFlashMails({"Alpha"});
-  OpenLoadedMailbox();
-  const double started = Now();
-  const MailResult result =
-      ForwardMailForClient(program_, "Joe", "n", 5, CloseAfter::kYes, bounds_);
-  EXPECT_EQ(result, Outcome::kGaveUp);
-  EXPECT_EQ(result.stopped_at, MailStep::kSelect);
-  EXPECT_LT(Now() - started, 1);
-  Pump(1);
   EXPECT_EQ(FindReadMailWindow(program_), 0u);
-}
-
-TEST_P(MailTest, AForwardWindowThatNeverComesEndsTheWaitAtItsBound) {
-  client_.AddFlashMails({"Alpha"});
-  OpenLoadedMailbox();
-  client_.SetDelay(aolsim::Delay::kForward, 1000);
-  const ProgramTicker ticker(program_);
-  const double started = Now();
-  const MailResult result =
-      ForwardMailForClient(program_, "Joe", "n", 0, CloseAfter::kYes, bounds_);
-  ExpectGaveUpAfter(result.outcome, started, bounds_.window_appears, ticker);
-  EXPECT_EQ(result.stopped_at, MailStep::kComposeWindow);
-  Pump(1);
-  EXPECT_TRUE(client_.Deliveries().empty());
-  EXPECT_EQ(FindReadMailWindow(program_), 0u) << "the open mail it opened is closed";
-}
-
-// With no recipient the client neither sends nor closes the window: not sent, and the windows
-// the forward opened are closed so that the next forward starts from a clean slate.
-TEST_P(MailTest, AForwardWindowThatDoesNotCloseAfterSendIsNotSentAndIsClosed) {
-  client_.AddFlashMails({"Alpha"});
-  OpenLoadedMailbox();
-  const ProgramTicker ticker(program_);
-  const double started = Now();
-  const MailResult result = ForwardMailForClient(program_, "", "n", 0, CloseAfter::kYes, bounds_);
-  ExpectGaveUpAfter(result.outcome, started, bounds_.window_closes, ticker);
-  EXPECT_EQ(result.stopped_at, MailStep::kSend);
-  Pump(1);
-  EXPECT_TRUE(client_.Deliveries().empty());
   EXPECT_EQ(FindComposeWindow(program_), 0u);
-  EXPECT_EQ(FindReadMailWindow(program_), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    BothLayouts, ForwardGivingUpTest,
+    ::testing::Combine(::testing::Values(aolsim::Layout::kVersion5, aolsim::Layout::kVersion4),
+                       ::testing::ValuesIn(kGivingUp)),
+    [](const ::testing::TestParamInfo<std::tuple<aolsim::Layout, GivingUp>>& info) {
+      return std::string(std::get<0>(info.param) == aolsim::Layout::kVersion5 ? "Version5"
+                                                                              : "Version4") +
+             "_" + std::get<1>(info.param).name;
+    });
 
 // --- SendMail ------------------------------------------------------------------------------------
 
@@ -329,7 +338,7 @@ TEST_P(MailTest, ANewMailIsSentWithRecipientSubjectAndBody) {
   const std::string body = "Mails served: 12\r\n\x95 Joe\r\n\x95 Ann";
   ASSERT_EQ(SendMailForClient(program_, "Joe, (Ann)", "Serving report", body, bounds_),
             Outcome::kDone);
-  Pump(1);
+  RunFor(1);
   ASSERT_EQ(client_.Deliveries().size(), 1u);
   const aolsim::Delivery& sent = client_.Deliveries().front();
   EXPECT_EQ(sent.kind, aolsim::DeliveryKind::kNewMail);
@@ -342,7 +351,7 @@ TEST_P(MailTest, TheOtherLayoutsVariantClicksTheWrongButtonAndSendsNothing) {
   const MailResult result = IsVersion5() ? aol432::SendMail(program_, "Joe", "S", "B", bounds_)
                                          : vornik32::SendMail(program_, "Joe", "S", "B", bounds_);
   EXPECT_EQ(result, Outcome::kDone);
-  Pump(1);
+  RunFor(1);
   EXPECT_TRUE(client_.Deliveries().empty());
   const MailResult waited = IsVersion5()
                                 ? aol432::SendMailAndWait(program_, "Joe", "S", "B", 1, bounds_)
@@ -363,12 +372,12 @@ TEST_P(MailTest, AMailSeenThroughIsSentWhenItsWriteMailWindowCloses) {
 // never clicks Send in the person's, nor closes it.
 TEST_P(MailTest, APersonsWriteMailIsNeitherUsedNorSentNorClosed) {
   ClickWindow(program_, ToolbarButton(program_, 2));
-  ASSERT_TRUE(PumpUntil([&] { return ContentWindow(program_, kWriteMailCaption) != 0; }));
+  ASSERT_TRUE(RunUntil([&] { return ContentWindow(program_, kWriteMailCaption) != 0; }));
   const HWND persons = ContentWindow(program_, kWriteMailCaption);
   SetWindowTextByMessage(program_, FirstChild(program_, persons, kEditClass), "Friend");
   SetWindowTextByMessage(program_, NthChild(program_, persons, kEditClass, 3), "Half written");
   EXPECT_TRUE(SendMailAndWaitForClient(program_, "Joe", "Results", "B", 1, bounds_).sent());
-  Pump(2);
+  RunFor(2);
   ASSERT_EQ(client_.Deliveries().size(), 1u);
   EXPECT_EQ(client_.Deliveries()[0].recipients_text, "Joe");
   EXPECT_EQ(client_.Deliveries()[0].subject, "Results");
@@ -388,7 +397,7 @@ TEST_P(MailTest, AWriteMailWindowThatNeverComesEndsTheWaitAtItsBound) {
 TEST_P(MailTest, AStuckWriteMailWindowIsLeftToTheClient) {
   client_.SetFault(aolsim::Fault::kSendStuck);
   EXPECT_EQ(SendMailForClient(program_, "Joe", "S", "B", bounds_), Outcome::kDone);
-  Pump(2);
+  RunFor(2);
   EXPECT_TRUE(client_.Deliveries().empty());
   EXPECT_NE(ContentWindow(program_, kWriteMailCaption), 0u);
 }
@@ -400,7 +409,7 @@ TEST_P(MailTest, AStuckWriteMailSeenThroughIsNotSentAndIsClosed) {
   const MailResult result = SendMailAndWaitForClient(program_, "Joe", "S", "B", 1, bounds_);
   ExpectGaveUpAfter(result.outcome, started, bounds_.window_closes, ticker);
   EXPECT_EQ(result.stopped_at, MailStep::kSend);
-  Pump(1);
+  RunFor(1);
   EXPECT_TRUE(client_.Deliveries().empty());
   EXPECT_FALSE(client_.IsContentWindowOpen(kWriteMailCaption));
 }
@@ -413,7 +422,7 @@ TEST_P(MailTest, AFlashSessionIsStartedWithOnlyTheSecondChoiceSet) {
   ASSERT_EQ(RunFlashSessionForClient(program_, Check::kCleared, bounds_), Outcome::kDone);
   EXPECT_EQ(client_.AutomaticAolChoices(),
             (std::vector<bool>{false, true, false, false, false, false}));
-  ASSERT_TRUE(PumpUntil([&] { return client_.FlashSessions().size() == 1; }));
+  ASSERT_TRUE(RunUntil([&] { return client_.FlashSessions().size() == 1; }));
   EXPECT_EQ(client_.MailboxSubjects(), (std::vector<std::string>{"Fresh", "Old"}));
 }
 
