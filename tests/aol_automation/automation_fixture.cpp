@@ -123,10 +123,6 @@ std::vector<HWND> AutomationScene::ContentWindows() {
   return windows;
 }
 
-std::string LayoutName(const ::testing::TestParamInfo<aolsim::Layout>& info) {
-  return info.param == aolsim::Layout::kVersion5 ? "Version5" : "Version4";
-}
-
 void AutomationScene::ExpectGaveUpAfter(Outcome outcome, double started, double bound,
                                         const ProgramTicker& ticker) const {
   const double elapsed = Now() - started;

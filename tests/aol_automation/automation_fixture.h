@@ -16,6 +16,7 @@
 #include "aolsim/client.h"
 #include "shared/winsys/sim/sim_desktop.h"
 #include "shared/winsys/sim/virtual_clock.h"
+#include "support/layout_name.h"
 
 namespace vornik32::testing {
 
@@ -101,12 +102,10 @@ class AutomationFixture : public AutomationScene,
   AutomationFixture() : AutomationScene(GetParam()) {}
 };
 
-std::string LayoutName(const ::testing::TestParamInfo<aolsim::Layout>& info);
-
 #define AUTOMATION_BOTH_LAYOUTS(suite)                                             \
   INSTANTIATE_TEST_SUITE_P(                                                        \
       BothLayouts, suite,                                                          \
       ::testing::Values(::aolsim::Layout::kVersion5, ::aolsim::Layout::kVersion4), \
-      ::vornik32::testing::LayoutName)
+      ::tollmere_testing::LayoutName)
 
 }  // namespace vornik32::testing

@@ -327,9 +327,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(aolsim::Layout::kVersion5, aolsim::Layout::kVersion4),
                        ::testing::ValuesIn(kGivingUp)),
     [](const ::testing::TestParamInfo<std::tuple<aolsim::Layout, GivingUp>>& info) {
-      return std::string(std::get<0>(info.param) == aolsim::Layout::kVersion5 ? "Version5"
-                                                                              : "Version4") +
-             "_" + std::get<1>(info.param).name;
+      return tollmere_testing::LayoutCaseName(std::get<0>(info.param)) + "_" +
+             std::get<1>(info.param).name;
     });
 
 // --- SendMail ------------------------------------------------------------------------------------

@@ -203,8 +203,4 @@ HWND ClientFixture::OpenMail(int position) {
   return mail;
 }
 
-std::string LayoutName(const ::testing::TestParamInfo<Layout>& info) {
-  return info.param == Layout::kVersion5 ? "Version5" : "Version4";
-}
-
 }  // namespace aolsim::testing

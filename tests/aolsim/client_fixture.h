@@ -13,6 +13,7 @@
 #include "aolsim/client.h"
 #include "shared/winsys/sim/sim_desktop.h"
 #include "shared/winsys/sim/virtual_clock.h"
+#include "support/layout_name.h"
 #include "support/time_passes.h"
 
 namespace aolsim::testing {
@@ -114,11 +115,9 @@ class ClientFixture : public ::testing::TestWithParam<Layout> {
   Client client_;
 };
 
-std::string LayoutName(const ::testing::TestParamInfo<Layout>& info);
-
 #define AOLSIM_BOTH_LAYOUTS(suite)                                                  \
   INSTANTIATE_TEST_SUITE_P(BothLayouts, suite,                                      \
                            ::testing::Values(Layout::kVersion5, Layout::kVersion4), \
-                           ::aolsim::testing::LayoutName)
+                           ::tollmere_testing::LayoutName)
 
 }  // namespace aolsim::testing

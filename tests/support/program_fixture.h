@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "shared/ui/combo_box.h"
+#include "support/layout_name.h"
 #include "support/system_harness.h"
 
 namespace tollmere_testing {
@@ -80,9 +81,5 @@ class ProgramHarness : public SystemHarness {
     return Window(form, control);
   }
 };
-
-inline std::string LayoutName(const ::testing::TestParamInfo<aolsim::Layout>& info) {
-  return info.param == aolsim::Layout::kVersion5 ? "Version5" : "Version4";
-}
 
 }  // namespace tollmere_testing
