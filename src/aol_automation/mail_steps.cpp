@@ -362,8 +362,8 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
   if (!SetTextAnswered(ws, FirstChild(ws, forward, kEditClass), recipient)) {
     return own.GiveUpAt(MailStep::kFields);
   }
-  const std::optional<std::string> shown = AnsweredText(ws, subject_field);
-  if (!shown || !SetTextAnswered(ws, subject_field, SubjectWithoutForwardPrefix(*shown)) ||
+  const std::optional<std::string> shown = ForwardedMailSubject(ws, forward);
+  if (!shown || !SetTextAnswered(ws, subject_field, *shown) ||
       !SetTextAnswered(ws, FirstChild(ws, forward, kRichTextClass), note)) {
     return own.GiveUpAt(MailStep::kFields);
   }
