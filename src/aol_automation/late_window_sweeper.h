@@ -7,7 +7,8 @@
 //
 // A window is taken for an operation's only while the client may still owe it, for a while after
 // the operation's last click, when it shows the operation's mail, and when it was not on screen
-// (nor seen) during the operation: a person's windows are left alone.
+// (nor seen) during the operation. A person's window is left alone unless a person opens that
+// same mail in that short while, which the client gives the program no way to tell apart.
 
 #include <vector>
 
