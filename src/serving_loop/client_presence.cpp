@@ -10,6 +10,8 @@ namespace serving_loop {
 namespace {
 
 constexpr char kWaitingPrefix[] = " - waiting for ";
+// How long an idle tick goes on what the last look at the client found.
+constexpr double kIdleLookInterval = 1.0;
 
 }  // namespace
 
@@ -33,14 +35,22 @@ std::string ClientPresence::MissingPart() {
   return {};
 }
 
-bool ClientPresence::ReadyToServe() {
+bool ClientPresence::ReadyToServe(WorkDue work) {
+  if (work == WorkDue::kNone && LookedLately()) return ready_;
+  last_look_ = program_.ws().clock().Now();
   const std::string missing = MissingPart();
-  if (missing.empty()) {
+  ready_ = missing.empty();
+  if (ready_) {
     EndWaiting();
-    return true;
+  } else {
+    ShowWaitingFor(missing);
   }
-  ShowWaitingFor(missing);
-  return false;
+  return ready_;
+}
+
+bool ClientPresence::LookedLately() const {
+  const double now = program_.ws().clock().Now();
+  return now >= last_look_ && now - last_look_ < kIdleLookInterval;
 }
 
 void ClientPresence::EndWaiting() {

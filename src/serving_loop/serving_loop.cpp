@@ -38,6 +38,14 @@ int AsPosition(std::int64_t number) {
                                                   : static_cast<int>(number);
 }
 
+// Whether one of the tick's steps has something to take to the client.
+WorkDue DueWork(const shared::Variables& variables, const serving_engine::RequestQueues& queues) {
+  const bool due = variables.AdvertDue || (queues.lists.Count() > 0 && variables.ListsDue) ||
+                   queues.statuss.Count() > 0 || queues.finds.Count() > 0 ||
+                   queues.requests.Count() > 0;
+  return due ? WorkDue::kSome : WorkDue::kNone;
+}
+
 // Ends the tick's busy mark however the tick ends.
 class TickGuard {
  public:
@@ -103,7 +111,7 @@ void ServingLoop::Tick() {
   late_windows_.CloseArrived(program_.ws());
   // A client that is gone, or does not answer, could take no mail: nothing leaves the queues
   // until it is back.
-  if (!client_presence_.ReadyToServe() || TickMustEnd(program_)) return;
+  if (!client_presence_.ReadyToServe(DueWork(variables, queues)) || TickMustEnd(program_)) return;
   if (variables.AdvertDue) AdvertStep();
   // Stop pressed during the advert's waits ends the tick before the list step takes requesters
   // from their queue, who would otherwise be lost with the batch that never goes out.

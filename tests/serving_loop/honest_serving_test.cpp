@@ -130,6 +130,20 @@ TEST_F(HonestServingTest, WhileTheClientIsSignedOffNothingIsTakenAndServingGoesO
   EXPECT_EQ(server().StatusBar1.text(), "1 Mails, 1 People Served");
 }
 
+// With nothing asked the tick looks at the client only once a second, which must still be soon
+// enough for the user to see serving wait and go on.
+TEST_F(HonestServingTest, InAnIdleRoomTheWaitingNoteFollowsTheClientWithinASecond) {
+  RunFor(5);
+  client.SignOff();
+  RunFor(1.2);
+  EXPECT_THAT(server().StatusBar1.text(), HasSubstr("waiting for the client to sign on"));
+  client.SignOn(kUserName);
+  RunFor(1.2);
+  EXPECT_THAT(server().StatusBar1.text(), Not(HasSubstr("waiting")));
+  Ask("ann", "send 3");
+  ASSERT_TRUE(RunUntil([&] { return Forwards().size() == 1; }, 60));
+}
+
 TEST_F(HonestServingTest, WhileTheRoomIsClosedNothingIsTaken) {
   server().RequestTimer.Disable();
   Ask("ann", "send 3");

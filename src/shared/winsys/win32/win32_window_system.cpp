@@ -55,7 +55,8 @@ constexpr std::uintptr_t kLowMemoryCeiling = 0xFFFFFFFFu;
 constexpr UINT kRoundEndMessage = WM_APP + 0x3FF0;
 // The caret's blink timer (WM_SYSTIMER), which the platform's headers do not name.
 constexpr UINT kSystemTimerMessage = 0x0118;
-// A timer or paint that keeps coming back is served this many times in one round at most.
+// Input, or a timer or paint that keeps coming back, is served this many times in one round at
+// most.
 constexpr int kLongestProducedRun = 64;
 // Room beyond an item's length (twice it, and this) for an item of another program's list that
 // grows between its length and its text.
@@ -826,14 +827,22 @@ std::string Win32WindowSystem::FileDialog(HWND owner, FileDialogKind kind,
 // --- Message loop and time --------------------------------------------------------------------
 
 // Dispatches what was waiting when it was called, as the simulated desktop does: a marker posted
-// first ends the round, so a message posted meanwhile waits for the next DoEvents. Timers and
-// painting come after, and only when no posted message waits, as the platform produces them.
+// first ends the round, so a message posted meanwhile waits for the next DoEvents. The keyboard
+// and the mouse come next. The platform hands its input out only after every posted message, so
+// behind the marker it would wait for ever: a person's clicks and keys would go unanswered, and
+// the waiting input would end every MsgWaitForMultipleObjectsEx at once, spinning the processor.
+// Timers and painting come last, and only when no posted message waits, as the platform
+// produces them.
 void Win32WindowSystem::DoEvents() {
   const WPARAM round = ++event_rounds_;
   ::PostThreadMessageA(::GetCurrentThreadId(), kRoundEndMessage, round, 0);
   MSG message;
   while (!quit_ && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (Dispatch(message, round)) break;
+  }
+  for (int i = 0; i < kLongestProducedRun && !quit_; ++i) {
+    if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) break;
+    Dispatch(message, round);
   }
   if (quit_ || PostedMessageWaiting()) return;
   for (const UINT produced :
