@@ -832,7 +832,8 @@ std::string Win32WindowSystem::FileDialog(HWND owner, FileDialogKind kind,
 // behind the marker it would wait for ever: a person's clicks and keys would go unanswered, and
 // the waiting input would end every MsgWaitForMultipleObjectsEx at once, spinning the processor.
 // Timers and painting come last, and only when no posted message waits, as the platform
-// produces them.
+// produces them. The queue is asked once what kinds wait, and only those are looked for: every
+// look is a call into the system, and an idle program's rounds are mostly looks that find nothing.
 void Win32WindowSystem::DoEvents() {
   const WPARAM round = ++event_rounds_;
   ::PostThreadMessageA(::GetCurrentThreadId(), kRoundEndMessage, round, 0);
@@ -840,18 +841,31 @@ void Win32WindowSystem::DoEvents() {
   while (!quit_ && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (Dispatch(message, round)) break;
   }
-  for (int i = 0; i < kLongestProducedRun && !quit_; ++i) {
-    if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) break;
+  if (quit_) return;
+  UINT waiting = WaitingKinds();
+  if ((waiting & QS_INPUT) != 0) {
+    DispatchRun(0, 0, PM_QS_INPUT, round);
+    waiting = WaitingKinds();
+  }
+  if (quit_ || (waiting & QS_POSTMESSAGE) != 0) return;
+  // A timer's handler may leave painting to do, which is then looked for whatever the queue said.
+  int timers = 0;
+  if ((waiting & QS_TIMER) != 0) {
+    timers = DispatchRun(WM_TIMER, WM_TIMER, 0, round);
+    timers += DispatchRun(kSystemTimerMessage, kSystemTimerMessage, 0, round);
+  }
+  if (timers > 0 || (waiting & QS_PAINT) != 0) DispatchRun(WM_PAINT, WM_PAINT, 0, round);
+}
+
+int Win32WindowSystem::DispatchRun(UINT first, UINT last, UINT kinds, WPARAM round) {
+  MSG message;
+  int dispatched = 0;
+  while (dispatched < kLongestProducedRun && !quit_ &&
+         ::PeekMessageA(&message, nullptr, first, last, PM_REMOVE | kinds)) {
     Dispatch(message, round);
+    ++dispatched;
   }
-  if (quit_ || PostedMessageWaiting()) return;
-  for (const UINT produced :
-       {static_cast<UINT>(WM_TIMER), kSystemTimerMessage, static_cast<UINT>(WM_PAINT)}) {
-    for (int i = 0; i < kLongestProducedRun && !quit_; ++i) {
-      if (!::PeekMessageA(&message, nullptr, produced, produced, PM_REMOVE)) break;
-      Dispatch(message, round);
-    }
-  }
+  return dispatched;
 }
 
 bool Win32WindowSystem::Dispatch(const MSG& message, WPARAM round) {
@@ -867,10 +881,11 @@ bool Win32WindowSystem::Dispatch(const MSG& message, WPARAM round) {
   return false;
 }
 
-// Posted messages only: the timers, the caret's system timer and painting are made up by the
-// platform when nothing else waits, and must not count (a blinking caret would starve timers).
-bool Win32WindowSystem::PostedMessageWaiting() {
-  return (HIWORD(::GetQueueStatus(QS_POSTMESSAGE)) & QS_POSTMESSAGE) != 0;
+// What kinds of message wait in the queue. A posted message is one posted, never a timer, the
+// caret's system timer or painting, which the platform makes up when nothing else waits (a
+// blinking caret would otherwise starve the timers).
+UINT Win32WindowSystem::WaitingKinds() {
+  return HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_TIMER | QS_PAINT));
 }
 
 void Win32WindowSystem::WaitForWork(double deadline) {
