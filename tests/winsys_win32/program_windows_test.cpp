@@ -133,6 +133,73 @@ INSTANTIATE_TEST_SUITE_P(
                  [](app::Program& p) -> ui::Form& { return p.servingreportFrm().form; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// What a person's hand gives: a click at a point of the screen, a key pressed and let go.
+void ClickAt(POINT point) {
+  INPUT inputs[3] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_MOUSE;
+    input.mi.dx = point.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = point.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+  }
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  ::SendInput(3, inputs, sizeof(INPUT));
+}
+
+void PressKey(WORD key) {
+  INPUT inputs[2] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+  }
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+// The program's loop, as it turns between waits, until done() or a few seconds have passed.
+bool RunLoopUntil(winsys::win32::Win32WindowSystem& ws, const std::function<bool()>& done) {
+  constexpr int kRounds = 100;
+  for (int i = 0; i < kRounds && !done(); ++i) {
+    ws.DoEvents();
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, 50, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+  return done();
+}
+
+// The program's windows answer a person, not only the messages a driving program sends: the
+// platform queues a person's input apart from posted messages, and the loop must hand it out.
+TEST(PersonAtTheDesk, ClicksIntoAFieldOfTheProgramAndTypesThere) {
+  winsys::win32::Win32WindowSystem ws;
+  ui::Registry registry;
+  app::Program program(ws, registry);
+  ui::Form& form = program.messagesFrm().form;
+  form.on_load = nullptr;
+  form.Load();
+  ASSERT_TRUE(form.is_loaded());
+  const HWND window = Real(form.hwnd());
+  ::ShowWindow(window, SW_SHOW);
+  ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  ::SetForegroundWindow(window);
+  HWND field = nullptr;
+  EachDescendant(window, [&](HWND control) {
+    if (field == nullptr && ClassOf(control) == "Edit") field = control;
+  });
+  ASSERT_NE(field, nullptr);
+  const std::string before = TextOf(field);
+  RECT place;
+  ::GetWindowRect(field, &place);
+
+  ClickAt(POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+  ASSERT_TRUE(RunLoopUntil(ws, [&] { return ::GetFocus() == field; }))
+      << "the click did not reach the field";
+  PressKey(VK_END);
+  PressKey('X');
+  PressKey('Y');
+  EXPECT_TRUE(RunLoopUntil(ws, [&] { return TextOf(field) == before + "xy"; }))
+      << "the field reads \"" << TextOf(field) << "\"";
+}
+
 // The report's date and time as the user's locale writes them in short; on an English Windows
 // (Wine's own default) exactly the forms of the simulated desktop.
 TEST(Win32Clock, WritesTheShortDateAndTimeInTheUsersLocale) {
