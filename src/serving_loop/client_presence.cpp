@@ -36,21 +36,17 @@ std::string ClientPresence::MissingPart() {
 }
 
 bool ClientPresence::ReadyToServe(WorkDue work) {
-  if (work == WorkDue::kNone && LookedLately()) return ready_;
-  last_look_ = program_.ws().clock().Now();
-  const std::string missing = MissingPart();
-  ready_ = missing.empty();
-  if (ready_) {
-    EndWaiting();
-  } else {
-    ShowWaitingFor(missing);
-  }
-  return ready_;
-}
-
-bool ClientPresence::LookedLately() const {
   const double now = program_.ws().clock().Now();
-  return now >= last_look_ && now - last_look_ < kIdleLookInterval;
+  const bool looked_lately = now >= last_look_ && now - last_look_ < kIdleLookInterval;
+  if (work == WorkDue::kNone && looked_lately) return !waiting_;
+  last_look_ = now;
+  const std::string missing = MissingPart();
+  if (missing.empty()) {
+    EndWaiting();
+    return true;
+  }
+  ShowWaitingFor(missing);
+  return false;
 }
 
 void ClientPresence::EndWaiting() {

@@ -25,19 +25,17 @@ class ClientPresence {
   // looks a second were most of what an idle room cost the processor on the real window system.
   // The waiting note and the reopened mailbox then follow the client within that second.
   bool ReadyToServe(WorkDue work);
-  // Puts the status bar back to the served counts alone, when it said serving waited.
-  void EndWaiting();
 
  private:
+  // Puts the status bar back to the served counts alone, when it said serving waited.
+  void EndWaiting();
   // What serving waits for, or the empty text when the client is ready.
   std::string MissingPart();
   void ShowWaitingFor(const std::string& what);
 
-  bool LookedLately() const;
-
   ProgramView& program_;
+  // The status bar says serving waits: the last look found the client not ready.
   bool waiting_ = false;
-  bool ready_ = false;
   double last_look_ = -std::numeric_limits<double>::infinity();
 };
 

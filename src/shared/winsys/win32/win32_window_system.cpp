@@ -844,24 +844,24 @@ void Win32WindowSystem::DoEvents() {
   if (quit_) return;
   UINT waiting = WaitingKinds();
   if ((waiting & QS_INPUT) != 0) {
-    DispatchRun(0, 0, PM_QS_INPUT, round);
+    DispatchRun(0, PM_QS_INPUT, round);
     waiting = WaitingKinds();
   }
   if (quit_ || (waiting & QS_POSTMESSAGE) != 0) return;
   // A timer's handler may leave painting to do, which is then looked for whatever the queue said.
   int timers = 0;
   if ((waiting & QS_TIMER) != 0) {
-    timers = DispatchRun(WM_TIMER, WM_TIMER, 0, round);
-    timers += DispatchRun(kSystemTimerMessage, kSystemTimerMessage, 0, round);
+    timers = DispatchRun(WM_TIMER, 0, round);
+    timers += DispatchRun(kSystemTimerMessage, 0, round);
   }
-  if (timers > 0 || (waiting & QS_PAINT) != 0) DispatchRun(WM_PAINT, WM_PAINT, 0, round);
+  if (timers > 0 || (waiting & QS_PAINT) != 0) DispatchRun(WM_PAINT, 0, round);
 }
 
-int Win32WindowSystem::DispatchRun(UINT first, UINT last, UINT kinds, WPARAM round) {
+int Win32WindowSystem::DispatchRun(UINT only, UINT kinds, WPARAM round) {
   MSG message;
   int dispatched = 0;
   while (dispatched < kLongestProducedRun && !quit_ &&
-         ::PeekMessageA(&message, nullptr, first, last, PM_REMOVE | kinds)) {
+         ::PeekMessageA(&message, nullptr, only, only, PM_REMOVE | kinds)) {
     Dispatch(message, round);
     ++dispatched;
   }

@@ -150,9 +150,9 @@ class Win32WindowSystem : public WindowSystem {
   WindowProc WrapPlatformProcedure(std::uintptr_t procedure);
   // One message of a DoEvents round; true when it ends the round.
   bool Dispatch(const ::tagMSG& message, WPARAM round);
-  // Dispatches, at most a bounded run of them, the waiting messages of [first, last] and of the
-  // queue kinds (PM_QS_... flags, 0 for all); how many it dispatched.
-  int DispatchRun(UINT first, UINT last, UINT kinds, WPARAM round);
+  // Dispatches, at most a bounded run of them, the waiting messages that are only (all when 0)
+  // and of the queue kinds (PM_QS_... flags, 0 for all); how many it dispatched.
+  int DispatchRun(UINT only, UINT kinds, WPARAM round);
   // The kinds of message waiting in the queue (QS_... bits).
   UINT WaitingKinds();
   bool OwnClass(const std::string& class_key) const { return classes_.count(class_key) != 0; }
