@@ -22,7 +22,12 @@ constexpr winsys::DWORD kTargetStyle = winsys::WS_POPUP | winsys::WS_VISIBLE;
 #undef DefWindowProc
 #undef RegisterClass
 
+#include "winsys_win32/person_input.h"
+
 namespace {
+
+using winsys::win32::testing::MoveTheMouseTo;
+using winsys::win32::testing::Real;
 
 constexpr const char* kTargetClass = "Loop Target";
 constexpr int kRoundsToSettle = 20;
@@ -31,15 +36,6 @@ constexpr int kRoundsToSettle = 20;
 bool NothingWakesTheWait() {
   return ::MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
          WAIT_TIMEOUT;
-}
-
-void MoveTheMouseTo(int x, int y) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  ::SendInput(1, &input, sizeof input);
 }
 
 // A visible window of this program's that counts what it is given.
@@ -56,13 +52,12 @@ class MessageLoopTest : public ::testing::Test {
     params.style = kTargetStyle;
     params.rect = winsys::Rect{100, 100, 300, 300};
     target_ = ws_.CreateWindow(params);
-    ::SetWindowPos(Real(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetWindowPos(Real(target_), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     for (int i = 0; i < kRoundsToSettle && !NothingWakesTheWait(); ++i) ws_.DoEvents();
     received_.clear();
   }
   ~MessageLoopTest() override { ws_.DestroyWindow(target_); }
 
-  HWND Real() const { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(target_)); }
   int Received(UINT message) { return received_[message]; }
   // Rounds until the window has had the message and nothing is left to end the wait for work.
   void RunRoundsUntilReceived(UINT message) {
@@ -82,8 +77,8 @@ class MessageLoopTest : public ::testing::Test {
 // input ended every wait for work at once, so the idle program spun a processor.
 TEST_F(MessageLoopTest, MouseInputReachesItsWindowAndLeavesTheWaitNothingToWakeFor) {
   ASSERT_NE(target_, winsys::kNoWindow);
-  MoveTheMouseTo(150, 150);
-  MoveTheMouseTo(200, 200);
+  MoveTheMouseTo(POINT{150, 150});
+  MoveTheMouseTo(POINT{200, 200});
   RunRoundsUntilReceived(WM_MOUSEMOVE);
   EXPECT_GE(Received(WM_MOUSEMOVE), 1);
   EXPECT_TRUE(NothingWakesTheWait());
@@ -92,7 +87,7 @@ TEST_F(MessageLoopTest, MouseInputReachesItsWindowAndLeavesTheWaitNothingToWakeF
 // The round looks only for the kinds of message the queue says wait: painting must be among them.
 TEST_F(MessageLoopTest, AWindowMadeInvalidIsPaintedAndLeavesTheWaitNothingToWakeFor) {
   ASSERT_NE(target_, winsys::kNoWindow);
-  ::InvalidateRect(Real(), nullptr, TRUE);
+  ::InvalidateRect(Real(target_), nullptr, TRUE);
   ws_.DoEvents();
   EXPECT_EQ(Received(WM_PAINT), 1);
   EXPECT_TRUE(NothingWakesTheWait());

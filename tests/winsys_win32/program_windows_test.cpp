@@ -21,14 +21,14 @@
 // clang-format off
 #include <windows.h>
 // clang-format on
-// After the program's headers, whose names the platform's macros would rename.
-#include <windows.h>
+
+#include "winsys_win32/person_input.h"
 
 namespace {
 
-HWND Real(winsys::HWND window) {
-  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
-}
+using winsys::win32::testing::ClickAt;
+using winsys::win32::testing::PressKey;
+using winsys::win32::testing::Real;
 
 std::string ClassOf(HWND window) {
   char name[64] = {};
@@ -132,30 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"ServingReport",
                  [](app::Program& p) -> ui::Form& { return p.servingreportFrm().form; }}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// What a person's hand gives: a click at a point of the screen, a key pressed and let go.
-void ClickAt(POINT point) {
-  INPUT inputs[3] = {};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_MOUSE;
-    input.mi.dx = point.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = point.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-  }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  ::SendInput(3, inputs, sizeof(INPUT));
-}
-
-void PressKey(WORD key) {
-  INPUT inputs[2] = {};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-  }
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  ::SendInput(2, inputs, sizeof(INPUT));
-}
 
 // The program's loop, as it turns between waits, until done() or a few seconds have passed.
 bool RunLoopUntil(winsys::win32::Win32WindowSystem& ws, const std::function<bool()>& done) {
