@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "aolsim/settings.h"
+#include "scenario/encoding.h"
 #include "scenario/name_check.h"
 #include "shared/ui/element.h"
 #include "shared/ui/form.h"
@@ -88,6 +89,7 @@ double Runner::ScriptedSeconds(const Script& script) {
 int Runner::Run() {
   world_ = std::make_unique<World>(options_.time, StartTime(script_));
   log_ = std::make_unique<EventLog>(out_, world_->clock(), options_.style);
+  if (!options_.play.empty()) log_->WritePlain("play: " + options_.play);
   world_->desktop().AddObserver(this);
   world_->SetClientEvents([this](const aolsim::ClientEvent& event) { LogClientEvent(event); });
   // A program that keeps the loop from ever reaching the script's next command would otherwise
@@ -114,7 +116,9 @@ int Runner::Run() {
   world_->desktop().RemoveIdleHook(hook);
   Count();
   traffic_.reset();
-  log_->WritePlain(std::to_string(passed_) + " passed, " + std::to_string(failed_) + " failed");
+  const std::string counts =
+      std::to_string(passed_) + " passed, " + std::to_string(failed_) + " failed";
+  log_->WritePlain(options_.play.empty() ? counts : options_.play + ": " + counts);
   world_->desktop().RemoveObserver(this);
   answerer_.reset();
   world_.reset();
@@ -301,8 +305,8 @@ ui::Element* Runner::Resolve(const std::string& form, const std::string& control
 }
 
 void Runner::LogIgnored(const Command& command, const std::string& why) {
-  log_->Write(EventKind::kAction, "ignored line " + std::to_string(command.line) + ": " +
-                                      command.source + " (" + why + ")");
+  log_->Write(EventKind::kAction,
+              "ignored " + command.Where() + ": " + command.source + " (" + why + ")");
 }
 
 bool Runner::ExecuteAction(const Command& command) {
@@ -495,17 +499,74 @@ void Runner::LogClientEvent(const aolsim::ClientEvent& event) {
   }
 }
 
-int RunScenarioText(std::string_view text, const RunOptions& options, std::ostream& out,
-                    std::ostream& err) {
-  std::optional<ParseError> error;
-  Script script = ParseScript(text, error);
+namespace {
+
+// A play of one layout starts in a folder of its own, so that what one play saves is not what the
+// other finds; the files the script loads by a relative name are copied in.
+std::string FreshFolderFor(const Script& play, const RunOptions& options, int version,
+                           std::string& why) {
+  namespace fs = std::filesystem;
+  const fs::path base(options.base_directory);
+  const fs::path folder = base / ("layout-" + std::to_string(version));
+  std::error_code failed;
+  fs::remove_all(folder, failed);
+  if (!fs::create_directories(folder, failed) || failed) {
+    why = "cannot make the folder " + folder.generic_string() + " for the play on layout " +
+          std::to_string(version);
+    return {};
+  }
+  for (const Command& command : play.commands) {
+    if (command.verb != Verb::kAnswerFile) continue;
+    const fs::path named(Cp1252ToUtf8(command.text(0)));
+    if (named.is_absolute() || !fs::is_regular_file(base / named, failed)) continue;
+    fs::create_directories((folder / named).parent_path(), failed);
+    fs::copy_file(base / named, folder / named, fs::copy_options::overwrite_existing, failed);
+  }
+  return folder.string();
+}
+
+int PlayEachLayout(const Script& script, const RunOptions& options, std::ostream& out,
+                   std::ostream& err) {
+  int passed = 0;
+  int failed = 0;
+  for (int version : script.layouts) {
+    Script play = ForLayout(script, version);
+    RunOptions of_play = options;
+    std::string why;
+    of_play.base_directory = FreshFolderFor(play, options, version, why);
+    if (of_play.base_directory.empty()) {
+      err << "error: " << why << '\n';
+      return 2;
+    }
+    of_play.play = "layout " + std::to_string(version);
+    Runner runner(std::move(play), of_play, out);
+    runner.Run();
+    passed += runner.passed();
+    failed += runner.failed();
+  }
+  out << passed << " passed, " << failed << " failed\n";
+  return failed == 0 ? 0 : 1;
+}
+
+int RunParsed(Script script, std::optional<ParseError> error, const RunOptions& options,
+              std::ostream& out, std::ostream& err) {
   if (!error) error = CheckNames(script);
   if (error) {
     err << "error: line " << error->line << ": " << error->why << '\n';
     return 2;
   }
+  if (!script.layouts.empty()) return PlayEachLayout(script, options, out, err);
   Runner runner(std::move(script), options, out);
   return runner.Run();
+}
+
+}  // namespace
+
+int RunScenarioText(std::string_view text, const RunOptions& options, std::ostream& out,
+                    std::ostream& err) {
+  std::optional<ParseError> error;
+  Script script = ParseScript(text, error);
+  return RunParsed(std::move(script), error, options, out, err);
 }
 
 int RunScenarioFile(const std::string& path, RunOptions options, std::ostream& out,
@@ -517,7 +578,10 @@ int RunScenarioFile(const std::string& path, RunOptions options, std::ostream& o
   }
   std::ostringstream text;
   text << file.rdbuf();
-  return RunScenarioText(text.str(), options, out, err);
+  std::optional<ParseError> error;
+  const std::string directory = std::filesystem::path(path).parent_path().string();
+  Script script = ParseScript(text.str(), error, directory.empty() ? "." : directory);
+  return RunParsed(std::move(script), error, options, out, err);
 }
 
 }  // namespace scenario

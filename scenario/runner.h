@@ -52,6 +52,8 @@ struct RunOptions {
   LogStyle style = LogStyle::kFull;
   // Relative paths in the script (answer file, expect file) are taken from here.
   std::string base_directory = ".";
+  // Names the play in the log ("layout 4") when a script is played more than once.
+  std::string play;
 };
 
 class Runner : public winsys::sim::DesktopObserver {
@@ -69,6 +71,8 @@ class Runner : public winsys::sim::DesktopObserver {
 
   // What the run served (after Run).
   const RunFigures& figures() const { return figures_; }
+  int passed() const { return passed_; }
+  int failed() const { return failed_; }
 
  private:
   struct Answer {

@@ -26,7 +26,7 @@ bool Contains(std::string_view text, std::string_view part) {
 
 void Runner::Check(const Command& command) {
   const std::string why = Evaluate(command);
-  const std::string where = "line " + std::to_string(command.line) + ": " + command.source;
+  const std::string where = command.Where() + ": " + command.source;
   if (why.empty()) {
     ++passed_;
     log_->Write(EventKind::kCheck, "ok " + where);

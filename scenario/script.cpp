@@ -4,6 +4,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string_view>
 
 #include "scenario/encoding.h"
@@ -356,11 +359,118 @@ bool SplitWords(std::string_view line, std::vector<std::string>& words, std::str
   return true;
 }
 
-Script ParseScript(std::string_view utf8, std::optional<ParseError>& error) {
-  error.reset();
+namespace {
+
+// What a script has said so far, carried across included files: they stand in the including
+// script's place, so its order rules hold across them.
+struct ParseState {
   Script script;
   bool started = false;
   bool client_made = false;
+  std::vector<std::string> including;  // the files being read, outermost first, to refuse a loop
+};
+
+// Included files are scripts, not data: far below this, whatever a script might share.
+constexpr std::uintmax_t kLongestInclude = 1 << 20;
+constexpr std::size_t kDeepestInclude = 8;
+
+std::optional<ParseError> ParseInto(std::string_view utf8, const std::string& file,
+                                    const std::string& directory, ParseState& state);
+
+std::optional<std::string> ReadIncluded(const std::filesystem::path& path, std::string& why) {
+  std::error_code failed;
+  if (!std::filesystem::is_regular_file(path, failed)) {
+    why = "cannot include " + path.generic_string() + ": not a readable file";
+    return std::nullopt;
+  }
+  if (std::filesystem::file_size(path, failed) > kLongestInclude || failed) {
+    why = "cannot include " + path.generic_string() + ": larger than a script can be";
+    return std::nullopt;
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (!in) {
+    why = "cannot include " + path.generic_string() + ": it could not be read";
+    return std::nullopt;
+  }
+  return text.str();
+}
+
+// Reads an included file into the state; errors inside it name its file and line.
+std::optional<ParseError> Include(const Command& at, const std::string& name,
+                                  const std::string& directory, ParseState& state) {
+  const auto fail = [&at](const std::string& why) { return ParseError{at.line, why}; };
+  if (directory.empty()) return fail("'include' needs a script read from a file");
+  if (state.including.size() >= kDeepestInclude) return fail("includes nest too deep");
+  const std::filesystem::path path = std::filesystem::path(directory) / Cp1252ToUtf8(name);
+  std::error_code failed;
+  const std::string identity = std::filesystem::weakly_canonical(path, failed).generic_string();
+  for (const std::string& open : state.including) {
+    if (open == identity) return fail("'" + Cp1252ToUtf8(name) + "' includes itself");
+  }
+  std::string why;
+  const std::optional<std::string> text = ReadIncluded(path, why);
+  if (!text) return fail(why);
+  state.including.push_back(identity);
+  const std::string label =
+      at.file.empty()
+          ? Cp1252ToUtf8(name)
+          : (std::filesystem::path(at.file).parent_path() / Cp1252ToUtf8(name)).generic_string();
+  std::optional<ParseError> inner = ParseInto(*text, label, path.parent_path().string(), state);
+  state.including.pop_back();
+  if (inner) return fail(inner->why);
+  return std::nullopt;
+}
+
+// The directives that shape the run rather than act in it.
+std::optional<ParseError> Directive(const std::vector<std::string>& words, const Command& at,
+                                    const std::string& directory, ParseState& state,
+                                    bool& handled) {
+  handled = words.front() == "layouts" || words.front() == "include";
+  if (!handled) return std::nullopt;
+  const auto fail = [&at](const std::string& why) { return ParseError{at.line, why}; };
+  if (words.front() == "include") {
+    if (words.size() != 2) return fail("'include' needs 1 argument(s)");
+    return Include(at, Utf8ToCp1252(words[1]), directory, state);
+  }
+  if (state.client_made) return fail("'layouts' must come before the client is used");
+  if (!state.script.layouts.empty()) return fail("'layouts' is said once");
+  if (words.size() < 2) return fail("'layouts' needs at least one more word");
+  for (std::size_t i = 1; i < words.size(); ++i) {
+    if (words[i] != "4" && words[i] != "5")
+      return fail("the client version is 4 or 5, not '" + words[i] + "'");
+    const int version = words[i] == "4" ? 4 : 5;
+    for (int seen : state.script.layouts) {
+      if (seen == version) return fail("layout " + words[i] + " is named twice");
+    }
+    state.script.layouts.push_back(version);
+  }
+  return std::nullopt;
+}
+
+std::optional<ParseError> OrderError(const Command& command, ParseState& state) {
+  const auto fail = [&command](const std::string& why) { return ParseError{command.line, why}; };
+  if (command.verb == Verb::kClock && state.started)
+    return fail("'clock' must come before 'start'");
+  const bool touches_client =
+      (command.verb >= Verb::kClientSignOn && command.verb <= Verb::kClientPopup) ||
+      command.verb == Verb::kSay || command.verb == Verb::kRoomTraffic ||
+      command.verb == Verb::kStart;
+  if (command.verb == Verb::kClientVersion && state.client_made)
+    return fail("'client version' must come before the client is used");
+  if (command.verb == Verb::kClientVersion && !state.script.layouts.empty())
+    return fail("'client version' cannot be said in a script that names its layouts");
+  state.client_made = state.client_made || touches_client;
+  if (command.verb == Verb::kStart) {
+    if (state.started) return fail("the program is started once");
+    state.started = true;
+  }
+  return std::nullopt;
+}
+
+std::optional<ParseError> ParseInto(std::string_view utf8, const std::string& file,
+                                    const std::string& directory, ParseState& state) {
   int line_number = 0;
   std::size_t pos = 0;
   while (pos <= utf8.size()) {
@@ -376,35 +486,48 @@ Script ParseScript(std::string_view utf8, std::optional<ParseError>& error) {
     std::vector<std::string> words;
     std::string why;
     Command command;
+    command.file = file;
     command.line = line_number;
     command.source = std::string(line.substr(first));
-    if (!SplitWords(line, words, why) || !ParseLine(words, command, why)) {
-      error = ParseError{line_number, why};
-      return {};
-    }
-    if (command.verb == Verb::kClock && started) {
-      error = ParseError{line_number, "'clock' must come before 'start'"};
-      return {};
-    }
-    const bool touches_client =
-        (command.verb >= Verb::kClientSignOn && command.verb <= Verb::kClientPopup) ||
-        command.verb == Verb::kSay || command.verb == Verb::kRoomTraffic ||
-        command.verb == Verb::kStart;
-    if (command.verb == Verb::kClientVersion && client_made) {
-      error = ParseError{line_number, "'client version' must come before the client is used"};
-      return {};
-    }
-    client_made = client_made || touches_client;
-    if (command.verb == Verb::kStart) {
-      if (started) {
-        error = ParseError{line_number, "the program is started once"};
-        return {};
-      }
-      started = true;
-    }
-    script.commands.push_back(std::move(command));
+    const auto where = [&file](const ParseError& error) {
+      if (file.empty()) return error;
+      return ParseError{error.line,
+                        file + " line " + std::to_string(error.line) + ": " + error.why};
+    };
+    if (!SplitWords(line, words, why)) return where(ParseError{line_number, why});
+    bool handled = false;
+    if (auto error = Directive(words, command, directory, state, handled)) return where(*error);
+    if (handled) continue;
+    if (!ParseLine(words, command, why)) return where(ParseError{line_number, why});
+    if (auto error = OrderError(command, state)) return where(*error);
+    state.script.commands.push_back(std::move(command));
   }
-  return script;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string Command::Where() const {
+  return (file.empty() ? std::string() : file + " ") + "line " + std::to_string(line);
+}
+
+Script ParseScript(std::string_view utf8, std::optional<ParseError>& error,
+                   const std::string& include_directory) {
+  ParseState state;
+  error = ParseInto(utf8, {}, include_directory, state);
+  if (error) return {};
+  return std::move(state.script);
+}
+
+Script ForLayout(const Script& script, int version) {
+  Script play;
+  Command layout;
+  layout.verb = Verb::kClientVersion;
+  layout.source = "client version " + std::to_string(version);
+  layout.args.push_back(Argument{std::to_string(version), static_cast<double>(version)});
+  play.commands.push_back(std::move(layout));
+  play.commands.insert(play.commands.end(), script.commands.begin(), script.commands.end());
+  return play;
 }
 
 }  // namespace scenario

@@ -86,6 +86,7 @@ struct Argument {
 };
 
 struct Command {
+  std::string file;  // the included file the command was written in; empty in the script itself
   int line = 0;
   Verb verb = Verb::kStart;
   std::string source;  // the line as written (UTF-8), for the log
@@ -95,6 +96,8 @@ struct Command {
   double number(std::size_t i) const { return args.at(i).number; }
   int integer(std::size_t i) const { return static_cast<int>(args.at(i).number); }
   bool IsExpectation() const;
+  // "line N" in the script itself, "FILE line N" in an included file: where a report points.
+  std::string Where() const;
 };
 
 struct ParseError {
@@ -104,10 +107,18 @@ struct ParseError {
 
 struct Script {
   std::vector<Command> commands;
+  // From `layouts 4 5`: the script is played once on each of these layouts; empty, once as written.
+  std::vector<int> layouts;
 };
 
-// Parses UTF-8 script text. On a malformed line, error is set and the script is empty.
-Script ParseScript(std::string_view utf8, std::optional<ParseError>& error);
+// Parses UTF-8 script text. On a malformed line, error is set and the script is empty. An
+// `include "FILE"` names a file relative to include_directory; a script given as text alone
+// (include_directory empty) may not include.
+Script ParseScript(std::string_view utf8, std::optional<ParseError>& error,
+                   const std::string& include_directory = {});
+
+// The same for one play of a script that names its layouts: `client version N` stands first.
+Script ForLayout(const Script& script, int version);
 
 // Splits one line into words: blanks separate words; a word in double quotes may hold blanks, and
 // \" \\ \r \n \t stand for a quote, a backslash, CR, LF and TAB inside quotes. Returns false with

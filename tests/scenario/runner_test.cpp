@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -116,6 +120,61 @@ TEST(Runner, TheStartReminderIsAnsweredByItsDefaultButton) {
   const Played answered = Play("client signon \"MailMaven\"\nstart\nwait 1\n");
   EXPECT_EQ(answered.status, 0) << answered.log;
   EXPECT_TRUE(Has(answered.log, "default button")) << answered.log;
+}
+
+// A script from a file, beside the files it includes, in a folder of its own.
+Played PlayFile(const std::string& script, const std::string& included) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() /
+      ("runner-test-" + std::to_string(std::hash<std::string>{}(script + included)));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "main.scn") << script;
+  std::ofstream(folder / "opening.inc") << included;
+  RunOptions options;
+  options.base_directory = folder.string();
+  std::ostringstream out;
+  std::ostringstream err;
+  Played run;
+  run.status = RunScenarioFile((folder / "main.scn").string(), options, out, err);
+  run.log = out.str();
+  run.errors = err.str();
+  std::filesystem::remove_all(folder);
+  return run;
+}
+
+TEST(Runner, AScriptThatNamesItsLayoutsIsPlayedOnEachWithItsIncludedOpening) {
+  const std::string opening(kRoomScript, std::strstr(kRoomScript, "expect"));
+  const Played run = PlayFile(
+      "layouts 4 5\ninclude \"opening.inc\"\n" + std::string(std::strstr(kRoomScript, "expect")),
+      opening);
+  EXPECT_EQ(run.status, 0) << run.errors << run.log;
+  for (const char* part : {"play: layout 4\n", "layout 4: 1 passed, 0 failed\n", "play: layout 5\n",
+                           "layout 5: 1 passed, 0 failed\n", "\n2 passed, 0 failed\n"}) {
+    EXPECT_TRUE(Has(run.log, part)) << part << run.log;
+  }
+  struct Case {
+    const char* script;
+    const char* included;
+    const char* error;
+  };
+  const Case refused[] = {
+      {"start\ninclude \"opening.inc\"\n", "bogus\n",
+       "error: line 2: opening.inc line 1: unknown command 'bogus'\n"},
+      {"include \"missing.inc\"\n", "", "error: line 1: cannot include"},
+      {"include \"opening.inc\"\n", "include \"opening.inc\"\n",
+       "error: line 1: opening.inc line 1: 'opening.inc' includes itself\n"},
+      {"layouts 4 5\nclient version 4\n", "",
+       "error: line 2: 'client version' cannot be said in a script that names its layouts\n"},
+      {"include \"opening.inc\"\nlayouts 4\n", "client signon \"A\"\n",
+       "error: line 2: 'layouts' must come before the client is used\n"},
+  };
+  for (const Case& c : refused) {
+    SCOPED_TRACE(c.script);
+    const Played bad = PlayFile(c.script, c.included);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.errors.rfind(c.error, 0), 0u) << bad.errors;
+  }
 }
 
 TEST(Runner, RealtimeRunsTakeTheTimeTheySay) {
