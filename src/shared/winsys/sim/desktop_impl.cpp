@@ -286,11 +286,11 @@ HWND SimDesktop::Impl::FindWindowEx(HWND parent, HWND child_after, const char* c
     if (position == list->end()) return kNoWindow;  // not a direct child: Windows finds nothing
     ++position;
   }
-  const std::string class_key = class_name == nullptr ? std::string() : FoldCase(class_name);
+  const std::string_view class_asked = class_name == nullptr ? std::string_view() : class_name;
   for (; position != list->end(); ++position) {
     const SimWindow* candidate = tree_.Find(*position);
     if (candidate == nullptr) continue;
-    if (class_name != nullptr && candidate->class_key != class_key) continue;
+    if (class_name != nullptr && !MatchesFoldedKey(candidate->class_key, class_asked)) continue;
     if (caption != nullptr && !EqualsIgnoringCase(candidate->caption, caption)) continue;
     return candidate->handle;
   }

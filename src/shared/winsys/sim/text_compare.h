@@ -10,5 +10,8 @@ namespace winsys::sim {
 char FoldCase(char c);
 std::string FoldCase(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// Whether text, folded, is key (a text folded already), compared in place: searches by class
+// compare the name asked for with every window they pass, in every waiting loop.
+bool MatchesFoldedKey(std::string_view key, std::string_view text);
 
 }  // namespace winsys::sim
