@@ -21,31 +21,54 @@ void LateWindowSweeper::Watch(const MailResult& result) {
 
 void LateWindowSweeper::CloseArrived(winsys::WindowSystem& ws) {
   const double now = ws.clock().Now();
-  for (LateWindows& owed : owed_) {
-    if (now - owed.asked_at <= kOwedSeconds) CloseArrivedFor(ws, owed);
-  }
-  std::erase_if(owed_, [now](const LateWindows& owed) {
-    return !owed.any() || now - owed.asked_at > kOwedSeconds;
-  });
+  std::erase_if(owed_,
+                [now](const LateWindows& owed) { return now - owed.asked_at > kOwedSeconds; });
+  if (owed_.empty()) return;
+  CloseOwedWindows(ws);
+  std::erase_if(owed_, [](const LateWindows& owed) { return !owed.any(); });
 }
 
+// One walk over the content windows serves every entry: this runs on every serving tick, while
+// something is owed nearly all the time, and the walk grows with the windows a person keeps open.
+// A window is probed for a shape only when an entry waits for a window of that shape; an open
+// mail's caption is looked at first, as it rules out nearly every window for less than a probe.
 // The shapes are looked at without yielding: this runs between operations, and a yield would let
 // time pass where a client that behaves never cost any.
-void LateWindowSweeper::CloseArrivedFor(winsys::WindowSystem& ws, LateWindows& owed) {
-  for (const winsys::HWND mail : WindowsOfShape(ws, kReadMailShape)) {
-    if (owed.open_mails == 0) break;
-    if (Known(owed, mail) || ws.GetWindowText(mail) != owed.subject) continue;
-    owed.known.push_back(mail);
-    --owed.open_mails;
-    CloseWindow(ws, mail);
+void LateWindowSweeper::CloseOwedWindows(winsys::WindowSystem& ws) {
+  for (const winsys::HWND window : ContentWindows(ws, nullptr)) {
+    LateWindows* owed = Owes(&LateWindows::open_mails)
+                            ? OwedTo(&LateWindows::open_mails, window, ws.GetWindowText(window))
+                            : nullptr;
+    if (owed != nullptr && HasShape(ws, window, kReadMailShape)) {
+      Take(*owed, &LateWindows::open_mails, ws, window);
+      continue;
+    }
+    if (!Owes(&LateWindows::forwards) || !HasShape(ws, window, kComposeShape)) continue;
+    owed = OwedTo(&LateWindows::forwards, window, ForwardedMailSubject(ws, window));
+    if (owed != nullptr) Take(*owed, &LateWindows::forwards, ws, window);
   }
-  for (const winsys::HWND forward : WindowsOfShape(ws, kComposeShape)) {
-    if (owed.forwards == 0) break;
-    if (Known(owed, forward) || ForwardedMailSubject(ws, forward) != owed.subject) continue;
-    owed.known.push_back(forward);
-    --owed.forwards;
-    CloseWindow(ws, forward);
+}
+
+bool LateWindowSweeper::Owes(int LateWindows::*kind) const {
+  return std::any_of(owed_.begin(), owed_.end(),
+                     [kind](const LateWindows& owed) { return owed.*kind > 0; });
+}
+
+// The oldest entry that waits for a window of this kind showing the subject, and had not seen
+// this one during its operation.
+LateWindows* LateWindowSweeper::OwedTo(int LateWindows::*kind, winsys::HWND window,
+                                       const std::optional<std::string>& subject) {
+  for (LateWindows& owed : owed_) {
+    if (owed.*kind > 0 && !Known(owed, window) && subject == owed.subject) return &owed;
   }
+  return nullptr;
+}
+
+void LateWindowSweeper::Take(LateWindows& owed, int LateWindows::*kind, winsys::WindowSystem& ws,
+                             winsys::HWND window) {
+  owed.known.push_back(window);
+  --(owed.*kind);
+  CloseWindow(ws, window);
 }
 
 }  // namespace vornik32

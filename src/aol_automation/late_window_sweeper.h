@@ -10,6 +10,8 @@
 // (nor seen) during the operation. A person's window is left alone unless a person opens that
 // same mail in that short while, which the client gives the program no way to tell apart.
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "aol_automation/mail_result.h"
@@ -31,7 +33,14 @@ class LateWindowSweeper {
   bool watching() const { return !owed_.empty(); }
 
  private:
-  void CloseArrivedFor(winsys::WindowSystem& ws, LateWindows& owed);
+  void CloseOwedWindows(winsys::WindowSystem& ws);
+  // Whether some entry still waits for a window of the kind (open mails or forwards).
+  bool Owes(int LateWindows::*kind) const;
+  // The entry the window is owed to, if any.
+  LateWindows* OwedTo(int LateWindows::*kind, winsys::HWND window,
+                      const std::optional<std::string>& subject);
+  void Take(LateWindows& owed, int LateWindows::*kind, winsys::WindowSystem& ws,
+            winsys::HWND window);
 
   std::vector<LateWindows> owed_;
 };
