@@ -24,6 +24,12 @@ MailResult ForwardMailForClient(winsys::WindowSystem& ws, std::string_view recip
   return ForwardMailWith(ws, ClientLayout(ws), recipient, note, position, close_after, bounds);
 }
 
+MailResult ForwardMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
+                                std::string_view note, const MeantMail& meant,
+                                CloseAfter close_after, const WaitBounds& bounds) {
+  return ForwardMailWith(ws, ClientLayout(ws), recipient, note, meant, close_after, bounds);
+}
+
 MailResult SendMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
                              std::string_view subject, std::string_view body,
                              const WaitBounds& bounds) {

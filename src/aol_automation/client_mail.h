@@ -7,6 +7,7 @@
 #include "aol_automation/client_windows.h"
 #include "aol_automation/instant_messages.h"
 #include "aol_automation/mail_result.h"
+#include "aol_automation/meant_mail.h"
 #include "aol_automation/wait_bounds.h"
 
 namespace vornik32 {
@@ -15,6 +16,9 @@ Outcome OpenMailboxForClient(winsys::WindowSystem& ws, const WaitBounds& bounds 
 MailResult ForwardMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
                                 std::string_view note, int position, CloseAfter close_after,
                                 const WaitBounds& bounds = {});
+MailResult ForwardMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
+                                std::string_view note, const MeantMail& meant,
+                                CloseAfter close_after, const WaitBounds& bounds = {});
 MailResult SendMailForClient(winsys::WindowSystem& ws, std::string_view recipient,
                              std::string_view subject, std::string_view body,
                              const WaitBounds& bounds = {});

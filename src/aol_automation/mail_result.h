@@ -13,7 +13,7 @@ namespace vornik32 {
 // The steps of sending, in order; a result names the last one that was seen through.
 enum class MailStep {
   kMailbox,        // the mailbox was not open (or its list did not answer)
-  kSelect,         // the line at the position could not be read or selected
+  kSelect,         // the mail was not in the mailbox, or its line could not be read or selected
   kOpenMail,       // no open mail captioned with that line's subject came
   kComposeWindow,  // no forward or Write Mail window of the operation's own came
   kSubject,        // forward windows came, but none with the selected mail's subject

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "aol_automation/mailbox_lines.h"
 #include "aol_automation/shape_finder.h"
 #include "aol_automation/toolbar_menu.h"
 #include "aol_automation/window_operations.h"
@@ -314,15 +313,24 @@ Outcome OpenMailboxWith(winsys::WindowSystem& ws, const MailLayout& layout,
 MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
                            std::string_view recipient, std::string_view note, int position,
                            CloseAfter close_after, const WaitBounds& bounds) {
+  return ForwardMailWith(ws, layout, recipient, note, MailAt(position), close_after, bounds);
+}
+
+MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                           std::string_view recipient, std::string_view note,
+                           const MeantMail& meant, CloseAfter close_after,
+                           const WaitBounds& bounds) {
   // Without the mailbox no mail can open: give up at once rather than wait out the bound for
-  // every mail of a serving batch. A line that cannot be read or selected (beyond the list, or a
-  // client that does not answer) cannot open either.
+  // every mail of a serving batch. A mail that is not in the mailbox, or whose line cannot be
+  // read or selected (beyond the list, or a client that does not answer), cannot open either.
   const HWND mailbox = ContentWindow(ws, kMailboxCaption);
   if (mailbox == kNoWindow) return StoppedAt(MailStep::kMailbox);
   const HWND tree = FirstChild(ws, mailbox, kTreeClass);
-  const std::optional<std::string> subject = MailboxSubjectAt(ws, tree, position);
-  if (!subject || !SelectLine(ws, tree, position)) return StoppedAt(MailStep::kSelect);
-  ForwardWindows own(ws, *subject);
+  const std::optional<FoundMail> line = FindMeantMail(ws, tree, meant);
+  if (!line || !SelectLine(ws, tree, line->position)) return StoppedAt(MailStep::kSelect);
+  // From here the subject is the mail's identity: the open mail must be captioned with it and
+  // the forward window must show it.
+  ForwardWindows own(ws, line->subject);
   ws.DoEvents();
   PostClick(ws, FirstChild(ws, mailbox, kIconClass));
   own.AskedForOpenMail();

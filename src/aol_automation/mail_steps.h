@@ -10,6 +10,7 @@
 #include "aol_automation/instant_messages.h"
 #include "aol_automation/mail_layout.h"
 #include "aol_automation/mail_result.h"
+#include "aol_automation/meant_mail.h"
 #include "aol_automation/wait_bounds.h"
 
 namespace vornik32 {
@@ -19,6 +20,12 @@ Outcome OpenMailboxWith(winsys::WindowSystem& ws, const MailLayout& layout,
 MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
                            std::string_view recipient, std::string_view note, int position,
                            CloseAfter close_after, const WaitBounds& bounds);
+// The mail meant, wherever it stands now: the open mail and the forward window must show its
+// subject, or nothing is sent.
+MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
+                           std::string_view recipient, std::string_view note,
+                           const MeantMail& meant, CloseAfter close_after,
+                           const WaitBounds& bounds);
 MailResult SendMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
                         std::string_view recipient, std::string_view subject, std::string_view body,
                         const WaitBounds& bounds);

@@ -33,6 +33,22 @@ constexpr char kAdoptedLists[] =
     "Step 4 finds the lists that Step 2 made; these were adopted with Old Lists, and a flash "
     "session since may have moved them.  Run Old Lists again before serving.";
 constexpr char kFlashSessionNotStarted[] = "The flash session did not start.";
+// Why Start refuses after a step that moved the mailbox, or has not yet filed the lists it made.
+constexpr char kListsNotFiled[] =
+    "The serving lists are in New Mail: run Steps 3 and 4 before serving.";
+constexpr char kSessionSinceSteps[] =
+    "A flash session has run since the serving lists were found, and may have moved the mails: "
+    "run Step 4 before serving.";
+constexpr char kSessionSinceOldLists[] =
+    "A flash session has run since the serving lists were found, and may have moved the mails: "
+    "run Old Lists again before serving.";
+constexpr char kListsMissing[] =
+    "1 or more lists are missing: run Auto, or Old Lists once every list is in the mailbox, "
+    "before serving.";
+constexpr char kListsNotFound[] =
+    "1 or more of the lists could not be found: run Step 4 again once they are in the mailbox, "
+    "or Auto, before serving.";
+constexpr char kListsTwice[] = "The mailbox holds a serving list more than once.";
 
 // Marks a step as running for as long as it lasts.
 class RunningStep {
@@ -46,11 +62,15 @@ class RunningStep {
   bool& running_;
 };
 
-std::int32_t ListNumberOfEntry(const std::string& entry) {
-  const std::string number = SplitServingListEntry(entry).list_number;
-  std::int32_t value = 0;
-  std::from_chars(number.data(), number.data() + number.size(), value);
-  return value;
+std::vector<std::int32_t> ListNumbersOf(const std::vector<std::string>& entries) {
+  std::vector<std::int32_t> numbers;
+  for (const std::string& entry : entries) {
+    const std::string number = SplitServingListEntry(entry).list_number;
+    std::int32_t value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
+    numbers.push_back(value);
+  }
+  return numbers;
 }
 
 }  // namespace
@@ -171,11 +191,21 @@ void ListDesignerForm::GiveUp(const std::string& what) {
   if (program_.ended()) return;
   CloseProgress();
   if (!procedures_.ChangedMailbox()) {
+    if (procedures_.RanFlashSession()) AfterFlashSession();
     Refuse(what);
     return;
   }
   Clear();
   Refuse(what + kRunAgain);
+}
+
+// A session files New Mail on top of the Flash mailbox and moves every line the data names. Step
+// 4 finds the lists anew from the titles Step 2 gathered; lists adopted with Old Lists must be
+// adopted again.
+void ListDesignerForm::AfterFlashSession() {
+  if (MailList.count() == 0) return;
+  not_servable_ =
+      titles_source_ == TitlesSource::kSteps ? kSessionSinceSteps : kSessionSinceOldLists;
 }
 
 bool ListDesignerForm::CheckSignedOn() {
@@ -221,6 +251,7 @@ void ListDesignerForm::Adopt(const ListDraft& draft) {
   GatheredMailCount = draft.gathered_mail_count;
   program_.variables().ServingListCount = draft.serving_list_count;
   program_.variables().ItemOffset = draft.item_offset;
+  not_servable_.reset();
 }
 
 // --- The steps -----------------------------------------------------------------------------------
@@ -233,8 +264,11 @@ void ListDesignerForm::Step1() {
 void ListDesignerForm::StartFlashSession(int next_step) {
   RunningStep running(running_);
   if (!CheckSignedOn()) return;
-  if (vornik32::RunFlashSessionForClient(program_.ws(), vornik32::Check::kCleared,
-                                         program_.bounds()) == vornik32::Outcome::kGaveUp) {
+  const vornik32::Outcome started = vornik32::RunFlashSessionForClient(
+      program_.ws(), vornik32::Check::kCleared, program_.bounds());
+  // One that gave up may have begun all the same.
+  AfterFlashSession();
+  if (started == vornik32::Outcome::kGaveUp) {
     Refuse(kFlashSessionNotStarted);
     return;
   }
@@ -264,7 +298,12 @@ void ListDesignerForm::Step2() {
   if (program_.ended()) return;
   CloseProgress();
   titles_source_ = TitlesSource::kSteps;
+  // The old lists are deleted and the titles are every line of the mailbox: item i is line i,
+  // and no list is in the Flash mailbox until a session files the ones just sent.
+  draft.item_offset = 0;
+  draft.serving_lists.clear();
   Adopt(draft);
+  not_servable_ = kListsNotFiled;
   Inform(std::to_string(draft.serving_list_count) + " list(s) were created.");
 }
 
@@ -299,6 +338,7 @@ void ListDesignerForm::Step4() {
   if (!all_found) {
     draft.serving_lists.clear();
     Adopt(draft);
+    not_servable_ = kListsNotFound;
     Refuse("1 or more of the lists could not be found!");
     return;
   }
@@ -338,6 +378,13 @@ void ListDesignerForm::RunAllSteps() {
     Refuse(std::string("1 or more of the lists could not be found!") + kRunAgain);
     return;
   }
+  // Each list made once, and nothing else that reads as a list: a copy would be served twice, and
+  // one left by an earlier run names other items.
+  if (!IsEachListOnce(ListNumbersOf(draft.serving_lists), draft.serving_list_count)) {
+    Clear();
+    Refuse(std::string(kListsTwice) + kRunAgain);
+    return;
+  }
   titles_source_ = TitlesSource::kSteps;
   Adopt(draft);
   Inform(std::to_string(draft.serving_list_count) + " list(s) were created.");
@@ -352,20 +399,22 @@ void ListDesignerForm::UseOldLists() {
   ListDraft draft = CurrentData();
   if (Failure failure = procedures_.OpenFlashMailbox()) return GiveUp(*failure);
   const int first = procedures_.SearchServingLists(draft);
-  std::vector<std::int32_t> numbers;
-  for (const std::string& entry : draft.serving_lists) numbers.push_back(ListNumberOfEntry(entry));
-  if (CheckListSet(numbers) == ListSet::kMissing) {
+  if (CheckListSet(ListNumbersOf(draft.serving_lists)) == ListSet::kMissing) {
     CloseProgress();
-    // The entries found stay, so the person can see which lists are there; nothing else changes.
+    // The entries found stay, so the person can see which lists are there; nothing else changes,
+    // but a set with lists missing is not served.
     ListDraft found = CurrentData();
     found.serving_lists = draft.serving_lists;
     Adopt(found);
+    not_servable_ = kListsMissing;
     Refuse("1 or more lists are missing!");
     return;
   }
   std::string search_key;
   if (Failure failure = procedures_.ReadSearchKey(first, search_key)) return GiveUp(*failure);
-  procedures_.GatherTitlesFromKey(search_key, draft);
+  if (Failure failure = procedures_.GatherTitlesFromKey(search_key, draft)) {
+    return GiveUp(*failure);
+  }
   if (program_.ended()) return;
   CloseProgress();
   draft.serving_list_count = static_cast<std::int32_t>(draft.serving_lists.size());

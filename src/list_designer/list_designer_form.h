@@ -6,6 +6,7 @@
 // `GatheredMailCount`, and writes `ItemOffset` and `ServingListCount` of the shared variables.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,7 @@ class ListDesignerForm : public serving_engine::ListResults {
   const std::vector<std::string>& MailTitles() const override { return MailList.items(); }
   int ServingListCount() const override { return ServingLists.count(); }
   std::string ServingListEntry(int index) const override { return ServingLists.item(index); }
+  std::optional<std::string> WhyNotServable() const override { return not_servable_; }
 
   // --- Event handlers -------------------------------------------------------------------------
   void Form_Load();
@@ -82,6 +84,8 @@ class ListDesignerForm : public serving_engine::ListResults {
   // Ends a long procedure that gave up: the progress window goes and the box says what did not
   // happen. The data stays as it was unless the run had changed the mailbox already.
   void GiveUp(const std::string& what);
+  // Start refuses until the data is found again: a flash session may have moved the mails.
+  void AfterFlashSession();
   bool CheckSignedOn();
   void OpenProgress();
   void CloseProgress();
@@ -100,6 +104,8 @@ class ListDesignerForm : public serving_engine::ListResults {
   // would otherwise keep the designer from starting a second one meanwhile).
   bool running_ = false;
   TitlesSource titles_source_ = TitlesSource::kNone;
+  // Set when a step left data that does not say where the mails stand now: what to run first.
+  std::optional<std::string> not_servable_;
 };
 
 }  // namespace list_designer

@@ -104,6 +104,7 @@ void ListProcedures::CloseMailbox() {
 Failure ListProcedures::RunFlashAndWait() {
   const vornik32::WaitBounds& bounds = program_.bounds();
   Status("Running flash session... Please wait");
+  ran_flash_session_ = true;
   if (vornik32::RunFlashSessionForClient(ws_, vornik32::Check::kCleared, bounds) ==
       vornik32::Outcome::kGaveUp) {
     return "The flash session did not start.";
@@ -163,9 +164,31 @@ void ListProcedures::SetMailPreferences() {
   }
 }
 
+// A client that deletes without asking has still deleted: the pass goes on with the line that
+// moved up. The mailbox is then read again, as a deletion the pass did not see through would
+// leave a list behind, and gathered with the titles that list becomes an item and a second copy
+// of the list it was: a list still there is deleted again, or the step says it is there.
 Failure ListProcedures::DeleteOldLists() {
-  const vornik32::WaitBounds& bounds = program_.bounds();
   Status("Deleting old list(s)... Please wait");
+  constexpr int kDeletionPasses = 3;
+  for (int pass = 0; pass < kDeletionPasses; ++pass) {
+    if (Failure failure = DeleteListsOnce()) return failure;
+    if (!HoldsServingList()) return {};
+  }
+  return "An old list could not be deleted: it is still in the mailbox.";
+}
+
+bool ListProcedures::HoldsServingList() {
+  tree_ = MailboxTree();
+  const int lines = vornik32::ListCount(ws_, tree_);
+  for (int i = 0; i < lines; ++i) {
+    if (IsServingList(SubjectAt(tree_, i))) return true;
+  }
+  return false;
+}
+
+Failure ListProcedures::DeleteListsOnce() {
+  const vornik32::WaitBounds& bounds = program_.bounds();
   // The bound is fixed at the start: after deletions the last positions read as empty lines.
   const int total = vornik32::ListCount(ws_, tree_);
   int count = total;
@@ -187,27 +210,12 @@ Failure ListProcedures::DeleteOldLists() {
         vornik32::WaitSeconds(ws_, 0.1);
         return dialog != kNoWindow;
       });
-      // A client that deletes without asking ends the pass: what is left stays in the mailbox.
-      if (deleted_unasked) return {};
-      if (asked == vornik32::Outcome::kGaveUp) {
+      if (!deleted_unasked && asked == vornik32::Outcome::kGaveUp) {
         return "The client did not ask to confirm the deletion of an old list.";
       }
-      const auto answered = vornik32::RepeatUntil(ws_, bounds.window_closes, [&] {
-        Yield();
-        const HWND button =
-            vornik32::FirstChild(ws_, ConfirmationDialog(), vornik32::kPlainButtonClass);
-        ws_.PostMessage(button, winsys::WM_LBUTTONDOWN, 0, 0);
-        ws_.PostMessage(button, winsys::WM_LBUTTONUP, 0, 0);
-        vornik32::WaitSeconds(ws_, 0.1);
-        return ConfirmationDialog() == kNoWindow;
-      });
-      if (answered == vornik32::Outcome::kGaveUp) {
-        return "The client's question about deleting an old list could not be answered.";
+      if (!deleted_unasked) {
+        if (Failure failure = AnswerDeletionQuestion(count)) return failure;
       }
-      // An answered question is not a deletion: the pass goes on only once the mail is gone,
-      // or the lines it examines next are not the ones it thinks.
-      if (!MailboxReaches(count - 1))
-        return "An old list was not deleted: it is still in the mailbox.";
       --count;
       --i;  // the line that moved up into place i is examined next
     }
@@ -216,6 +224,25 @@ Failure ListProcedures::DeleteOldLists() {
       Progress(*percent);
     }
   }
+  return {};
+}
+
+Failure ListProcedures::AnswerDeletionQuestion(int count) {
+  const auto answered = vornik32::RepeatUntil(ws_, program_.bounds().window_closes, [&] {
+    Yield();
+    const HWND button =
+        vornik32::FirstChild(ws_, ConfirmationDialog(), vornik32::kPlainButtonClass);
+    ws_.PostMessage(button, winsys::WM_LBUTTONDOWN, 0, 0);
+    ws_.PostMessage(button, winsys::WM_LBUTTONUP, 0, 0);
+    vornik32::WaitSeconds(ws_, 0.1);
+    return ConfirmationDialog() == kNoWindow;
+  });
+  if (answered == vornik32::Outcome::kGaveUp) {
+    return "The client's question about deleting an old list could not be answered.";
+  }
+  // An answered question is not a deletion: the pass goes on only once the mail is gone, or the
+  // lines it examines next are not the ones it thinks.
+  if (!MailboxReaches(count - 1)) return "An old list was not deleted: it is still in the mailbox.";
   return {};
 }
 
@@ -351,18 +378,27 @@ Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key
   return {};
 }
 
-void ListProcedures::GatherTitlesFromKey(const std::string& search_key, ListDraft& draft) {
+// Item 0 is the line whose subject is the first title, or failing that the first that holds it;
+// never a list mail, whose subject holds a title such as "1" too. Without such a line no item
+// stands where the data would say.
+Failure ListProcedures::GatherTitlesFromKey(const std::string& search_key, ListDraft& draft) {
   tree_ = MailboxTree();
-  int start = 0;
+  std::optional<int> start;
+  std::optional<int> holding;
   const int lines = vornik32::ListCount(ws_, tree_);
-  for (int i = 0; i < lines; ++i) {
-    if (SubjectAt(tree_, i).find(search_key) != std::string::npos) {
-      start = i;
-      draft.item_offset = i;
-      break;
-    }
+  for (int i = 0; i < lines && !start; ++i) {
+    const std::string subject = SubjectAt(tree_, i);
+    if (IsServingList(subject)) continue;
+    if (subject == search_key) start = i;
+    if (!holding && subject.find(search_key) != std::string::npos) holding = i;
     ProgressOf(i, lines);
   }
+  if (!start) start = holding;
+  if (!start) {
+    CloseMailbox();
+    return "The first title of serving list #1 is not in the mailbox.";
+  }
+  draft.item_offset = *start;
   Progress(0);
   Yield();
   Status("Creating 'finds' list...");
@@ -370,12 +406,13 @@ void ListProcedures::GatherTitlesFromKey(const std::string& search_key, ListDraf
   tree_ = MailboxTree();
   draft.titles.clear();
   const int count = vornik32::ListCount(ws_, tree_);
-  const int end = std::min(count, start + kMaxTitles);
-  for (int i = start; i < end; ++i) {
+  const int end = std::min(count, *start + kMaxTitles);
+  for (int i = *start; i < end; ++i) {
     draft.titles.push_back(SubjectAt(tree_, i));
     ProgressOf(i, count);
   }
   CloseMailbox();
+  return {};
 }
 
 }  // namespace list_designer

@@ -45,7 +45,12 @@ class ListProcedures {
   ListProcedures(ProgramView& program, ui::TextBox& serv_list);
 
   // A step begins: nothing of the mailbox has been changed by it yet.
-  void BeginRun() { changed_mailbox_ = false; }
+  void BeginRun() {
+    changed_mailbox_ = false;
+    ran_flash_session_ = false;
+  }
+  // Whether the step asked for a flash session, which files New Mail on top of the mailbox.
+  bool RanFlashSession() const { return ran_flash_session_; }
   // Whether the step deleted an old list or handed a list to the client to send: the lists
   // and titles of before then no longer describe the mailbox.
   bool ChangedMailbox() const { return changed_mailbox_; }
@@ -65,7 +70,8 @@ class ListProcedures {
   // Sets the mail preferences; a dialog that never shows is no reason to stop, so this reports
   // nothing.
   void SetMailPreferences();
-  // Deletes the list mails of an earlier run, each after the client's confirmation.
+  // Deletes the list mails of an earlier run, each after the client's confirmation, until the
+  // mailbox holds none.
   Failure DeleteOldLists();
   // The subjects of every mailbox line into the draft's titles; then the mailbox is closed.
   void GatherMailTitles(ListDraft& draft);
@@ -81,10 +87,10 @@ class ListProcedures {
   // Opens the mailbox line (list 1) and reads the title of item 0 out of it, less the characters
   // before it; the mail is closed again.
   Failure ReadSearchKey(int mailbox_index, std::string& search_key);
-  // The first mailbox line whose subject holds the key becomes item 0 (the offset keeps its value
-  // when none does); the subjects from there to the end become the titles; then the mailbox is
-  // closed.
-  void GatherTitlesFromKey(const std::string& search_key, ListDraft& draft);
+  // The mailbox line whose subject is the key (or else the first that holds it) becomes item 0;
+  // the subjects from there to the end become the titles; then the mailbox is closed. Fails
+  // when no line holds the key.
+  Failure GatherTitlesFromKey(const std::string& search_key, ListDraft& draft);
 
  private:
   void Status(std::string text);
@@ -102,6 +108,13 @@ class ListProcedures {
   // Closes the mailbox with the short pauses around it that let the client catch up.
   void CloseMailbox();
 
+  // One pass over the mailbox, deleting each list mail in it.
+  Failure DeleteListsOnce();
+  // Confirms the client's question about deleting a mail, and waits until the mailbox holds
+  // count - 1 lines.
+  Failure AnswerDeletionQuestion(int count);
+  // Whether any line of the mailbox is a list mail.
+  bool HoldsServingList();
   Failure SendList(int list_number, const std::string& body);
   // Waits for the mailbox to have lines lines; false when it keeps another number.
   bool MailboxReaches(int lines);
@@ -111,6 +124,7 @@ class ListProcedures {
   ui::TextBox& serv_list_;
   winsys::HWND tree_ = winsys::kNoWindow;
   bool changed_mailbox_ = false;
+  bool ran_flash_session_ = false;
   bool lists_unfiled_ = false;
 };
 

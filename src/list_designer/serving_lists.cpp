@@ -111,6 +111,15 @@ ListSet CheckListSet(const std::vector<std::int32_t>& list_numbers) {
                                                                    : ListSet::kMissing;
 }
 
+bool IsEachListOnce(std::vector<std::int32_t> list_numbers, std::int32_t count) {
+  if (static_cast<std::int64_t>(list_numbers.size()) != count) return false;
+  std::sort(list_numbers.begin(), list_numbers.end());
+  for (std::size_t i = 0; i < list_numbers.size(); ++i) {
+    if (list_numbers[i] != static_cast<std::int64_t>(i) + 1) return false;
+  }
+  return true;
+}
+
 std::optional<int> ProgressPercent(int done, int total) {
   if (total <= 0) return std::nullopt;
   const std::int64_t scaled = static_cast<std::int64_t>(done) * 100;

@@ -81,6 +81,8 @@ enum class ListSet {
 // nothing to adopt, and the list mail that would be opened to find item 0 does not exist, so
 // going on could only wait for a mail text that never comes.
 ListSet CheckListSet(const std::vector<std::int32_t>& list_numbers);
+// Whether the numbers are lists 1 to count, each once, in any order.
+bool IsEachListOnce(std::vector<std::int32_t> list_numbers, std::int32_t count);
 
 // A procedure's progress: done / total x 100 rounded down, or nothing when total is not positive
 // (an empty mailbox, a list of one line), which has no progress to show.

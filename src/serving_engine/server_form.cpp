@@ -202,6 +202,10 @@ void ServerForm::Command1_Click() {
     Refuse("No mail list found!");
     return;
   }
+  if (const std::optional<std::string> why = program_.listResults().WhyNotServable()) {
+    Refuse(*why);
+    return;
+  }
   if (vornik32::FindChatRoom(ws) == winsys::kNoWindow) {
     Refuse("Chatroom not found!");
     return;

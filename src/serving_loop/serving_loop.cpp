@@ -38,6 +38,13 @@ int AsPosition(std::int64_t number) {
                                                   : static_cast<int>(number);
 }
 
+// List mail list_number, expected at the mailbox index of its entry.
+vornik32::MeantMail ServingListMail(const std::string& mailbox_index, int list_number) {
+  return {AsPosition(LeadingNumber(mailbox_index)), [list_number](std::string_view subject) {
+            return list_designer::ServingListNumber(subject) == list_number;
+          }};
+}
+
 // Whether one of the tick's steps has something to take to the client.
 WorkDue DueWork(const shared::Variables& variables, const serving_engine::RequestQueues& queues) {
   const bool due = variables.AdvertDue || (queues.lists.Count() > 0 && variables.ListsDue) ||
@@ -147,18 +154,22 @@ TickFlow ServingLoop::ListStep() {
   for (int list_number = 1; list_number <= list_count; ++list_number) {
     if (TickMustEnd(program_)) return TickFlow::kEndTick;
     const std::string note = MailNote(ListNoteLine(list_number), custom_message);
-    // Read afresh after every wait: the List Designer owns the list, not this loop.
+    // Read afresh after every wait: the List Designer owns the list, not this loop. A list no
+    // entry names (lists 1 and 3 found, say) did not go, whatever the others did.
+    bool list_forwarded = false;
     for (int i = 0; i < results.ServingListCount(); ++i) {
       const list_designer::ServingListPlace place =
           list_designer::SplitServingListEntry(results.ServingListEntry(i));
       if (LeadingNumber(place.list_number) != list_number) continue;
+      list_forwarded = true;
       const vornik32::MailResult result = vornik32::ForwardMailForClient(
-          ws, recipients, note, AsPosition(LeadingNumber(place.mailbox_index)),
+          ws, recipients, note, ServingListMail(place.mailbox_index, list_number),
           vornik32::CloseAfter::kYes, program_.bounds());
       late_windows_.Watch(result);
       if (!result.sent()) all_sent = false;
       vornik32::WaitSeconds(ws, kPauseAfterListForward);
     }
+    if (!list_forwarded) all_sent = false;
   }
   if (!all_sent) {
     ListsNotSent(requesters);
@@ -233,10 +244,17 @@ void ServingLoop::ItemStep() {
       program_.variables().CustomMessages
           ? std::optional<std::string>(program_.messagesFrm().MailMessage())
           : std::nullopt;
+  // The item is the title it stands for in the mail list, not a mailbox line: an item the list
+  // no longer holds (the designer ran again meanwhile) cannot be sent.
+  const std::optional<std::string> title =
+      ItemTitle(static_cast<std::int64_t>(*position) - program_.variables().ItemOffset);
   pending_keeper_.HoldInFlight(batch);
-  const vornik32::MailResult result = vornik32::ForwardMailForClient(
-      ws, RecipientsOf(batch), MailNote(ItemNoteLine(item_text), custom_message), *position,
-      vornik32::CloseAfter::kYes, program_.bounds());
+  const vornik32::MailResult result =
+      title ? vornik32::ForwardMailForClient(ws, RecipientsOf(batch),
+                                             MailNote(ItemNoteLine(item_text), custom_message),
+                                             vornik32::MailTitled(*position, *title),
+                                             vornik32::CloseAfter::kYes, program_.bounds())
+            : vornik32::MailResult(vornik32::Outcome::kGaveUp, vornik32::MailStep::kSelect);
   late_windows_.Watch(result);
   vornik32::WaitSeconds(ws, kPauseAfterItemForward);
   // From here the batch is either served or, before the next yield, back in the queue.
@@ -316,6 +334,14 @@ bool ServingLoop::EndFinishWhenAllServed() {
   }
   sequences_.RequestStopAfterFinish();
   return true;
+}
+
+std::optional<std::string> ServingLoop::ItemTitle(std::int64_t item_number) {
+  const std::vector<std::string>& titles = program_.listResults().MailTitles();
+  if (item_number < 0 || item_number >= static_cast<std::int64_t>(titles.size())) {
+    return std::nullopt;
+  }
+  return titles[static_cast<std::size_t>(item_number)];
 }
 
 std::string ServingLoop::RecipientsOf(const std::vector<std::string>& entries) {

@@ -6,6 +6,8 @@
 // forward). It waits for the client while it works, yielding to the message loop, so requests
 // keep coming in and the buttons keep working meanwhile.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +73,8 @@ class ServingLoop : public serving_engine::ServingWork {
   bool EndFinishWhenAllServed();
   // The recipient text of a forward, its parentheses gone: the names as the chat shows them.
   std::string ShownRecipients(std::string recipients);
+  // The title item item_number stands for in the mail list, if the list holds it.
+  std::optional<std::string> ItemTitle(std::int64_t item_number);
   // "(" + name + ")," for each requester of the entries.
   static std::string RecipientsOf(const std::vector<std::string>& entries);
 

@@ -73,6 +73,16 @@ TEST_F(HonestServingTest, AMailThatNeverOpensIsTriedThreeTimesThenGivenUpWithOne
   EXPECT_EQ(server().StatusBar1.text(), "1 Mails, 1 People Served");
 }
 
+// A title the mailbox no longer holds: the line at its place is another mail, never sent for it.
+TEST_F(HonestServingTest, AnItemWhoseTitleIsNowhereInTheMailboxIsGivenUpNotSentAsAnother) {
+  program.listdesignerFrm().MailList.remove_at(3);
+  program.listdesignerFrm().MailList.insert(3, "Gone");
+  Ask("ann", "send 3");
+  EXPECT_THAT(AnswersUntil([&] { return server().Requests.Count() == 0; }, 300),
+              ElementsAre(Line("ann, 3 could not be sent")));
+  EXPECT_THAT(Forwards(), IsEmpty());
+}
+
 TEST_F(HonestServingTest, ARequestThatFailsOnceGoesOnTheNextTryAndIsConfirmedOnce) {
   client.SetFault(aolsim::Fault::kNoRead);
   Say({{"ann", "/serverbot send 3"}, {"bob", "/serverbot send 5"}, {"cid", "/serverbot send 3"}});
