@@ -196,6 +196,11 @@ Failure ListProcedures::DeleteListsOnce() {
     if (IsServingList(SubjectAt(tree_, i))) {
       vornik32::SetListIndex(ws_, tree_, i);
       Yield();
+      // A line that moved meanwhile is another mail, perhaps a person's: look at the place again.
+      if (!IsServingList(SubjectAt(tree_, i))) {
+        --i;
+        continue;
+      }
       changed_mailbox_ = true;
       vornik32::ClickWindow(
           ws_, vornik32::NthChild(ws_, MailboxWindow(), vornik32::kIconClass, kMailboxDeleteIcon));
