@@ -1,6 +1,7 @@
 // The serving checks of a scenario and the figures of a run: what the program told the room and
 // took into its queues, against the client's own record of what it delivered.
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -11,6 +12,7 @@
 #include "scenario/encoding.h"
 #include "scenario/runner.h"
 #include "serving_engine/server_form.h"
+#include "serving_engine/setting_caption.h"
 #include "shared/variables.h"
 
 namespace scenario {
@@ -114,8 +116,17 @@ ServingFacts Runner::Facts() {
   app::Program& program = world_->program();
   list_designer::ListDesignerForm& designer = program.listdesignerFrm();
   facts.titles = designer.MailList.items();
-  for (int list = 1; list <= designer.ServingLists.count(); ++list) {
-    facts.list_subjects.push_back(list_designer::ListSubject(list));
+  // A list request is for lists 1 to the highest the entries name, each once.
+  std::int64_t highest = 0;
+  for (const std::string& entry : designer.ServingLists.items()) {
+    highest = std::max(highest, serving_engine::LeadingNumber(
+                                    list_designer::SplitServingListEntry(entry).list_number));
+  }
+  // Past one more than the entries, some list is missing whatever the number: no need to name
+  // them all.
+  highest = std::min<std::int64_t>(highest, designer.ServingLists.count() + 1);
+  for (std::int64_t list = 1; list <= highest; ++list) {
+    facts.list_subjects.push_back(list_designer::ListSubject(static_cast<int>(list)));
   }
   if (program.variables().CustomMessages) {
     facts.item_ending = " " + program.messagesFrm().ChatSuffix();

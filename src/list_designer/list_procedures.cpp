@@ -361,23 +361,30 @@ Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key
   ws_.SendMessage(tree_, winsys::LB_SETCURSEL, static_cast<winsys::WPARAM>(mailbox_index), 0);
   vornik32::ClickWindow(
       ws_, vornik32::NthChild(ws_, MailboxWindow(), vornik32::kIconClass, kMailboxReadIcon));
+  // The mail read is list 1 itself, found by its caption: a line that moved meanwhile opens
+  // another mail, and a person may have mails of their own open, which are neither read nor
+  // closed.
+  HWND list_mail = kNoWindow;
   const auto opened = vornik32::RepeatUntil(ws_, bounds.mail_opens, [&] {
     Yield();
-    const HWND text =
-        vornik32::FirstChild(ws_, vornik32::FindReadMailWindow(ws_), vornik32::kRichTextClass);
+    list_mail = kNoWindow;
+    for (const HWND mail : vornik32::WindowsOfShape(ws_, vornik32::kReadMailShape)) {
+      if (ServingListNumber(ws_.GetWindowText(mail)) == 1) list_mail = mail;
+    }
+    const HWND text = vornik32::FirstChild(ws_, list_mail, vornik32::kRichTextClass);
     vornik32::WaitSeconds(ws_, 0.5);
     return vornik32::GetText(ws_, text).find(kFirstItemMark) != std::string::npos;
   });
   if (opened == vornik32::Outcome::kGaveUp) return "Serving list #1 did not open.";
-  const std::string text = vornik32::GetText(
-      ws_, vornik32::FirstChild(ws_, vornik32::FindReadMailWindow(ws_), vornik32::kRichTextClass));
+  const std::string text =
+      vornik32::GetText(ws_, vornik32::FirstChild(ws_, list_mail, vornik32::kRichTextClass));
   const std::string line = vornik32::GetLine(text, kFirstItemLine);
   search_key = FirstTitleIn(line);
-  vornik32::CloseWindow(ws_, vornik32::FindReadMailWindow(ws_));
+  vornik32::CloseWindow(ws_, list_mail);
   const auto closed = vornik32::RepeatUntil(ws_, bounds.window_closes, [&] {
     Yield();
     vornik32::WaitSeconds(ws_, 0.3);
-    return vornik32::FindReadMailWindow(ws_) == kNoWindow;
+    return !ws_.IsWindow(list_mail);
   });
   if (closed == vornik32::Outcome::kGaveUp) return "Serving list #1 did not close.";
   return {};

@@ -1,5 +1,6 @@
 #include "serving_loop/serving_loop.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -43,6 +44,28 @@ vornik32::MeantMail ServingListMail(const std::string& mailbox_index, int list_n
   return {AsPosition(LeadingNumber(mailbox_index)), [list_number](std::string_view subject) {
             return list_designer::ServingListNumber(subject) == list_number;
           }};
+}
+
+// The highest list number the serving-list entries name; 0 when there are none.
+int HighestListNumber(const serving_engine::ListResults& results) {
+  std::int64_t highest = 0;
+  for (int i = 0; i < results.ServingListCount(); ++i) {
+    const list_designer::ServingListPlace place =
+        list_designer::SplitServingListEntry(results.ServingListEntry(i));
+    highest = std::max(highest, LeadingNumber(place.list_number));
+  }
+  return AsPosition(highest);
+}
+
+// The mailbox index of the first entry for the list; nothing when no entry names it.
+std::optional<std::string> PlaceOfList(const serving_engine::ListResults& results,
+                                       int list_number) {
+  for (int i = 0; i < results.ServingListCount(); ++i) {
+    list_designer::ServingListPlace place =
+        list_designer::SplitServingListEntry(results.ServingListEntry(i));
+    if (LeadingNumber(place.list_number) == list_number) return std::move(place.mailbox_index);
+  }
+  return std::nullopt;
 }
 
 // Whether one of the tick's steps has something to take to the client.
@@ -145,31 +168,33 @@ TickFlow ServingLoop::ListStep() {
   const std::vector<std::string> requesters = TakeListRequesters();
   const std::string recipients = RecipientsOf(requesters);
   const serving_engine::ListResults& results = program_.listResults();
-  const int list_count = results.ServingListCount();
+  const int list_count = HighestListNumber(results);
   const std::optional<std::string> custom_message =
       program_.variables().CustomMessages
           ? std::optional<std::string>(program_.messagesFrm().MailMessage())
           : std::nullopt;
+  // A request gets lists 1 to the highest, each once: with one missing (lists 1 and 3 found, say)
+  // none goes, rather than a part of them with every try.
   bool all_sent = true;
-  for (int list_number = 1; list_number <= list_count; ++list_number) {
+  for (int list_number = 1; list_number <= list_count && all_sent; ++list_number) {
+    all_sent = PlaceOfList(results, list_number).has_value();
+  }
+  for (int list_number = 1; list_number <= list_count && all_sent; ++list_number) {
     if (TickMustEnd(program_)) return TickFlow::kEndTick;
-    const std::string note = MailNote(ListNoteLine(list_number), custom_message);
-    // Read afresh after every wait: the List Designer owns the list, not this loop. A list no
-    // entry names (lists 1 and 3 found, say) did not go, whatever the others did.
-    bool list_forwarded = false;
-    for (int i = 0; i < results.ServingListCount(); ++i) {
-      const list_designer::ServingListPlace place =
-          list_designer::SplitServingListEntry(results.ServingListEntry(i));
-      if (LeadingNumber(place.list_number) != list_number) continue;
-      list_forwarded = true;
-      const vornik32::MailResult result = vornik32::ForwardMailForClient(
-          ws, recipients, note, ServingListMail(place.mailbox_index, list_number),
-          vornik32::CloseAfter::kYes, program_.bounds());
-      late_windows_.Watch(result);
-      if (!result.sent()) all_sent = false;
-      vornik32::WaitSeconds(ws, kPauseAfterListForward);
+    // Read afresh after every wait: the List Designer owns the list, not this loop.
+    const std::optional<std::string> place = PlaceOfList(results, list_number);
+    if (!place) {
+      all_sent = false;
+      break;
     }
-    if (!list_forwarded) all_sent = false;
+    const vornik32::MailResult result = vornik32::ForwardMailForClient(
+        ws, recipients, MailNote(ListNoteLine(list_number), custom_message),
+        ServingListMail(*place, list_number), vornik32::CloseAfter::kYes, program_.bounds());
+    late_windows_.Watch(result);
+    // The others go on: the batch is tried again whole, as a requester is told only that all
+    // the lists went.
+    if (!result.sent()) all_sent = false;
+    vornik32::WaitSeconds(ws, kPauseAfterListForward);
   }
   if (!all_sent) {
     ListsNotSent(requesters);
@@ -178,9 +203,9 @@ TickFlow ServingLoop::ListStep() {
   for (const std::string& requester : requesters) {
     failed_tries_.Forget(QueueKind::kLists, requester);
   }
-  vornik32::ChatSend(ws, serving_engine::BulletLine(ShownRecipients(recipients) + " " +
-                                                    std::to_string(results.ServingListCount()) +
-                                                    " list(s) were sent"));
+  vornik32::ChatSend(ws,
+                     serving_engine::BulletLine(ShownRecipients(recipients) + " " +
+                                                std::to_string(list_count) + " list(s) were sent"));
   vornik32::WaitSeconds(ws, kPauseAfterConfirmation);
   if (program_.settings().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
   return TickFlow::kGoOn;

@@ -83,6 +83,16 @@ TEST_P(OldListsTest, ACompleteSetIsAdoptedWithItemZeroBelowTheLists) {
   EXPECT_FALSE(h_.Loaded("listdesignerstatusFrm"));
 }
 
+TEST_P(OldListsTest, APersonsOpenMailIsNeitherReadNorClosed) {
+  FileListMails({1, 2, 3});
+  h_.client.UserOpen(10);
+  h_.RunFor(5);
+  UseOldLists();
+  EXPECT_EQ(h_.TakeBoxTexts(), std::vector<std::string>{"3 list(s) were found."});
+  EXPECT_EQ(variables().ItemOffset, 3);
+  EXPECT_TRUE(h_.client.IsContentWindowOpen("Title 7"));
+}
+
 TEST_P(OldListsTest, TheWholeFirstTitleFindsItsLineEvenWhenTheListSubjectsHoldItsTail) {
   // "Elist" less its first letter is found in every list mail's subject above it.
   ProgramHarness h(GetParam());

@@ -60,6 +60,25 @@ TEST_F(ListStepTest, ListsGoOutInNumberOrderWhateverTheirPlaceInTheMailbox) {
   }
 }
 
+// A request gets lists 1 to the highest, each once: a list found twice goes once, and with a
+// list missing none goes.
+TEST_F(ListStepTest, EachListGoesOnceAndNoneWhileOneIsMissing) {
+  StartWithLists(3);
+  ui::ListBox& serving_lists = program.listdesignerFrm().ServingLists;
+  serving_lists.clear();
+  for (const char* entry : {"1-0", "2-1", "2-1"}) serving_lists.add(entry);
+  Ask("ann", "send list");
+  RunFor(10);
+  EXPECT_EQ(Forwards().size(), 2u);
+  EXPECT_THAT(NewAnswers(), ElementsAre(Line("ann, 2 list(s) were sent")));
+  serving_lists.add("4-3");
+  program.variables().ListsDue = true;
+  Ask("bob", "send list");
+  RunFor(10);
+  EXPECT_EQ(Forwards().size(), 2u);
+  EXPECT_THAT(NewAnswers(), ElementsAre(Line("bob, the lists could not be sent")));
+}
+
 TEST_F(ListStepTest, WithoutServingListsTheRequestersAreStillTakenAndTold) {
   StartWithLists(1);
   program.listdesignerFrm().ServingLists.clear();
