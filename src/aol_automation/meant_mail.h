@@ -15,7 +15,8 @@ namespace vornik32 {
 
 struct MeantMail {
   int position = 0;  // the mailbox line where the mail is expected
-  // Whether a mailbox line's subject is the mail's; a mail told only by its place takes any.
+  // Whether a mailbox line's subject is the mail's; empty for a mail told only by its place,
+  // which is whatever the place holds and is never looked for elsewhere.
   std::function<bool(std::string_view subject)> has_subject;
 };
 
@@ -30,9 +31,9 @@ struct FoundMail {
 };
 
 // The line nearest to the expected place whose subject is the mail's: the place itself first,
-// then one line further down and one further up, and so on across the whole mailbox. Nothing
-// when no line is the mail's, when the place itself cannot be read (beyond the list, or the
-// client did not answer), or when the client stops answering meanwhile.
+// then one line further down and one further up, and so on across the whole mailbox (a place
+// past its end is looked for from the last line up). Nothing when no line is the mail's, or when
+// the client does not answer.
 std::optional<FoundMail> FindMeantMail(winsys::WindowSystem& ws, winsys::HWND tree,
                                        const MeantMail& meant);
 

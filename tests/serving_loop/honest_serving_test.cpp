@@ -73,6 +73,16 @@ TEST_F(HonestServingTest, AMailThatNeverOpensIsTriedThreeTimesThenGivenUpWithOne
   EXPECT_EQ(server().StatusBar1.text(), "1 Mails, 1 People Served");
 }
 
+// The data puts each mail one line lower than it stands, as after a deletion above them: each is
+// served from where its title is, the last one from above its place past the mailbox's end.
+TEST_F(HonestServingTest, MailsThatMovedUpAreServedFromWhereTheirTitlesAreNow) {
+  program.variables().ItemOffset = 2;
+  Say({{"ann", "/serverbot send 0"}, {"bob", "/serverbot send 9"}});
+  ASSERT_TRUE(RunUntil([&] { return Forwards().size() == 2; }, 60));
+  EXPECT_EQ(Forwards()[0].stored_subject, "Title 0");
+  EXPECT_EQ(Forwards()[1].stored_subject, "Title 9");
+}
+
 // A title the mailbox no longer holds: the line at its place is another mail, never sent for it.
 TEST_F(HonestServingTest, AnItemWhoseTitleIsNowhereInTheMailboxIsGivenUpNotSentAsAnother) {
   program.listdesignerFrm().MailList.remove_at(3);
