@@ -73,8 +73,7 @@ TEST_F(HonestServingTest, AMailThatNeverOpensIsTriedThreeTimesThenGivenUpWithOne
   EXPECT_EQ(server().StatusBar1.text(), "1 Mails, 1 People Served");
 }
 
-// The data puts each mail one line lower than it stands, as after a deletion above them: each is
-// served from where its title is, the last one from above its place past the mailbox's end.
+// As after a deletion above them; the last mail's place is past the mailbox's end.
 TEST_F(HonestServingTest, MailsThatMovedUpAreServedFromWhereTheirTitlesAreNow) {
   program.variables().ItemOffset = 2;
   Say({{"ann", "/serverbot send 0"}, {"bob", "/serverbot send 9"}});

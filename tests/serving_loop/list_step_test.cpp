@@ -60,8 +60,7 @@ TEST_F(ListStepTest, ListsGoOutInNumberOrderWhateverTheirPlaceInTheMailbox) {
   }
 }
 
-// A request gets lists 1 to the highest, each once: a list found twice goes once, and with a
-// list missing none goes.
+// Lists 1 to the highest, each once: a list found twice goes once; with one missing none goes.
 TEST_F(ListStepTest, EachListGoesOnceAndNoneWhileOneIsMissing) {
   StartWithLists(3);
   ui::ListBox& serving_lists = program.listdesignerFrm().ServingLists;
