@@ -37,19 +37,21 @@ void RequestsFile::SaveRequests() {
   }
 }
 
-// Only lines the serving loop can serve are taken (see IsServableItemEntry): an empty line, a
-// line without " - " or without a whole item number after it, or a requester no screen name
-// could be is skipped without a word, so that a hand-edited file or the wrong file fills the
-// queue with nothing that would be mailed wrongly or dropped later.
+// A file that is not a regular one (a pipe, a device) or is beyond the size bound is refused
+// before anything is queued. Only lines the serving loop can serve are taken (see
+// IsServableItemEntry): an empty line, a line without " - " or without a whole item number after
+// it, or a requester no screen name could be is skipped without a word, so that a hand-edited file
+// or the wrong file fills the queue with nothing that would be mailed wrongly or dropped later.
 void RequestsFile::LoadRequests() {
   const std::string path = ChooseFile(kLoadTitle, winsys::FileDialogKind::kOpen);
   if (path.empty()) return;
-  const std::optional<std::string> content = vornik32::ReadTextFile(path);
-  if (!content) {
-    ShowFailure("The requests could not be read from " + path + "!");
+  const vornik32::TextFileRead file = vornik32::ReadTextFileOrWhy(path);
+  if (!file.read()) {
+    ShowFailure("The requests could not be read from " + path + ": " +
+                vornik32::ReadFailureText(file.result) + "!");
     return;
   }
-  AddLoadedRequests(program_.queues().requests, *content);
+  AddLoadedRequests(program_.queues().requests, file.content);
 }
 
 // The dialog belongs to the server window, so that the server takes no clicks while a file is

@@ -92,5 +92,22 @@ TEST_F(TextFilesTest, AStaleNewContentFileFromACrashIsOverwritten) {
   EXPECT_EQ(FilesInFolder(), 1);
 }
 
+// Links planted at the side file or at the file itself: what they point at is never written,
+// and the file saved is a file of its own.
+TEST_F(TextFilesTest, AWriteGoesThroughNoLink) {
+  const std::string path = PathOf("requests.req");
+  const std::string victim = PathOf("victim");
+  std::ofstream(victim, std::ios::binary) << "keep";
+  for (const std::string& link : {path + ".new~", path}) {
+    fs::remove(link);
+    fs::create_symlink(victim, link);
+    ASSERT_EQ(WriteTextFile(path, "new"), WriteResult::kWritten);
+    EXPECT_FALSE(fs::is_symlink(path));
+    EXPECT_EQ(ReadTextFile(path), "new\r\n");
+    EXPECT_EQ(ReadTextFile(victim), "keep");
+  }
+  EXPECT_EQ(FilesInFolder(), 2);
+}
+
 }  // namespace
 }  // namespace vornik32

@@ -1,11 +1,13 @@
 // Save Requests and Load Requests through the options menu and the file dialogs.
 
 #include <gmock/gmock.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "aol_automation/text_files.h"
 #include "loop_fixture.h"
 
 namespace serving_loop::testing {
@@ -112,14 +114,26 @@ TEST_F(RequestsFileTest, CancellingEitherDialogChangesNothing) {
   EXPECT_THAT(BoxTexts(), IsEmpty());
 }
 
+// What the disk may hold in place of a requests file is refused at once, with its reason: a pipe
+// with no writer does not hold the program up, a link to an endless device fills no memory.
 TEST_F(RequestsFileTest, AFileThatCannotBeReadOrWrittenIsNamedInAMessage) {
   server().Requests.Append("ann - 1");
-  const std::string missing = PathOf("missing.req");
+  ASSERT_EQ(mkfifo(PathOf("pipe.req").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", PathOf("endless.req"));
+  Write("huge.req", "");
+  fs::resize_file(PathOf("huge.req"), vornik32::kMostTextFileBytes + 1);
   const std::string nowhere = PathOf("no folder/pending.req");
-  Load(missing);
+  std::vector<std::string> expected;
+  for (const auto& [name, why] : {std::pair{"missing.req", "it cannot be opened"},
+                                  {"pipe.req", "it is not a file"},
+                                  {"endless.req", "it is not a file"},
+                                  {"huge.req", "it is larger than 4 MB"}}) {
+    Load(PathOf(name));
+    expected.push_back("The requests could not be read from " + PathOf(name) + ": " + why + "!");
+  }
   Save(nowhere);
-  EXPECT_THAT(BoxTexts(), ElementsAre("The requests could not be read from " + missing + "!",
-                                      "The requests could not be saved to " + nowhere + "!"));
+  expected.push_back("The requests could not be saved to " + nowhere + "!");
+  EXPECT_EQ(BoxTexts(), expected);
   EXPECT_TRUE(boxes.back().type & winsys::MB_ICONERROR);
   EXPECT_THAT(Entries(server().Requests), ElementsAre("ann - 1"));
 }
