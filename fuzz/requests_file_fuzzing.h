@@ -6,10 +6,10 @@
 // file may hold again); the rest is the file's content.
 //
 // The checks: the entries queued before are untouched and first; every entry added is a line of
-// the file as the shared text functions cut it, is servable (requester, " - ", whole number), and
-// was not queued already; the added entries keep file order; no entry is queued twice; the
-// caption shows the count; the queue never passes what a list box can count; and the text saved
-// from the queue loads back as the same entries.
+// the file as the shared text functions cut it (once every line break, LF alone too, is a CR), is
+// servable (requester, " - ", whole number), and was not queued already; the added entries keep
+// file order; no entry is queued twice; the caption shows the count; the queue never passes what a
+// list box can count; and the text saved from the queue loads back as the same entries.
 
 #include <set>
 #include <string>
@@ -31,6 +31,16 @@ inline const std::vector<std::string>& QueuedBefore() {
   static const std::vector<std::string> entries = {"ann - 12", "bob - 7", "Joe Smith - 0",
                                                    "ann - 012"};
   return entries;
+}
+
+// The text with each line break (CR LF, CR or LF) as one CR, as the shared text functions cut it.
+inline std::string OneCarriageReturnPerBreak(std::string_view text) {
+  std::string cut;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    cut += text[i] == '\n' ? '\r' : text[i];
+  }
+  return cut;
 }
 
 class LoadRun {
@@ -83,8 +93,9 @@ class LoadRun {
     std::set<std::string> queued(
         entries.begin(), entries.begin() + static_cast<long>(std::min(before, entries.size())));
     std::vector<std::string> expected;
-    for (int n = 1; n <= vornik32::LineCount(content); ++n) {
-      std::string line = vornik32::GetLine(content, n);
+    const std::string cut = OneCarriageReturnPerBreak(content);
+    for (int n = 1; n <= vornik32::LineCount(cut); ++n) {
+      std::string line = vornik32::GetLine(cut, n);
       if (!IsServableItemEntry(line) || !queued.insert(line).second) continue;
       expected.push_back(std::move(line));
     }

@@ -6,7 +6,6 @@ namespace vornik32 {
 namespace {
 
 constexpr std::size_t kShortestScreenName = 3;
-constexpr std::size_t kLongestScreenName = 16;
 
 // Where line number line (from 1) starts: after the (line - 1)-th carriage return.
 std::size_t LineStart(std::string_view text, int line) {

@@ -13,6 +13,8 @@ namespace vornik32 {
 
 inline constexpr char kCarriageReturn = '\r';
 inline constexpr char kLineFeed = '\n';
+// The client takes no screen name longer than this.
+inline constexpr std::size_t kLongestScreenName = 16;
 
 // Called once for every replacement ReplaceText makes, so that long edits keep the program's
 // windows answering.

@@ -1,5 +1,8 @@
 #include "serving_loop/pending_requests.h"
 
+#include <algorithm>
+#include <set>
+
 #include "aol_automation/text_lines.h"
 #include "serving_engine/request_queue.h"
 #include "serving_engine/whole_number.h"
@@ -13,26 +16,28 @@ constexpr char kLineBreak[] = "\r\n";
 constexpr std::string_view kRecipientListCharacters = "(),";
 
 bool IsServableRequester(std::string_view requester) {
-  return requester.find_first_not_of(' ') != std::string_view::npos &&
+  return requester.size() <= vornik32::kLongestScreenName &&
+         requester.find_first_not_of(' ') != std::string_view::npos &&
          requester.find_first_of(kRecipientListCharacters) == std::string_view::npos;
 }
 
-// One pass over the text; LineCount and GetLine read the same lines, each from the start.
+// One pass over the text: a line ends at CR LF, CR or LF.
 std::vector<std::string> Lines(std::string_view content) {
-  const int count = vornik32::LineCount(content);
   std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(count));
-  std::string line;
-  for (const char c : content) {
-    if (static_cast<int>(lines.size()) == count) break;
-    if (c == vornik32::kCarriageReturn) {
-      lines.push_back(std::move(line));
-      line.clear();
-    } else if (c != vornik32::kLineFeed) {
-      line.push_back(c);
+  std::size_t start = 0;
+  while (start < content.size()) {
+    const std::size_t end = content.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(content.substr(start));
+      break;
+    }
+    lines.emplace_back(content.substr(start, end - start));
+    start = end + 1;
+    if (content[end] == vornik32::kCarriageReturn && start < content.size() &&
+        content[start] == vornik32::kLineFeed) {
+      ++start;
     }
   }
-  if (static_cast<int>(lines.size()) < count) lines.push_back(std::move(line));
   return lines;
 }
 
@@ -61,15 +66,25 @@ std::vector<std::string> ServableRequestLines(std::string_view content) {
   return servable;
 }
 
-int AddLoadedRequests(serving_engine::RequestQueue& requests, std::string_view content) {
-  int added = 0;
+std::vector<std::string> LoadableRequests(const serving_engine::RequestQueue& requests,
+                                          std::string_view content) {
+  std::vector<std::string> loadable;
+  std::set<std::string> taken;
+  const std::size_t room =
+      static_cast<std::size_t>(std::max(0, kMostQueuedRequests - requests.Count()));
   for (std::string& line : ServableRequestLines(content)) {
-    if (requests.Count() >= kMostQueuedRequests) break;
-    if (requests.Contains(line)) continue;
-    requests.Append(std::move(line));
-    ++added;
+    if (loadable.size() >= room) break;
+    if (requests.Contains(line) || taken.count(line) > 0) continue;
+    taken.insert(line);
+    loadable.push_back(std::move(line));
   }
-  return added;
+  return loadable;
+}
+
+int AddLoadedRequests(serving_engine::RequestQueue& requests, std::string_view content) {
+  std::vector<std::string> loadable = LoadableRequests(requests, content);
+  for (std::string& line : loadable) requests.Append(std::move(line));
+  return static_cast<int>(loadable.size());
 }
 
 }  // namespace serving_loop

@@ -6,20 +6,38 @@
 #include <utility>
 
 #include "aol_automation/text_files.h"
+#include "serving_engine/request_queue.h"
 #include "serving_engine/server_form.h"
 #include "serving_loop/pending_requests.h"
 #include "serving_loop/program_view.h"
 #include "shared/addresses.h"
 #include "shared/ui/message_box.h"
+#include "shared/winsys/disk.h"
 
 namespace serving_loop {
 namespace {
 
-// The requests the file offers: its servable lines, each once, as loading would add them to an
-// empty queue.
-int DistinctServableLines(const std::string& content) {
-  const std::vector<std::string> lines = ServableRequestLines(content);
-  return static_cast<int>(std::set<std::string>(lines.begin(), lines.end()).size());
+constexpr int kMostKeptFiles = 1000;
+
+// Only line breaks and blanks: what an emptied queue leaves, nothing to lose.
+bool HoldsNothing(const std::string& content) {
+  return content.find_first_not_of("\r\n ") == std::string::npos;
+}
+
+bool IsMissing(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::symlink_status(path, error).type() ==
+         std::filesystem::file_type::not_found;
+}
+
+// "tollmere-pending.req" kept as "tollmere-pending-kept-1.req": still a requests file that Load
+// Requests lists.
+std::string KeptName(const std::string& path, int number) {
+  const std::filesystem::path given(path);
+  std::filesystem::path kept = given;
+  kept.replace_filename(given.stem().string() + "-kept-" + std::to_string(number) +
+                        given.extension().string());
+  return kept.string();
 }
 
 }  // namespace
@@ -27,20 +45,59 @@ int DistinctServableLines(const std::string& content) {
 PendingRequestsKeeper::PendingRequestsKeeper(ProgramView& program, std::string path)
     : program_(program), path_(std::move(path)) {}
 
+// A file that is there is never lost: what is not loaded from it is moved aside under a name the
+// user is told, before the first save could replace it.
 void PendingRequestsKeeper::OfferSavedRequests() {
   if (!Keeping()) return;
-  const std::optional<std::string> content = vornik32::ReadTextFile(path_);
-  if (!content) return;
-  const int offered = DistinctServableLines(*content);
-  if (offered == 0) return;
-  serving_engine::ServerForm& server = program_.serverFrm();
+  const vornik32::TextFileRead file = vornik32::ReadTextFileOrWhy(path_);
+  if (!file.read()) {
+    if (!IsMissing(path_)) {
+      KeepAside("The pending requests file " + path_ + " could not be read (" +
+                vornik32::ReadFailureText(file.result) + ")");
+    }
+    return;
+  }
+  if (HoldsNothing(file.content)) return;
+  serving_engine::RequestQueue& requests = program_.queues().requests;
+  const std::vector<std::string> servable = ServableRequestLines(file.content);
+  if (servable.empty()) {
+    KeepAside("The pending requests file " + path_ + " could not be read (it holds no requests)");
+    return;
+  }
+  const std::vector<std::string> loadable = LoadableRequests(requests, file.content);
   const ui::MsgBoxAnswer answer =
-      ui::MsgBox(program_.ws(), server.form.hwnd(),
-                 "Load the " + std::to_string(offered) +
+      ui::MsgBox(program_.ws(), program_.serverFrm().form.hwnd(),
+                 "Load the " + std::to_string(loadable.size()) +
                      " requests that were pending when tollmere last ended?",
                  ui::MsgBoxButtons::kYesNo, ui::MsgBoxIcon::kQuestion, shared::kProgramTitle);
-  if (answer != ui::MsgBoxAnswer::kYes || program_.ended()) return;
-  AddLoadedRequests(program_.queues().requests, *content);
+  if (program_.ended()) return;
+  if (answer != ui::MsgBoxAnswer::kYes) {
+    KeepAside("The pending requests file " + path_ + " was not loaded");
+    return;
+  }
+  const std::size_t distinct = std::set<std::string>(servable.begin(), servable.end()).size();
+  AddLoadedRequests(requests, file.content);
+  if (loadable.size() < distinct)
+    KeepAside("The pending requests file " + path_ + " held more than the queue can take");
+}
+
+void PendingRequestsKeeper::KeepAside(const std::string& why) {
+  std::string kept;
+  for (int number = 1; number <= kMostKeptFiles && kept.empty(); ++number) {
+    if (winsys::MoveWithoutReplacing(path_, KeptName(path_, number))) {
+      kept = KeptName(path_, number);
+    }
+  }
+  std::string text = why + "; it was kept as " + kept + ".";
+  if (kept.empty()) {
+    // Saving would replace it: rather keep nothing in this run.
+    text = why +
+           "; it could not be moved aside, so it is left as it is and the pending requests "
+           "are not kept while this run serves.";
+    path_.clear();
+  }
+  ui::MsgBox(program_.ws(), program_.serverFrm().form.hwnd(), text, ui::MsgBoxButtons::kOk,
+             ui::MsgBoxIcon::kExclamation, shared::kProgramTitle);
 }
 
 void PendingRequestsKeeper::BeginServing() {

@@ -32,8 +32,10 @@ class PendingRequestsKeeper {
   // path empty: nothing is kept (the scenario runner, the demo and most tests).
   PendingRequestsKeeper(ProgramView& program, std::string path);
 
-  // At the program's start: when the file holds requests, asks whether to load them; Yes loads
-  // them as Load Requests does, No leaves the file as it is.
+  // At the program's start: when the file holds requests, asks whether to load the ones the
+  // queue can take (the number asked is the number loaded); Yes loads them as Load Requests does.
+  // A file that cannot be read or holds no request, one answered No, and one that held more than
+  // was loaded are moved aside (KeepAside), never deleted.
   void OfferSavedRequests();
   // Serving has started: the queue as it stands now is written at once.
   void BeginServing();
@@ -50,6 +52,9 @@ class PendingRequestsKeeper {
 
  private:
   bool Keeping() const { return !path_.empty(); }
+  // Moves the file to a name of its own beside it and tells the user why and where; when it
+  // cannot be moved, keeping stops for this run, so that no save replaces it.
+  void KeepAside(const std::string& why);
   // Writes the queue (or removes the file when it is empty); answers whether that worked.
   bool SaveNow();
   std::uint64_t QueueChanges() const;

@@ -3,12 +3,14 @@
 #include "serving_loop/pending_requests_keeper.h"
 
 #include <gmock/gmock.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "loop_fixture.h"
+#include "serving_loop/pending_requests.h"
 
 namespace serving_loop::testing {
 namespace {
@@ -36,8 +38,10 @@ class PendingRequestsKeeperTest : public LoopTest {
     StartProgram(kTitles);
   }
   // What the file holds, or nothing when there is none.
-  std::optional<std::string> File() const {
-    std::ifstream in(Path(), std::ios::binary);
+  std::optional<std::string> File() const { return File(Path()); }
+  static std::optional<std::string> File(const std::string& path) {
+    if (fs::status(path).type() != fs::file_type::regular) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     return std::string{std::istreambuf_iterator<char>(in), {}};
   }
@@ -124,19 +128,44 @@ TEST_F(PendingRequestsKeeperTest, AFinishWritesAsItServesAndLeavesNoFileWhenDone
   EXPECT_EQ(File(), std::nullopt);
 }
 
+// A file is never lost at the start: what is not loaded is moved aside, and the box says where.
+// In the texts, P stands for the file's path and K for the name it is kept under.
 struct Offer {
   const char* name;
-  const char* file;                // nullptr: no file
-  std::vector<std::string> boxes;  // after the reminder
+  std::optional<std::string> file;  // nothing: no file; "|": a pipe
+  std::vector<std::string> boxes;   // after the reminder
   Answer answer;
   std::vector<std::string> queued;
+  std::optional<std::string> left;  // what is at the path afterwards
+  std::optional<std::string> kept;  // what is kept aside
 };
 
-class OfferTest : public PendingRequestsKeeperTest, public ::testing::WithParamInterface<Offer> {};
+std::vector<std::string> AnnAsksFor(int items) {
+  std::vector<std::string> entries;
+  for (int i = 0; i < items; ++i) entries.push_back("ann - " + std::to_string(i));
+  return entries;
+}
+const std::string kTooMany = JoinPendingRequests(AnnAsksFor(32768));
+
+class OfferTest : public PendingRequestsKeeperTest, public ::testing::WithParamInterface<Offer> {
+ protected:
+  std::string Named(std::string text) const {
+    for (const auto& [mark, path] : {std::pair{'K', KeptPath()}, std::pair{'P', Path()}}) {
+      const std::size_t at = text.find(std::string(" ") + mark);
+      if (at != std::string::npos) text.replace(at + 1, 1, path);
+    }
+    return text;
+  }
+  std::string KeptPath() const { return (folder_ / "tollmere-pending-kept-1.req").string(); }
+};
 
 TEST_P(OfferTest, TheNextStartOffersWhatThePreviousRunLeftPending) {
   const Offer& offer = GetParam();
-  if (offer.file != nullptr) WriteFile(offer.file);
+  if (offer.file == "|") {
+    ASSERT_EQ(mkfifo(Path().c_str(), 0600), 0);
+  } else if (offer.file) {
+    WriteFile(*offer.file);
+  }
   program.KeepPendingRequestsIn(Path());
   answers.push_back(Answer::Button(winsys::IDOK));  // the reminder
   answers.push_back(offer.answer);
@@ -146,27 +175,69 @@ TEST_P(OfferTest, TheNextStartOffersWhatThePreviousRunLeftPending) {
   std::vector<std::string> texts = BoxTexts();
   ASSERT_FALSE(texts.empty());
   texts.erase(texts.begin());
-  EXPECT_EQ(texts, offer.boxes);
+  std::vector<std::string> expected;
+  for (const std::string& box : offer.boxes) expected.push_back(Named(box));
+  EXPECT_EQ(texts, expected);
   EXPECT_EQ(Entries(server().Requests), offer.queued);
-  if (offer.file != nullptr) {
-    EXPECT_EQ(File(), offer.file);  // left as it was, either way
+  EXPECT_EQ(File(), offer.left);
+  if (offer.kept == "|") {
+    EXPECT_EQ(fs::status(KeptPath()).type(), fs::file_type::fifo);
+  } else {
+    EXPECT_EQ(File(KeptPath()), offer.kept);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Start, OfferTest,
-    ::testing::Values(Offer{"YesLoadsThemOnceEachAndSkipsWhatCannotBeServed",
-                            "ann - 2\r\nbob - 4\r\nann - 2\r\nnot a request\r\n",
-                            {"Load the 2 requests that were pending when tollmere last ended?"},
-                            Answer::Yes(),
-                            {"ann - 2", "bob - 4"}},
-                      Offer{"NoLeavesTheQueueEmpty",
-                            "ann - 2\r\n",
-                            {"Load the 1 requests that were pending when tollmere last ended?"},
-                            Answer::No(),
-                            {}},
-                      Offer{"AFileWithoutRequestsAsksNothing", "\r\n", {}, Answer::Yes(), {}},
-                      Offer{"NoFileAsksNothing", nullptr, {}, Answer::Yes(), {}}),
+    ::testing::Values(
+        Offer{"YesLoadsThemOnceEachAndSkipsWhatCannotBeServed",
+              "ann - 2\r\nbob - 4\r\nann - 2\r\nnot a request\r\n",
+              {"Load the 2 requests that were pending when tollmere last ended?"},
+              Answer::Yes(),
+              {"ann - 2", "bob - 4"},
+              "ann - 2\r\nbob - 4\r\nann - 2\r\nnot a request\r\n",
+              std::nullopt},
+        Offer{"LineFeedsAloneEndLinesToo",
+              "ann - 2\nbob - 4\n",
+              {"Load the 2 requests that were pending when tollmere last ended?"},
+              Answer::Yes(),
+              {"ann - 2", "bob - 4"},
+              "ann - 2\nbob - 4\n",
+              std::nullopt},
+        Offer{"NoKeepsTheFileAside",
+              "ann - 2\r\n",
+              {"Load the 1 requests that were pending when tollmere last ended?",
+               "The pending requests file P was not loaded; it was kept as K."},
+              Answer::No(),
+              {},
+              std::nullopt,
+              "ann - 2\r\n"},
+        Offer{"TheCountOfferedIsTheCountLoadedAndTheRestIsKept",
+              kTooMany,
+              {"Load the 32767 requests that were pending when tollmere last ended?",
+               "The pending requests file P held more than the queue can take; it was kept as K."},
+              Answer::Yes(),
+              AnnAsksFor(32767),
+              std::nullopt,
+              kTooMany},
+        Offer{"AFileWithNoRequestIsKeptAside",
+              "not a request\r\n",
+              {"The pending requests file P could not be read (it holds no requests); it was kept "
+               "as K."},
+              Answer::Button(winsys::IDOK),
+              {},
+              std::nullopt,
+              "not a request\r\n"},
+        Offer{"APipeIsNeitherWaitedForNorLost",
+              "|",
+              {"The pending requests file P could not be read (it is not a file); it was kept as "
+               "K."},
+              Answer::Button(winsys::IDOK),
+              {},
+              std::nullopt,
+              "|"},
+        Offer{"AnEmptiedQueuesFileAsksNothing", "\r\n", {}, Answer::Yes(), {}, "\r\n", {}},
+        Offer{"NoFileAsksNothing", std::nullopt, {}, Answer::Yes(), {}, std::nullopt, {}}),
     [](const ::testing::TestParamInfo<Offer>& info) { return std::string(info.param.name); });
 
 TEST_F(PendingRequestsKeeperTest, AFileThatCannotBeWrittenIsToldAtTheStop) {
