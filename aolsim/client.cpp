@@ -327,6 +327,7 @@ void Client::ShowPopupMenu(HWND icon, std::vector<MenuEntry> entries) {
 }
 
 // --- Windows that take a moment to come ---------------------------------------------------------
+// Signed off, the client opens no mail window when the moment comes: it would ask to sign on.
 
 void Client::OpenMailboxSoon() {
   if (auto* mailbox = FindOpen<ClientWindow>(WindowKind::kMailbox)) {
@@ -337,7 +338,7 @@ void Client::OpenMailboxSoon() {
   mailbox_coming_ = true;
   timers_.After(kWindowAppearSeconds, [this] {
     mailbox_coming_ = false;
-    if (FindOpen<ClientWindow>(WindowKind::kMailbox) != nullptr) return;
+    if (!SignedOn() || FindOpen<ClientWindow>(WindowKind::kMailbox) != nullptr) return;
     Add(std::make_unique<MailboxWindow>(
         context_, MailboxWindow::Actions{
                       [this](int mail_id, int position) { ReadMailSoon(mail_id, position); },
@@ -350,7 +351,7 @@ void Client::OpenWriteMailSoon() {
   write_mail_coming_ = true;
   timers_.After(settings_.AppearSeconds(Delay::kWrite), [this] {
     write_mail_coming_ = false;
-    Add(std::make_unique<ComposeWindow>(context_));
+    if (SignedOn()) Add(std::make_unique<ComposeWindow>(context_));
   });
 }
 
@@ -420,7 +421,7 @@ void Client::ReadMailSoon(int mail_id, int position, Opener opener) {
   timers_.After(settings_.AppearSeconds(Delay::kRead), [this, mail_id, position, opener] {
     reads_coming_.erase(mail_id);
     const StoredMail* mail = mail_.Find(mail_id);
-    if (mail == nullptr) return;
+    if (mail == nullptr || !SignedOn()) return;
     auto* read = Add(std::make_unique<ReadMailWindow>(
         context_, *mail, position, [this](ReadMailWindow& open) { ForwardSoon(open); }));
     if (opener == Opener::kPerson) persons_windows_.insert(read->hwnd());
@@ -448,7 +449,7 @@ void Client::ForwardSoon(ReadMailWindow& read_window) {
   const int position = read_window.position();
   timers_.After(settings_.AppearSeconds(Delay::kForward), [this, origin, mail, position] {
     forwards_coming_.erase(origin);
-    Add(std::make_unique<ComposeWindow>(context_, mail, position, origin));
+    if (SignedOn()) Add(std::make_unique<ComposeWindow>(context_, mail, position, origin));
   });
 }
 

@@ -66,6 +66,8 @@ void ComposeWindow::Send() {
   if (sent_) return;
   const bool forward = compose_kind_ == ComposeKind::kForward;
   if (!forward && context_.settings.Has(Fault::kSendStuck)) return;
+  // Signed off, nothing goes: the window stays as it was.
+  if (!context_.SignedOn()) return;
   const std::string recipients_text = TextOf(recipient_field());
   std::vector<Recipient> recipients = ParseRecipients(recipients_text);
   if (recipients.empty()) return;
