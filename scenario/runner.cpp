@@ -1,10 +1,9 @@
 #include "scenario/runner.h"
 
 #include <filesystem>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
+#include "aol_automation/text_files.h"
 #include "aolsim/settings.h"
 #include "scenario/encoding.h"
 #include "scenario/name_check.h"
@@ -555,6 +554,11 @@ int RunParsed(Script script, std::optional<ParseError> error, const RunOptions& 
     err << "error: line " << error->line << ": " << error->why << '\n';
     return 2;
   }
+  // A run that checks nothing must not pass for one that checked everything.
+  if (script.commands.empty()) {
+    err << "error: the script holds no command\n";
+    return 2;
+  }
   if (!script.layouts.empty()) return PlayEachLayout(script, options, out, err);
   Runner runner(std::move(script), options, out);
   return runner.Run();
@@ -571,16 +575,14 @@ int RunScenarioText(std::string_view text, const RunOptions& options, std::ostre
 
 int RunScenarioFile(const std::string& path, RunOptions options, std::ostream& out,
                     std::ostream& err) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    err << "error: cannot read " << path << '\n';
+  const vornik32::TextFileRead file = vornik32::ReadTextFileOrWhy(path);
+  if (!file.read()) {
+    err << "error: cannot read " << path << ": " << vornik32::ReadFailureText(file.result) << '\n';
     return 2;
   }
-  std::ostringstream text;
-  text << file.rdbuf();
   std::optional<ParseError> error;
   const std::string directory = std::filesystem::path(path).parent_path().string();
-  Script script = ParseScript(text.str(), error, directory.empty() ? "." : directory);
+  Script script = ParseScript(file.content, error, directory.empty() ? "." : directory);
   return RunParsed(std::move(script), error, options, out, err);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string_view>
 
@@ -20,8 +21,10 @@ enum class Kind {
   kText,       // any word
   kTexts,      // zero or more words to the end of the line
   kTextsOne,   // one or more words to the end of the line
-  kInteger,    // a non-negative whole number
+  kInteger,    // a non-negative whole number that an int holds
+  kMailCount,  // a whole number of mails, up to kMostGeneratedMails
   kSeconds,    // a non-negative decimal number, fraction allowed
+  kRate,       // like kSeconds, up to kMostLinesPerMinute
   kYesNo,      // yes | no
   kOnOff,      // on | off
   kVersion,    // 4 | 5
@@ -51,7 +54,7 @@ const std::vector<Syntax>& Grammar() {
       {"client join", Verb::kClientJoin, {K::kText}},
       {"client leave", Verb::kClientLeave, {K::kText}},
       {"client flash", Verb::kClientFlash, {K::kTextsOne}},
-      {"client flash-generate", Verb::kClientFlashGenerate, {K::kInteger, K::kText}},
+      {"client flash-generate", Verb::kClientFlashGenerate, {K::kMailCount, K::kText}},
       {"client newmail", Verb::kClientNewMail, {K::kText, K::kText}},
       {"client delay", Verb::kClientDelay, {K::kDelayWhat, K::kSeconds}},
       {"client fault", Verb::kClientFault, {K::kFaultWhat}},
@@ -64,7 +67,7 @@ const std::vector<Syntax>& Grammar() {
       {"client chaos off", Verb::kClientChaosOff, {}},
       {"client popup", Verb::kClientPopup, {K::kPopupWhat}},
       {"say", Verb::kSay, {K::kText, K::kText}},
-      {"room traffic", Verb::kRoomTraffic, {K::kInteger, K::kSeconds}},
+      {"room traffic", Verb::kRoomTraffic, {K::kInteger, K::kRate}},
       {"room traffic off", Verb::kRoomTrafficOff, {}},
       {"start", Verb::kStart, {}},
       {"click", Verb::kClick, {K::kText, K::kText}},
@@ -120,11 +123,17 @@ bool OneOf(std::string_view word, std::initializer_list<std::string_view> choice
   return false;
 }
 
-bool ReadInteger(std::string_view word, double& value) {
+// Sizes a script may ask for: far beyond what any scenario needs, yet within what a run holds.
+constexpr long long kMostGeneratedMails = 100000;
+constexpr double kMostLinesPerMinute = 600;
+
+bool ReadInteger(std::string_view word, double& value, long long most) {
   if (word.empty()) return false;
   long long parsed = 0;
   const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), parsed);
-  if (ec != std::errc() || end != word.data() + word.size() || parsed < 0) return false;
+  if (ec != std::errc() || end != word.data() + word.size() || parsed < 0 || parsed > most) {
+    return false;
+  }
   value = static_cast<double>(parsed);
   return true;
 }
@@ -175,12 +184,22 @@ bool ReadArgument(Kind kind, const std::string& word, Argument& arg, std::string
     case Kind::kTextsOne:
       return true;
     case Kind::kInteger:
-      if (ReadInteger(word, arg.number)) return true;
-      why = "'" + word + "' is not a whole number";
+      if (ReadInteger(word, arg.number, std::numeric_limits<int>::max())) return true;
+      why = "'" + word + "' is not a whole number up to " +
+            std::to_string(std::numeric_limits<int>::max());
+      return false;
+    case Kind::kMailCount:
+      if (ReadInteger(word, arg.number, kMostGeneratedMails)) return true;
+      why = "'" + word + "' is not a number of mails up to " + std::to_string(kMostGeneratedMails);
       return false;
     case Kind::kSeconds:
       if (ReadSeconds(word, arg.number)) return true;
       why = "'" + word + "' is not a number of seconds";
+      return false;
+    case Kind::kRate:
+      if (ReadSeconds(word, arg.number) && arg.number <= kMostLinesPerMinute) return true;
+      why = "'" + word + "' is not a number of lines a minute up to " +
+            std::to_string(static_cast<int>(kMostLinesPerMinute));
       return false;
     case Kind::kYesNo:
       if (OneOf(word, {"yes", "no"})) return true;
@@ -471,6 +490,9 @@ std::optional<ParseError> OrderError(const Command& command, ParseState& state) 
 
 std::optional<ParseError> ParseInto(std::string_view utf8, const std::string& file,
                                     const std::string& directory, ParseState& state) {
+  // An editor may start a UTF-8 file with a byte order mark.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (utf8.starts_with(kByteOrderMark)) utf8.remove_prefix(kByteOrderMark.size());
   int line_number = 0;
   std::size_t pos = 0;
   while (pos <= utf8.size()) {

@@ -25,9 +25,27 @@ std::optional<std::string_view> Body(std::string_view line) {
   return line.substr(2);
 }
 
+// The room shows what members typed with these escaped; the last is read, never written.
+constexpr std::pair<std::string_view, char> kEntities[] = {
+    {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}};
+constexpr std::size_t kEntitiesWritten = 4;
+
+// A member's text as the program writes it into a chat line.
+std::string Escaped(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    const auto* entity = std::find_if(kEntities, kEntities + kEntitiesWritten,
+                                      [c](const auto& e) { return e.second == c; });
+    if (entity == kEntities + kEntitiesWritten) {
+      out += c;
+    } else {
+      out += entity->first;
+    }
+  }
+  return out;
+}
+
 std::string Unescaped(std::string_view text) {
-  static constexpr std::pair<std::string_view, char> kEntities[] = {
-      {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}};
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
     bool replaced = false;
@@ -297,11 +315,13 @@ bool Answered(const ServingFacts& facts, const AdmittedRequest& request, Answers
           })) {
         return true;
       }
-      // A search that found nothing is answered in the room, with no mail.
+      // A search that found nothing is answered in the room, with no mail, in the room's escapes.
+      const std::string shown = "\"" + Escaped(Lower(Trimmed(parts.rest))) + "\"";
+      const std::string requester = Escaped(parts.requester);
       return answers.TakeLine(
-                 Bulleted(parts.requester + ", your search for " + quoted + " was not found")) ||
-             answers.TakeLine(Bulleted(parts.requester + ", the search results for " + quoted +
-                                       " could not be sent"));
+                 Bulleted(requester + ", your search for " + shown + " was not found")) ||
+             answers.TakeLine(
+                 Bulleted(requester + ", the search results for " + shown + " could not be sent"));
     }
   }
   return false;

@@ -51,6 +51,18 @@ TEST(Runner, AMalformedScriptRunsNothingAndGivesStatusTwo) {
   EXPECT_EQ(run.log, "");
 }
 
+// What is no script checks nothing, and must not pass for one that held.
+TEST(Runner, AFolderAnEmptyScriptOrAMissingFileGiveStatusTwo) {
+  for (const auto& [path, error] :
+       {std::pair{".", "error: cannot read .: it is not a file\n"},
+        {"missing.scn", "error: cannot read missing.scn: it cannot be opened\n"}}) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunScenarioFile(path, RunOptions(), out, err), 2);
+    EXPECT_EQ(err.str(), error);
+  }
+  EXPECT_EQ(Play("# nothing\n\n").errors, "error: the script holds no command\n");
+}
+
 TEST(Runner, EveryExpectationHeldGivesStatusZero) {
   const Played run = Play(kRoomScript);
   EXPECT_EQ(run.status, 0) << run.log;

@@ -42,7 +42,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Malformed{"client fault mailbox-stall\n", 1, "argument"},
                     Malformed{"client hang a-while\n", 1, "seconds"},
                     Malformed{"client user-open -1\n", 1, "whole number"},
-                    Malformed{"client user-compose now\n", 1, "too many"}));
+                    Malformed{"client user-compose now\n", 1, "too many"},
+                    Malformed{"client flash-generate 100000000 T\n", 1, "up to 100000"},
+                    Malformed{"client user-open 4294967296\n", 1, "up to 2147483647"},
+                    Malformed{"room traffic 1 1000000\n", 1, "up to 600"},
+                    Malformed{"\xEF\xBB\xBFstart\nstart\n", 2, "once"}));
 
 TEST(Script, ReadsQuotedWordsEscapesAndNumbers) {
   std::optional<ParseError> error;
