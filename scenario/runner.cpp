@@ -266,6 +266,13 @@ bool Runner::ExecuteClient(const Command& command) {
     case Verb::kClientUserOpen:
       client.UserOpen(command.integer(0));
       break;
+    case Verb::kClientUserOpenRange:
+      // Only the mails there are can be opened, however large the count.
+      for (int position = command.integer(0), left = command.integer(1);
+           left > 0 && position < client.MailboxCount(); --left, ++position) {
+        client.UserOpen(position);
+      }
+      break;
     case Verb::kClientUserCompose:
       client.UserCompose();
       break;

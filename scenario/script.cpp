@@ -60,6 +60,7 @@ const std::vector<Syntax>& Grammar() {
       {"client fault", Verb::kClientFault, {K::kFaultWhat}},
       {"client fault mailbox-stall", Verb::kClientMailboxStall, {K::kSeconds}},
       {"client user-open", Verb::kClientUserOpen, {K::kInteger}},
+      {"client user-open-range", Verb::kClientUserOpenRange, {K::kInteger, K::kInteger}},
       {"client user-compose", Verb::kClientUserCompose, {}},
       {"client close-mailbox", Verb::kClientCloseMailbox, {}},
       {"client hang", Verb::kClientHang, {K::kSeconds}},

@@ -25,6 +25,7 @@ enum class Verb {
   kClientFault,
   kClientMailboxStall,
   kClientUserOpen,
+  kClientUserOpenRange,
   kClientUserCompose,
   kClientCloseMailbox,
   kClientHang,

@@ -12,24 +12,32 @@ bool HasShape(winsys::WindowSystem& ws, HWND window, Signature signature) {
   return true;
 }
 
-ShapeSearch FindByShape(winsys::WindowSystem& ws, Signature signature) {
-  const HWND mdi = MdiArea(ws);
-  HWND current = FirstChild(ws, mdi, kContentWindowClass);
-  ShapeSearch search;
-  if (HasShape(ws, current, signature)) {
-    search.window = current;
-    return search;
+namespace {
+
+std::vector<HWND> ContentWindowsInOrder(winsys::WindowSystem& ws, HWND mdi) {
+  std::vector<HWND> windows;
+  if (mdi == kNoWindow) return windows;
+  for (HWND window = FirstChild(ws, mdi, kContentWindowClass); window != kNoWindow;
+       window = ws.FindWindowEx(mdi, window, kContentWindowClass, nullptr)) {
+    windows.push_back(window);
   }
-  while (search.further_probes < kFurtherProbes) {
-    ws.DoEvents();
-    ++search.further_probes;
-    // The window we stand on may have gone during the yield; the next search then starts over.
-    HWND next =
-        mdi == kNoWindow ? kNoWindow : ws.FindWindowEx(mdi, current, kContentWindowClass, nullptr);
-    if (next == kNoWindow) next = FirstChild(ws, mdi, kContentWindowClass);
-    current = next;
-    if (HasShape(ws, current, signature)) {
-      search.window = current;
+  return windows;
+}
+
+}  // namespace
+
+// The windows are listed before the walk: one that goes during a yield cannot cut the walk short
+// or send it round again, and the walk ends with the last window there was.
+ShapeSearch FindByShape(winsys::WindowSystem& ws, Signature signature) {
+  const std::vector<HWND> windows = ContentWindowsInOrder(ws, MdiArea(ws));
+  ShapeSearch search;
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    if (i > 0) {
+      ws.DoEvents();
+      ++search.further_probes;
+    }
+    if (HasShape(ws, windows[i], signature)) {
+      search.window = windows[i];
       return search;
     }
   }
@@ -38,10 +46,7 @@ ShapeSearch FindByShape(winsys::WindowSystem& ws, Signature signature) {
 
 std::vector<HWND> WindowsOfShape(winsys::WindowSystem& ws, Signature signature) {
   std::vector<HWND> found;
-  const HWND mdi = MdiArea(ws);
-  if (mdi == kNoWindow) return found;
-  for (HWND window = FirstChild(ws, mdi, kContentWindowClass); window != kNoWindow;
-       window = ws.FindWindowEx(mdi, window, kContentWindowClass, nullptr)) {
+  for (const HWND window : ContentWindowsInOrder(ws, MdiArea(ws))) {
     if (HasShape(ws, window, signature)) found.push_back(window);
   }
   return found;

@@ -37,9 +37,6 @@ inline constexpr ChildCount kWelcomeShape[] = {
     {kIconClass, 21},
 };
 
-// How many windows the walk looks at after the first one before it gives up.
-inline constexpr int kFurtherProbes = 100;
-
 struct ShapeSearch {
   HWND window = winsys::kNoWindow;  // the first match in the walk, or 0
   int further_probes = 0;           // probes after the first window (each after one yield)
@@ -48,10 +45,10 @@ struct ShapeSearch {
 // Whether window (0 never does) has the children of the signature.
 bool HasShape(winsys::WindowSystem& ws, HWND window, Signature signature);
 
-// The walk over the MDI area's "AOL Child" windows: the first one, then up to kFurtherProbes
-// further ones with a yield to the message loop before each, wrapping round to the first after the
-// last. So the first matching window in child order wins, and a search that finds nothing costs
-// exactly kFurtherProbes yields, however many content windows there are.
+// The walk over the MDI area's "AOL Child" windows in child order: the first one, then every
+// further one with a yield to the message loop before each. So the first matching window in child
+// order wins, and a search that finds nothing has looked at every content window there was when
+// it began: no number of windows a person opens hides one behind them.
 ShapeSearch FindByShape(winsys::WindowSystem& ws, Signature signature);
 
 // Every content window that has the shape, in child order, found without yielding: the

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "aol_automation/automation_fixture.h"
 
 namespace vornik32::testing {
@@ -81,16 +83,17 @@ TEST_P(ShapeFinderTest, OfTwoChatRoomsTheFirstInChildOrderWins) {
   EXPECT_EQ(FindChatRoom(program_), lobby);
 }
 
-TEST_P(ShapeFinderTest, TheOnlyMatchBehindNonMatchingWindowsIsReached) {
+// A person may have any number of mails open in front of the room.
+TEST_P(ShapeFinderTest, TheOnlyMatchBehindThreeHundredWindowsIsReached) {
   const HWND room = MakeContentWindow("Room", ChildrenOf(kChatRoomShape));
-  for (int i = 0; i < 4; ++i) MakeContentWindow("Other", {{"_AOL_Static", 5}, {"RICHCNTL", 2}});
+  for (int i = 0; i < 300; ++i) MakeContentWindow("Other", {{"_AOL_Static", 5}, {"RICHCNTL", 2}});
   ASSERT_EQ(ContentWindows().back(), room);
   const ShapeSearch search = FindByShape(program_, kChatRoomShape);
   EXPECT_EQ(search.window, room);
-  EXPECT_EQ(search.further_probes, 4);
+  EXPECT_EQ(search.further_probes, 300);
 }
 
-TEST_P(ShapeFinderTest, NoMatchCostsExactlyOneHundredFurtherProbesWhateverTheWindowCount) {
+TEST_P(ShapeFinderTest, NoMatchLooksAtEveryWindowOnce) {
   int made = 0;
   for (const int windows : {0, 1, 3, 150}) {
     for (; made < windows; ++made) MakeContentWindow("Other", {{"_AOL_Icon", 3}});
@@ -98,21 +101,10 @@ TEST_P(ShapeFinderTest, NoMatchCostsExactlyOneHundredFurtherProbesWhateverTheWin
     for (const NamedSignature& named : kSignatures) {
       const ShapeSearch search = FindByShape(program_, named.signature);
       EXPECT_EQ(search.window, 0u);
-      EXPECT_EQ(search.further_probes, kFurtherProbes)
+      EXPECT_EQ(search.further_probes, std::max(windows - 1, 0))
           << named.name << ", " << windows << " windows";
     }
   }
-}
-
-TEST_P(ShapeFinderTest, TheWalkWrapsRoundAndMeetsAWindowThatOpensDuringIt) {
-  MakeContentWindow("Other", {{"_AOL_Icon", 3}});
-  MakeContentWindow("Other", {{"_AOL_Icon", 3}});
-  desktop_.ScheduleAt(Now() + 0.02, [this] { client_.OpenRoom("Late Room", {"Bo"}); });
-  const ShapeSearch search = FindByShape(program_, kChatRoomShape);
-  ASSERT_NE(search.window, 0u);
-  EXPECT_EQ(program_.GetWindowText(search.window), "Late Room");
-  EXPECT_GT(search.further_probes, 2) << "it went past the last window and started again";
-  EXPECT_LT(search.further_probes, kFurtherProbes);
 }
 
 TEST_P(ShapeFinderTest, EachFinderFindsTheClientsOwnWindow) {

@@ -107,7 +107,7 @@ TEST(WithoutClientTest, EveryOperationAnswersNothingAndDoesNothing) {
   desktop.SetWatchdog(3600);
 
   EXPECT_EQ(FindByShape(program, kChatRoomShape).window, 0u);
-  EXPECT_EQ(FindByShape(program, kChatRoomShape).further_probes, kFurtherProbes);
+  EXPECT_EQ(FindByShape(program, kChatRoomShape).further_probes, 0);
   EXPECT_EQ(FindWelcomeWindow(program), 0u);
   EXPECT_FALSE(IsSignedOn(program));
   EXPECT_FALSE(aol432::IsAOL5(program));
