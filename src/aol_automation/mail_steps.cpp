@@ -224,14 +224,52 @@ Outcome WaitForMailboxToSettle(winsys::WindowSystem& ws, const WaitBounds& bound
   }
 }
 
+// A line past the count may be on its way still: a large mailbox stops filling for seconds at a
+// time, longer than the stillness that took it as loaded, and a line not shown yet is no reason
+// to count a try as failed. So the wait has the bound of the whole fill, which grows with the
+// count already there; a list that does not answer, or goes, ends it at once.
+bool WaitForMailboxLine(winsys::WindowSystem& ws, HWND tree, int position,
+                        const WaitBounds& bounds) {
+  const double started = ws.clock().Now();
+  for (;;) {
+    const std::optional<int> count = AnsweredListCount(ws, tree);
+    if (!count) return false;
+    if (*count > position) return true;
+    const double bound = std::max(bounds.mailbox_fills, *count / bounds.slowest_mailbox_fill);
+    if (ws.clock().Now() - started >= bound || ws.ShouldQuit()) return false;
+    winsys::WaitAtLeastSeconds(ws, kMailboxReadingSpacing);
+  }
+}
+
 struct WrittenMail {
   MailResult result;
   HWND window = kNoWindow;
   HWND send = kNoWindow;
 };
 
-// Opens a Write Mail window of its own (one that was not open before its click: a person may be
-// writing in another), fills it and clicks Send once.
+std::vector<HWND> NewWriteMails(winsys::WindowSystem& ws, const std::vector<HWND>& before) {
+  std::vector<HWND> arrived;
+  for (const HWND write : ContentWindows(ws, kWriteMailCaption)) {
+    if (!Contains(before, write)) arrived.push_back(write);
+  }
+  return arrived;
+}
+
+// The client opens an empty Write Mail for the click; one that holds text is a person's.
+bool IsEmptyWriteMail(winsys::WindowSystem& ws, HWND window) {
+  for (const HWND field :
+       {FirstChild(ws, window, kEditClass), NthChild(ws, window, kEditClass, kSubjectEdit),
+        FirstChild(ws, window, kRichTextClass)}) {
+    const std::optional<std::string> text = AnsweredText(ws, field);
+    if (!text || !text->empty()) return false;
+  }
+  return true;
+}
+
+// Opens a Write Mail window of its own, fills it and clicks Send once. Its own is the one window
+// that came after its click, empty: a person may open Write Mail at the same moment, and one of
+// several new windows, or one that holds text, may be theirs. Then none is filled, sent or
+// closed, and the mail did not go; a later try opens another.
 WrittenMail WriteMailAndClickSend(winsys::WindowSystem& ws, const MailLayout& layout,
                                   std::string_view recipient, std::string_view subject,
                                   std::string_view body, const WaitBounds& bounds) {
@@ -242,10 +280,8 @@ WrittenMail WriteMailAndClickSend(winsys::WindowSystem& ws, const MailLayout& la
   HWND body_field = kNoWindow;
   if (RepeatUntil(ws, bounds.window_appears, [&] {
         ws.DoEvents();
-        mail.window = kNoWindow;
-        for (const HWND write : ContentWindows(ws, kWriteMailCaption)) {
-          if (!Contains(before, write)) mail.window = write;
-        }
+        const std::vector<HWND> arrived = NewWriteMails(ws, before);
+        mail.window = arrived.empty() ? kNoWindow : arrived.back();
         subject_field = NthChild(ws, mail.window, kEditClass, kSubjectEdit);
         body_field = FirstChild(ws, mail.window, kRichTextClass);
         mail.send = NthChild(ws, mail.window, kIconClass, layout.write_mail_send_button);
@@ -257,6 +293,10 @@ WrittenMail WriteMailAndClickSend(winsys::WindowSystem& ws, const MailLayout& la
     return mail;
   }
   vornik32::WaitSeconds(ws, kPause);
+  if (NewWriteMails(ws, before).size() != 1 || !IsEmptyWriteMail(ws, mail.window)) {
+    mail.result = StoppedAt(MailStep::kComposeWindow);
+    return mail;
+  }
   if (!SetTextAnswered(ws, FirstChild(ws, mail.window, kEditClass), recipient) ||
       !SetTextAnswered(ws, subject_field, subject) || !SetTextAnswered(ws, body_field, body)) {
     CloseWindow(ws, mail.window);
@@ -326,6 +366,7 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
   const HWND mailbox = ContentWindow(ws, kMailboxCaption);
   if (mailbox == kNoWindow) return StoppedAt(MailStep::kMailbox);
   const HWND tree = FirstChild(ws, mailbox, kTreeClass);
+  if (!WaitForMailboxLine(ws, tree, meant.position, bounds)) return StoppedAt(MailStep::kSelect);
   const std::optional<FoundMail> line = FindMeantMail(ws, tree, meant);
   if (!line || !SelectLine(ws, tree, line->position)) return StoppedAt(MailStep::kSelect);
   // From here the subject is the mail's identity: the open mail must be captioned with it and

@@ -24,7 +24,9 @@ Outcome OpenMailbox(winsys::WindowSystem& ws, const WaitBounds& bounds = {});
 // Forwards the mailbox's mail at position (from 0) to recipient with note; expects the mailbox
 // open, and gives up at once without it. With CloseAfter::kYes neither the open mail nor the
 // forward window is left behind; with CloseAfter::kNo the caller closes them before the next
-// forward, since an open mail left on screen would be taken for the one asked for.
+// forward, since an open mail left on screen would be taken for the one asked for. A position
+// past the list's count is waited for as long as the list may still be filling (the bound of a
+// whole fill, WaitBounds::mailbox_fills, growing with the count).
 // Sent only when the open mail is the one selected (captioned with the subject of the mailbox
 // line at position), the forward window came after its own Forward click and shows that subject,
 // the client took every field, and the forward window closed by itself after Send. With

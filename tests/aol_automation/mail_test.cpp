@@ -283,8 +283,10 @@ const GivingUp kGivingUp[] = {
      [](aolsim::Client& client) { client.SetFault(aolsim::Fault::kNoRead); }, "Joe", 0,
      &WaitBounds::mail_opens, MailStep::kOpenMail},
     {"NoMailbox", MailboxAtStart::kClosed, nullptr, "Joe", 0, nullptr, MailStep::kMailbox},
-    // A position beyond the list has no line to read: no mail could open.
-    {"PositionBeyondTheList", MailboxAtStart::kOpen, nullptr, "Joe", 5, nullptr, MailStep::kSelect},
+    // A position beyond the list is waited for while the list may still be filling; then no
+    // mail could open.
+    {"PositionBeyondTheList", MailboxAtStart::kOpen, nullptr, "Joe", 5, &WaitBounds::mailbox_fills,
+     MailStep::kSelect},
     {"ForwardWindowNeverComes", MailboxAtStart::kOpen,
      [](aolsim::Client& client) { client.SetDelay(aolsim::Delay::kForward, 1000); }, "Joe", 0,
      &WaitBounds::window_appears, MailStep::kComposeWindow},
@@ -382,6 +384,20 @@ TEST_P(MailTest, APersonsWriteMailIsNeitherUsedNorSentNorClosed) {
   EXPECT_EQ(client_.Deliveries()[0].subject, "Results");
   ASSERT_TRUE(program_.IsWindow(persons));
   EXPECT_EQ(GetText(program_, NthChild(program_, persons, kEditClass, 3)), "Half written");
+}
+
+// A person's draft that comes first after the program's click, or with its own, may be the
+// person's: it is not filled (the mail stops at its window), let alone sent.
+TEST_P(MailTest, APersonsDraftAmongTheNewWriteMailsIsNeverFilled) {
+  for (const double own_delay : {2.0, 1.0}) {
+    client_.SetDelay(aolsim::Delay::kWrite, 1);
+    client_.UserCompose();
+    client_.SetDelay(aolsim::Delay::kWrite, own_delay);
+    EXPECT_EQ(SendMailAndWaitForClient(program_, "Joe", "R", "B", 1, bounds_).stopped_at,
+              MailStep::kComposeWindow);
+    RunFor(3);
+    EXPECT_TRUE(client_.Deliveries().empty());
+  }
 }
 
 TEST_P(MailTest, AWriteMailWindowThatNeverComesEndsTheWaitAtItsBound) {
