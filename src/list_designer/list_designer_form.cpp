@@ -290,10 +290,8 @@ void ListDesignerForm::Step2() {
     failure = procedures_.OpenFlashMailbox();
   }
   if (!failure) failure = procedures_.DeleteOldLists();
-  if (!failure) {
-    procedures_.GatherMailTitles(draft);
-    failure = procedures_.CreateAndSendLists(draft);
-  }
+  if (!failure) failure = procedures_.GatherMailTitles(draft);
+  if (!failure) failure = procedures_.CreateAndSendLists(draft);
   if (failure) return GiveUp(*failure);
   if (program_.ended()) return;
   CloseProgress();
@@ -330,7 +328,7 @@ void ListDesignerForm::Step4() {
   OpenProgress();
   ListDraft draft = CurrentData();
   if (Failure failure = procedures_.OpenFlashMailbox()) return GiveUp(*failure);
-  procedures_.FindServingLists(draft);
+  if (Failure failure = procedures_.FindServingLists(draft)) return GiveUp(*failure);
   if (program_.ended()) return;
   CloseProgress();
   const bool all_found =
@@ -361,14 +359,12 @@ void ListDesignerForm::RunAllSteps() {
     failure = procedures_.OpenFlashMailbox();
   }
   if (!failure) failure = procedures_.DeleteOldLists();
-  if (!failure) {
-    procedures_.GatherMailTitles(draft);
-    failure = procedures_.CreateAndSendLists(draft);
-  }
+  if (!failure) failure = procedures_.GatherMailTitles(draft);
+  if (!failure) failure = procedures_.CreateAndSendLists(draft);
   if (!failure) failure = procedures_.RunFlashAndWait();
   if (!failure) failure = procedures_.OpenFlashMailbox();
+  if (!failure) failure = procedures_.FindServingLists(draft);
   if (failure) return GiveUp(*failure);
-  procedures_.FindServingLists(draft);
   if (program_.ended()) return;
   CloseProgress();
   // The lists made must be the lists found, with the titles where they say, or the run did not
@@ -399,6 +395,7 @@ void ListDesignerForm::UseOldLists() {
   ListDraft draft = CurrentData();
   if (Failure failure = procedures_.OpenFlashMailbox()) return GiveUp(*failure);
   const int first = procedures_.SearchServingLists(draft);
+  if (Failure failure = procedures_.Silence()) return GiveUp(*failure);
   if (CheckListSet(ListNumbersOf(draft.serving_lists)) == ListSet::kMissing) {
     CloseProgress();
     // The entries found stay, so the person can see which lists are there; nothing else changes,

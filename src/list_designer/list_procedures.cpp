@@ -82,15 +82,26 @@ HWND ListProcedures::ConfirmationDialog() {
   return ws_.FindWindow(vornik32::kMessageBoxClass, vornik32::kNoticeCaption);
 }
 
+// Past the end of the list a line reads as the empty text, as the deletions expect of the last
+// positions. A read the client did not answer is no empty line: it marks the run, which then
+// fails rather than adopt titles or places that stand for nothing.
 std::string ListProcedures::SubjectAt(HWND tree, int index) {
-  const auto item = static_cast<winsys::WPARAM>(index);
-  const winsys::LRESULT length = ws_.SendMessage(tree, winsys::LB_GETTEXTLEN, item, 0);
-  if (length <= 0) return {};
-  std::string line(static_cast<std::size_t>(length) + 1, '\0');
-  const winsys::LRESULT copied = ws_.SendMessage(tree, winsys::LB_GETTEXT, item,
-                                                 reinterpret_cast<winsys::LPARAM>(line.data()));
-  line.resize(static_cast<std::size_t>(std::clamp<winsys::LRESULT>(copied, 0, length)));
-  return SubjectOfMailboxLine(line);
+  if (index >= Lines(tree)) return {};
+  const std::optional<std::string> subject = vornik32::MailboxSubjectAt(ws_, tree, index);
+  if (!subject) client_silent_ = true;
+  return subject.value_or("");
+}
+
+int ListProcedures::Lines(HWND tree) {
+  if (!ws_.IsWindow(tree)) return 0;
+  const std::optional<int> count = vornik32::AnsweredListCount(ws_, tree);
+  if (!count) client_silent_ = true;
+  return count.value_or(0);
+}
+
+Failure ListProcedures::Silence() const {
+  if (!client_silent_) return {};
+  return "The client did not answer while its mailbox was read.";
 }
 
 void ListProcedures::CloseMailbox() {
@@ -148,9 +159,13 @@ Failure ListProcedures::CloseStatusWindow() {
 
 Failure ListProcedures::OpenFlashMailbox() {
   Status("Opening flashmail...");
-  if (MailboxWindow() == kNoWindow) vornik32::OpenMailboxForClient(ws_, program_.bounds());
+  const bool gave_up =
+      MailboxWindow() == kNoWindow &&
+      vornik32::OpenMailboxForClient(ws_, program_.bounds()) == vornik32::Outcome::kGaveUp;
   tree_ = MailboxTree();
   if (tree_ == kNoWindow) return "The Flash mailbox did not open.";
+  // What a list still filling holds is not the mailbox: its titles would be some of them.
+  if (gave_up) return "The Flash mailbox did not finish loading.";
   return {};
 }
 
@@ -173,14 +188,14 @@ Failure ListProcedures::DeleteOldLists() {
   constexpr int kDeletionPasses = 3;
   for (int pass = 0; pass < kDeletionPasses; ++pass) {
     if (Failure failure = DeleteListsOnce()) return failure;
-    if (!HoldsServingList()) return {};
+    if (!HoldsServingList()) return Silence();
   }
   return "An old list could not be deleted: it is still in the mailbox.";
 }
 
 bool ListProcedures::HoldsServingList() {
   tree_ = MailboxTree();
-  const int lines = vornik32::ListCount(ws_, tree_);
+  const int lines = Lines(tree_);
   for (int i = 0; i < lines; ++i) {
     if (IsServingList(SubjectAt(tree_, i))) return true;
   }
@@ -190,7 +205,7 @@ bool ListProcedures::HoldsServingList() {
 Failure ListProcedures::DeleteListsOnce() {
   const vornik32::WaitBounds& bounds = program_.bounds();
   // The bound is fixed at the start: after deletions the last positions read as empty lines.
-  const int total = vornik32::ListCount(ws_, tree_);
+  const int total = Lines(tree_);
   int count = total;
   for (int i = 0; i < total; ++i) {
     if (IsServingList(SubjectAt(tree_, i))) {
@@ -208,7 +223,7 @@ Failure ListProcedures::DeleteListsOnce() {
       const auto asked = vornik32::RepeatUntil(ws_, bounds.window_appears, [&] {
         Yield();
         const HWND dialog = ConfirmationDialog();
-        if (vornik32::ListCount(ws_, MailboxTree()) == count - 1) {
+        if (Lines(MailboxTree()) == count - 1) {
           deleted_unasked = true;
           return true;
         }
@@ -254,17 +269,17 @@ Failure ListProcedures::AnswerDeletionQuestion(int count) {
 bool ListProcedures::MailboxReaches(int lines) {
   return vornik32::RepeatUntil(ws_, program_.bounds().window_closes, [&] {
            Yield();
-           if (vornik32::ListCount(ws_, MailboxTree()) == lines) return true;
+           if (Lines(MailboxTree()) == lines) return true;
            vornik32::WaitSeconds(ws_, 0.1);
            return false;
          }) == vornik32::Outcome::kDone;
 }
 
-void ListProcedures::GatherMailTitles(ListDraft& draft) {
+Failure ListProcedures::GatherMailTitles(ListDraft& draft) {
   Status("Adding flashmail...");
   Yield();
   draft.titles.clear();
-  const int lines = vornik32::ListCount(ws_, tree_);
+  const int lines = Lines(tree_);
   draft.gathered_mail_count = lines;
   // A list box holds no more titles than this; the mails past it cannot be asked for.
   const int kept = std::min(lines, kMaxTitles);
@@ -274,6 +289,7 @@ void ListProcedures::GatherMailTitles(ListDraft& draft) {
   }
   CloseMailbox();
   Progress(0);
+  return Silence();
 }
 
 // --- Writing the lists -------------------------------------------------------------------------
@@ -325,10 +341,10 @@ Failure ListProcedures::SendList(int list_number, const std::string& body) {
 
 // --- Finding the lists ---------------------------------------------------------------------------
 
-void ListProcedures::FindServingLists(ListDraft& draft) {
+Failure ListProcedures::FindServingLists(ListDraft& draft) {
   Status("Searching for serving lists...");
   draft.serving_lists.clear();
-  const int lines = vornik32::ListCount(ws_, tree_);
+  const int lines = Lines(tree_);
   draft.item_offset = lines - draft.gathered_mail_count;
   for (int i = 0; i < lines; ++i) {
     if (const auto number = ServingListNumber(SubjectAt(tree_, i))) {
@@ -337,13 +353,14 @@ void ListProcedures::FindServingLists(ListDraft& draft) {
     ProgressOf(i, lines);
   }
   CloseMailbox();
+  return Silence();
 }
 
 int ListProcedures::SearchServingLists(ListDraft& draft) {
   Status("Searching for serving lists...");
   draft.serving_lists.clear();
   int first = 0;
-  const int lines = vornik32::ListCount(ws_, tree_);
+  const int lines = Lines(tree_);
   for (int i = 0; i < lines; ++i) {
     if (const auto number = ServingListNumber(SubjectAt(tree_, i))) {
       if (*number == 1) first = i;
@@ -376,9 +393,11 @@ Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key
     return vornik32::GetText(ws_, text).find(kFirstItemMark) != std::string::npos;
   });
   if (opened == vornik32::Outcome::kGaveUp) return "Serving list #1 did not open.";
-  const std::string text =
-      vornik32::GetText(ws_, vornik32::FirstChild(ws_, list_mail, vornik32::kRichTextClass));
-  const std::string line = vornik32::GetLine(text, kFirstItemLine);
+  const std::optional<std::string> text =
+      vornik32::AnsweredText(ws_, vornik32::FirstChild(ws_, list_mail, vornik32::kRichTextClass));
+  // An empty key would be found in the first line of all.
+  if (!text) return "Serving list #1 could not be read.";
+  const std::string line = vornik32::GetLine(*text, kFirstItemLine);
   search_key = FirstTitleIn(line);
   vornik32::CloseWindow(ws_, list_mail);
   const auto closed = vornik32::RepeatUntil(ws_, bounds.window_closes, [&] {
@@ -397,7 +416,7 @@ Failure ListProcedures::GatherTitlesFromKey(const std::string& search_key, ListD
   tree_ = MailboxTree();
   std::optional<int> start;
   std::optional<int> holding;
-  const int lines = vornik32::ListCount(ws_, tree_);
+  const int lines = Lines(tree_);
   for (int i = 0; i < lines && !start; ++i) {
     const std::string subject = SubjectAt(tree_, i);
     if (IsServingList(subject)) continue;
@@ -417,14 +436,14 @@ Failure ListProcedures::GatherTitlesFromKey(const std::string& search_key, ListD
   Yield();
   tree_ = MailboxTree();
   draft.titles.clear();
-  const int count = vornik32::ListCount(ws_, tree_);
+  const int count = Lines(tree_);
   const int end = std::min(count, *start + kMaxTitles);
   for (int i = *start; i < end; ++i) {
     draft.titles.push_back(SubjectAt(tree_, i));
     ProgressOf(i, count);
   }
   CloseMailbox();
-  return {};
+  return Silence();
 }
 
 }  // namespace list_designer

@@ -48,6 +48,7 @@ class ListProcedures {
   void BeginRun() {
     changed_mailbox_ = false;
     ran_flash_session_ = false;
+    client_silent_ = false;
   }
   // Whether the step asked for a flash session, which files New Mail on top of the mailbox.
   bool RanFlashSession() const { return ran_flash_session_; }
@@ -66,6 +67,7 @@ class ListProcedures {
   // Closes a Status window left open by an earlier session, if there is one.
   Failure CloseStatusWindow();
   // The mailbox opened unless it is open; its tree is the mailbox of the procedures after it.
+  // A failure when it did not open, or its list did not stop growing, in time.
   Failure OpenFlashMailbox();
   // Sets the mail preferences; a dialog that never shows is no reason to stop, so this reports
   // nothing.
@@ -74,11 +76,11 @@ class ListProcedures {
   // mailbox holds none.
   Failure DeleteOldLists();
   // The subjects of every mailbox line into the draft's titles; then the mailbox is closed.
-  void GatherMailTitles(ListDraft& draft);
+  Failure GatherMailTitles(ListDraft& draft);
   // Writes and sends the draft's titles as numbered lists to the user's own screen name.
   Failure CreateAndSendLists(ListDraft& draft);
   // The list mails found in the mailbox and the offset of item 0; then the mailbox is closed.
-  void FindServingLists(ListDraft& draft);
+  Failure FindServingLists(ListDraft& draft);
 
   // --- Adopting old lists -----------------------------------------------------------------------
   // The draft's serving lists found in the mailbox, in mailbox order; answers the index of the
@@ -91,6 +93,9 @@ class ListProcedures {
   // the subjects from there to the end become the titles; then the mailbox is closed. Fails
   // when no line holds the key.
   Failure GatherTitlesFromKey(const std::string& search_key, ListDraft& draft);
+  // A failure when a read of the mailbox since the run began went unanswered: what the run read
+  // is then not the mailbox.
+  Failure Silence() const;
 
  private:
   void Status(std::string text);
@@ -105,6 +110,9 @@ class ListProcedures {
   winsys::HWND ConfirmationDialog();
   // The subject of mailbox line index of the tree; the empty text past its end.
   std::string SubjectAt(winsys::HWND tree, int index);
+  // The tree's line count; 0 without the tree. Both read with the answered kind of send, and
+  // mark the run when the client did not answer.
+  int Lines(winsys::HWND tree);
   // Closes the mailbox with the short pauses around it that let the client catch up.
   void CloseMailbox();
 
@@ -126,6 +134,7 @@ class ListProcedures {
   bool changed_mailbox_ = false;
   bool ran_flash_session_ = false;
   bool lists_unfiled_ = false;
+  bool client_silent_ = false;
 };
 
 }  // namespace list_designer

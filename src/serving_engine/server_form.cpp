@@ -10,7 +10,6 @@
 #include "shared/addresses.h"
 #include "shared/ui/message_box.h"
 #include "shared/ui/stay_on_top.h"
-#include "shared/winsys/wait.h"
 
 namespace serving_engine {
 
@@ -21,7 +20,6 @@ namespace {
 
 constexpr double kAdvertLinePause = 0.01;
 constexpr double kAnnouncementPause = 0.5;
-constexpr double kMailboxPollSeconds = 0.1;
 constexpr int kAnnouncementEvery = 7;
 
 // The watchdog's classes and captions, as it looks for them.
@@ -31,6 +29,7 @@ constexpr const char* kStatusCaption = "Status";
 constexpr const char* kErrorCaption = "Error";
 
 constexpr char kMailboxDidNotOpen[] = "The mailbox did not open!";
+constexpr char kMailboxDidNotFill[] = "The mailbox did not finish loading!";
 
 winsys::HWND Mailbox(winsys::WindowSystem& ws) {
   return vornik32::ContentWindow(ws, vornik32::kMailboxCaption);
@@ -243,7 +242,7 @@ void ServerForm::StartServing() {
     ForgetPauseAndFinish();
     Command1.set_caption(kStartCaption);
     Command1.Enable();
-    Refuse(kMailboxDidNotOpen);
+    Refuse(Mailbox(ws) == winsys::kNoWindow ? kMailboxDidNotOpen : kMailboxDidNotFill);
     return;
   }
   advert_minutes_ = 0;
@@ -270,24 +269,17 @@ void ServerForm::ForgetPauseAndFinish() {
   Command2.Enable();
 }
 
-// The wait for the mailbox window is bounded by the time a window is given to appear
-// (WaitBounds::window_appears), counted after the client was asked to open it: a mailbox that
-// never shows then ends the start with a message instead of holding the program forever.
+// The client's own waits are bounded (the mailbox's window, then its list's fill): a mailbox
+// that never shows, or whose list never stops growing, ends the start with a message instead of
+// holding the program forever, and is never served from as if it had loaded.
 bool ServerForm::OpenAndHideMailbox() {
   winsys::WindowSystem& ws = program_.ws();
-  if (Mailbox(ws) == winsys::kNoWindow) vornik32::OpenMailboxForClient(ws, program_.bounds());
-  winsys::HWND mailbox = winsys::kNoWindow;
-  const vornik32::Outcome outcome =
-      vornik32::RepeatUntil(ws, program_.bounds().window_appears, [&] {
-        ws.DoEvents();
-        mailbox = Mailbox(ws);
-        if (mailbox != winsys::kNoWindow) return true;
-        // A full tenth of a second each round: the one wait that rounds its start to the whole
-        // second may take no time at all, and the poll would then spin.
-        winsys::WaitAtLeastSeconds(ws, kMailboxPollSeconds);
-        return false;
-      });
-  if (outcome != vornik32::Outcome::kDone) return false;
+  if (Mailbox(ws) == winsys::kNoWindow &&
+      vornik32::OpenMailboxForClient(ws, program_.bounds()) == vornik32::Outcome::kGaveUp) {
+    return false;
+  }
+  const winsys::HWND mailbox = Mailbox(ws);
+  if (mailbox == winsys::kNoWindow) return false;
   vornik32::HideWindow(ws, mailbox);
   return true;
 }

@@ -117,7 +117,8 @@ class ServerForm : public ServedCounters {
   void ForgetPeopleServed() override { PeopleServed.clear(); }
 
   // Finds the mailbox, opening it when it is not open, and hides it; false when it did not
-  // appear in time. Start does it, and the serving tick when the mailbox went while serving.
+  // appear, or its list did not stop growing, in time. Start does it, and the serving tick when the
+  // mailbox went while serving.
   bool OpenAndHideMailbox();
 
   int advert_minutes() const { return advert_minutes_; }
