@@ -110,4 +110,16 @@ INSTANTIATE_TEST_SUITE_P(Growths, ItemTextAcrossTest,
                                            GrowthCase{"BeyondAnyFixedSpare", 300}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A list late with its answers: neither its item's length nor its text reads as an answer.
+TEST(ItemTextAcrossLateTest, ALateAnswerIsNoAnswer) {
+  const ListHost host(kHostCaption, kItem, -1);
+  winsys::win32::Win32WindowSystem ws(winsys::win32::Win32Options{.cross_process_timeout_ms = 500});
+  ASSERT_NE(host.list(), winsys::kNoWindow) << "the second program did not come up";
+  std::string text(64, '?');
+  EXPECT_EQ(ws.SendMessageAnswered(host.list(), LB_GETTEXTLEN, 0, 0), std::nullopt);
+  EXPECT_EQ(ws.SendMessageAnswered(host.list(), LB_GETTEXT, 0,
+                                   reinterpret_cast<winsys::LPARAM>(text.data())),
+            std::nullopt);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // A second program for the cases of the real window system that need one: a window holding a
 // list of a class derived from the standard list box, as the client's lists are, whose item
-// grows each time its length is asked. Ends when its window is closed, or after a minute.
+// grows each time its length is asked (GROWTH -1: that is two seconds late with every answer
+// about its items). Ends when its window is closed, or after a minute.
 //   list-host CAPTION ITEM GROWTH
 
 #include <windows.h>
@@ -10,17 +11,18 @@
 namespace {
 
 WNDPROC list_box_procedure = nullptr;
-std::size_t growth = 0;
+long growth = 0;
 
 // Answers the length, then makes the item longer, so the next message finds it grown.
 LRESULT CALLBACK GrowingList(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (growth < 0 && (message == LB_GETTEXTLEN || message == LB_GETTEXT)) ::Sleep(2000);
   const LRESULT result = ::CallWindowProcA(list_box_procedure, window, message, wparam, lparam);
   if (message == LB_GETTEXTLEN && result >= 0 && growth > 0) {
     std::string text(static_cast<std::size_t>(result) + 1, '\0');
     ::CallWindowProcA(list_box_procedure, window, LB_GETTEXT, wparam,
                       reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(result));
-    text.append(growth, '+');
+    text.append(static_cast<std::size_t>(growth), '+');
     ::CallWindowProcA(list_box_procedure, window, LB_DELETESTRING, wparam, 0);
     ::CallWindowProcA(list_box_procedure, window, LB_INSERTSTRING, wparam,
                       reinterpret_cast<LPARAM>(text.c_str()));
@@ -41,7 +43,7 @@ LRESULT CALLBACK HostWindow(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 
 int main(int argc, char** argv) {
   if (argc != 4) return 2;
-  growth = static_cast<std::size_t>(std::stoul(argv[3]));
+  growth = std::stol(argv[3]);
   const HINSTANCE instance = ::GetModuleHandleA(nullptr);
   WNDCLASSEXA list_box{};
   list_box.cbSize = sizeof list_box;

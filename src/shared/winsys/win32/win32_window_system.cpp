@@ -65,6 +65,13 @@ constexpr std::size_t kItemTextSpare = 4096;
 // before its text, so forgetting them all now and then loses nothing a reader still needs.
 constexpr std::size_t kToldLengthsKept = 4096;
 
+// The list messages whose text another program is asked for in wide characters (a text message
+// with no buffer is sent as it is).
+bool IsItemMessage(UINT message, LPARAM lparam) {
+  if (message == LB_GETTEXTLEN || message == CB_GETLBTEXTLEN) return true;
+  return (message == LB_GETTEXT || message == CB_GETLBTEXT) && lparam != 0;
+}
+
 // What CreateWindow passes with the window, so that its first message can bind it.
 struct CreationRecord {
   std::uint32_t magic = kCreationMagic;
@@ -361,14 +368,10 @@ LRESULT Win32WindowSystem::SendMessage(HWND window, UINT message, WPARAM wparam,
   if (!IsOtherProcessWindow(window)) {
     return ::SendMessageA(ToReal(window), message, wparam, lparam);
   }
-  if (message == LB_GETTEXTLEN || message == CB_GETLBTEXTLEN) {
-    return GetItemLengthAcross(window, message, wparam);
-  }
-  if (message == LB_GETTEXT && lparam != 0) {
-    return GetItemTextAcross(window, LB_GETTEXTLEN, LB_GETTEXT, wparam, lparam);
-  }
-  if (message == CB_GETLBTEXT && lparam != 0) {
-    return GetItemTextAcross(window, CB_GETLBTEXTLEN, CB_GETLBTEXT, wparam, lparam);
+  // A plain send reads no answer as 0, and an item's text as no item.
+  if (IsItemMessage(message, lparam)) {
+    const bool text = message == LB_GETTEXT || message == CB_GETLBTEXT;
+    return SendItemMessageAcross(window, message, wparam, lparam).value_or(text ? LB_ERR : 0);
   }
   return SendBounded(window, message, wparam, lparam, Characters::kAnsi).value_or(0);
 }
@@ -377,13 +380,21 @@ std::optional<LRESULT> Win32WindowSystem::SendMessageAnswered(HWND window, UINT 
                                                               WPARAM wparam, LPARAM lparam) {
   if (!IsWindow(window)) return std::nullopt;
   if (!IsOtherProcessWindow(window)) return ::SendMessageA(ToReal(window), message, wparam, lparam);
-  // Another program's list items are read through the conversion above: sent as they are, the
-  // platform copies a derived list's wide characters past the end of the caller's buffer.
-  const bool item_text = (message == LB_GETTEXT || message == CB_GETLBTEXT) && lparam != 0;
-  if (item_text || message == LB_GETTEXTLEN || message == CB_GETLBTEXTLEN) {
-    return SendMessage(window, message, wparam, lparam);
-  }
+  if (IsItemMessage(message, lparam)) return SendItemMessageAcross(window, message, wparam, lparam);
   return SendBounded(window, message, wparam, lparam, Characters::kAnsi);
+}
+
+// Another program's list items are read through the conversion below: sent as they are, the
+// platform copies a derived list's wide characters past the end of the caller's buffer.
+std::optional<LRESULT> Win32WindowSystem::SendItemMessageAcross(HWND window, UINT message,
+                                                                WPARAM wparam, LPARAM lparam) {
+  if (message == LB_GETTEXT) {
+    return GetItemTextAcross(window, LB_GETTEXTLEN, LB_GETTEXT, wparam, lparam);
+  }
+  if (message == CB_GETLBTEXT) {
+    return GetItemTextAcross(window, CB_GETLBTEXTLEN, CB_GETLBTEXT, wparam, lparam);
+  }
+  return GetItemLengthAcross(window, message, wparam);
 }
 
 // Another program may be hung or slow: the answer is waited for only so long.
@@ -413,21 +424,26 @@ std::optional<LRESULT> Win32WindowSystem::SendBounded(HWND window, UINT message,
 // item's own length is the bound only for a caller that never asked. The platform gives the text
 // message no size at all, so the buffer of ours is sized from a length asked last, with room to
 // spare for an item that grows meanwhile; an answer that would not have fitted is refused.
-LRESULT Win32WindowSystem::GetItemTextAcross(HWND window, UINT length_message, UINT text_message,
-                                             WPARAM item, LPARAM buffer) {
-  const LRESULT ansi_length =
-      SendBounded(window, length_message, item, 0, Characters::kAnsi).value_or(LB_ERR);
-  const LRESULT wide_length =
-      SendBounded(window, length_message, item, 0, Characters::kWide).value_or(LB_ERR);
+std::optional<LRESULT> Win32WindowSystem::GetItemTextAcross(HWND window, UINT length_message,
+                                                            UINT text_message, WPARAM item,
+                                                            LPARAM buffer) {
+  const std::optional<LRESULT> ansi_answer =
+      SendBounded(window, length_message, item, 0, Characters::kAnsi);
+  const std::optional<LRESULT> wide_answer =
+      SendBounded(window, length_message, item, 0, Characters::kWide);
+  if (!ansi_answer || !wide_answer) return std::nullopt;
+  const LRESULT ansi_length = *ansi_answer;
+  const LRESULT wide_length = *wide_answer;
   if (ansi_length < 0 || wide_length < 0) return LB_ERR;
   const auto told = told_lengths_.find(ItemKey{window, length_message, item});
   const auto caller_room = static_cast<std::size_t>(
       told == told_lengths_.end() ? ansi_length : std::min(told->second, ansi_length));
   const std::size_t capacity = static_cast<std::size_t>(wide_length) * 2 + kItemTextSpare + 1;
   std::wstring wide(capacity, L'\0');
-  const LRESULT copied = SendBounded(window, text_message, item,
-                                     reinterpret_cast<LPARAM>(wide.data()), Characters::kWide)
-                             .value_or(LB_ERR);
+  const std::optional<LRESULT> answer = SendBounded(
+      window, text_message, item, reinterpret_cast<LPARAM>(wide.data()), Characters::kWide);
+  if (!answer) return std::nullopt;
+  const LRESULT copied = *answer;
   if (copied < 0 || static_cast<std::size_t>(copied) >= capacity) return LB_ERR;
   wide.resize(std::min(std::wcslen(wide.c_str()), static_cast<std::size_t>(copied)));
   const int wide_size = static_cast<int>(wide.size());
@@ -443,9 +459,9 @@ LRESULT Win32WindowSystem::GetItemTextAcross(HWND window, UINT length_message, U
 }
 
 // The length another program's list told the caller for an item: the size of the buffer the
-// caller then makes for its text. No answer is 0, as for any message the other program left
-// unanswered.
-LRESULT Win32WindowSystem::GetItemLengthAcross(HWND window, UINT length_message, WPARAM item) {
+// caller then makes for its text.
+std::optional<LRESULT> Win32WindowSystem::GetItemLengthAcross(HWND window, UINT length_message,
+                                                              WPARAM item) {
   const std::optional<LRESULT> length =
       SendBounded(window, length_message, item, 0, Characters::kAnsi);
   const ItemKey key{window, length_message, item};
@@ -455,7 +471,7 @@ LRESULT Win32WindowSystem::GetItemLengthAcross(HWND window, UINT length_message,
   } else {
     told_lengths_.erase(key);
   }
-  return length.value_or(0);
+  return length;
 }
 
 bool Win32WindowSystem::PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -164,10 +164,14 @@ class Win32WindowSystem : public WindowSystem {
   std::optional<LRESULT> SendBounded(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                      Characters characters);
   // LB_GETTEXT and CB_GETLBTEXT towards another program, asked in wide characters and converted
-  // here (see the definition).
-  LRESULT GetItemTextAcross(HWND window, UINT length_message, UINT text_message, WPARAM item,
-                            LPARAM buffer);
-  LRESULT GetItemLengthAcross(HWND window, UINT length_message, WPARAM item);
+  // here (see the definition); the length messages beside them. Nothing when a message of theirs
+  // went unanswered.
+  std::optional<LRESULT> GetItemTextAcross(HWND window, UINT length_message, UINT text_message,
+                                           WPARAM item, LPARAM buffer);
+  std::optional<LRESULT> GetItemLengthAcross(HWND window, UINT length_message, WPARAM item);
+  // One of the four item messages above (IsItemMessage), as they carry it.
+  std::optional<LRESULT> SendItemMessageAcross(HWND window, UINT message, WPARAM wparam,
+                                               LPARAM lparam);
 
   // One item of another program's list or combo box, by the length message that asks for it.
   struct ItemKey {
