@@ -36,6 +36,7 @@ void LateWindowSweeper::CloseArrived(winsys::WindowSystem& ws) {
 // time pass where a client that behaves never cost any.
 void LateWindowSweeper::CloseOwedWindows(winsys::WindowSystem& ws) {
   for (const winsys::HWND window : ContentWindows(ws, nullptr)) {
+    if (TakeOwedWriteMail(ws, window)) continue;
     LateWindows* owed = Owes(&LateWindows::open_mails)
                             ? OwedTo(&LateWindows::open_mails, window, ws.GetWindowText(window))
                             : nullptr;
@@ -47,6 +48,17 @@ void LateWindowSweeper::CloseOwedWindows(winsys::WindowSystem& ws) {
     owed = OwedTo(&LateWindows::forwards, window, ForwardedMailSubject(ws, window));
     if (owed != nullptr) Take(*owed, &LateWindows::forwards, ws, window);
   }
+}
+
+// A Write Mail has no subject of the operation's to show: the one owed is empty when it comes.
+bool LateWindowSweeper::TakeOwedWriteMail(winsys::WindowSystem& ws, winsys::HWND window) {
+  if (!Owes(&LateWindows::write_mails) || ws.GetWindowText(window) != kWriteMailCaption) {
+    return false;
+  }
+  LateWindows* owed = OwedTo(&LateWindows::write_mails, window, std::string());
+  if (owed == nullptr || !IsEmptyWriteMail(ws, window)) return false;
+  Take(*owed, &LateWindows::write_mails, ws, window);
+  return true;
 }
 
 bool LateWindowSweeper::Owes(int LateWindows::*kind) const {

@@ -1,14 +1,15 @@
 #pragma once
 // Closes the windows a lagging client opens for an operation after it has returned: a forward
-// window for each of several Forward clicks, an open mail or a forward window that came after
-// the operation gave up on it. They are the program's own (asked for by its clicks), so nobody
-// else closes them; left on screen they pile up over a day, until the client's room and Welcome
-// window lie beyond the reach of the program's searches.
+// window for each of several Forward clicks, an open mail, a forward window or a Write Mail that
+// came after the operation gave up on it. They are the program's own (asked for by its clicks), so
+// nobody else closes them; left on screen they pile up over a day, until the client's room and
+// Welcome window lie beyond the reach of the program's searches.
 //
 // A window is taken for an operation's only while the client may still owe it, for a while after
-// the operation's last click, when it shows the operation's mail, and when it was not on screen
-// (nor seen) during the operation. A person's window is left alone unless a person opens that
-// same mail in that short while, which the client gives the program no way to tell apart.
+// the operation's last click, when it shows the operation's mail (a Write Mail: when it is
+// empty), and when it was not on screen (nor seen) during the operation. A person's window is left
+// alone unless a person opens that same mail in that short while, which the client gives the
+// program no way to tell apart.
 
 #include <optional>
 #include <string>
@@ -34,6 +35,7 @@ class LateWindowSweeper {
 
  private:
   void CloseOwedWindows(winsys::WindowSystem& ws);
+  bool TakeOwedWriteMail(winsys::WindowSystem& ws, winsys::HWND window);
   // Whether some entry still waits for a window of the kind (open mails or forwards).
   bool Owes(int LateWindows::*kind) const;
   // The entry the window is owed to, if any.

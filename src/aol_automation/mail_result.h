@@ -31,8 +31,9 @@ struct LateWindows {
       known;            // every mail and forward window there was, or was seen, meanwhile
   int forwards = 0;     // forward windows asked for and not seen
   int open_mails = 0;   // open mails asked for and not seen
+  int write_mails = 0;  // Write Mails asked for and not told apart (they come empty)
   double asked_at = 0;  // the clock at the last ask
-  bool any() const { return forwards > 0 || open_mails > 0; }
+  bool any() const { return forwards > 0 || open_mails > 0 || write_mails > 0; }
 };
 
 struct MailResult {

@@ -176,6 +176,16 @@ class ForwardWindows {
 
 }  // namespace
 
+bool IsEmptyWriteMail(winsys::WindowSystem& ws, HWND window) {
+  for (const HWND field :
+       {FirstChild(ws, window, kEditClass), NthChild(ws, window, kEditClass, kSubjectEdit),
+        FirstChild(ws, window, kRichTextClass)}) {
+    const std::optional<std::string> text = AnsweredText(ws, field);
+    if (!text || !text->empty()) return false;
+  }
+  return true;
+}
+
 std::optional<std::string> ForwardedMailSubject(winsys::WindowSystem& ws, HWND forward) {
   const std::optional<std::string> shown =
       AnsweredText(ws, NthChild(ws, forward, kEditClass, kSubjectEdit));
@@ -255,15 +265,17 @@ std::vector<HWND> NewWriteMails(winsys::WindowSystem& ws, const std::vector<HWND
   return arrived;
 }
 
-// The client opens an empty Write Mail for the click; one that holds text is a person's.
-bool IsEmptyWriteMail(winsys::WindowSystem& ws, HWND window) {
-  for (const HWND field :
-       {FirstChild(ws, window, kEditClass), NthChild(ws, window, kEditClass, kSubjectEdit),
-        FirstChild(ws, window, kRichTextClass)}) {
-    const std::optional<std::string> text = AnsweredText(ws, field);
-    if (!text || !text->empty()) return false;
-  }
-  return true;
+// The Write Mail a click asked for and did not get, when none of those that came can be its own:
+// it comes later, empty, and is closed then (LateWindowSweeper).
+MailResult OwedWriteMail(std::vector<HWND> known, const std::vector<HWND>& arrived,
+                         double asked_at) {
+  MailResult result = StoppedAt(MailStep::kComposeWindow);
+  if (arrived.size() > 1) return result;
+  known.insert(known.end(), arrived.begin(), arrived.end());
+  result.late.known = std::move(known);
+  result.late.write_mails = 1;
+  result.late.asked_at = asked_at;
+  return result;
 }
 
 // Opens a Write Mail window of its own, fills it and clicks Send once. Its own is the one window
@@ -275,6 +287,7 @@ WrittenMail WriteMailAndClickSend(winsys::WindowSystem& ws, const MailLayout& la
                                   std::string_view body, const WaitBounds& bounds) {
   const std::vector<HWND> before = ContentWindows(ws, kWriteMailCaption);
   PostClick(ws, ToolbarButton(ws, kWriteMailButton));
+  const double clicked_at = ws.clock().Now();
   WrittenMail mail;
   HWND subject_field = kNoWindow;
   HWND body_field = kNoWindow;
@@ -289,12 +302,13 @@ WrittenMail WriteMailAndClickSend(winsys::WindowSystem& ws, const MailLayout& la
         return mail.window != kNoWindow && subject_field != kNoWindow && body_field != kNoWindow &&
                mail.send != kNoWindow;
       }) == Outcome::kGaveUp) {
-    mail.result = StoppedAt(MailStep::kComposeWindow);
+    mail.result = OwedWriteMail(before, NewWriteMails(ws, before), clicked_at);
     return mail;
   }
   vornik32::WaitSeconds(ws, kPause);
-  if (NewWriteMails(ws, before).size() != 1 || !IsEmptyWriteMail(ws, mail.window)) {
-    mail.result = StoppedAt(MailStep::kComposeWindow);
+  const std::vector<HWND> arrived = NewWriteMails(ws, before);
+  if (arrived.size() != 1 || !IsEmptyWriteMail(ws, mail.window)) {
+    mail.result = OwedWriteMail(before, arrived, clicked_at);
     return mail;
   }
   if (!SetTextAnswered(ws, FirstChild(ws, mail.window, kEditClass), recipient) ||

@@ -35,6 +35,9 @@ MailResult SendMailAndWaitWith(winsys::WindowSystem& ws, const MailLayout& layou
                                const WaitBounds& bounds);
 Outcome RunFlashSessionWith(winsys::WindowSystem& ws, const MailLayout& layout, Check final_state,
                             const WaitBounds& bounds);
+// Whether a Write Mail holds no text in its recipient, subject and body, as the client opens one
+// for a click; one that holds text, or does not answer, is not taken for the program's.
+bool IsEmptyWriteMail(winsys::WindowSystem& ws, winsys::HWND window);
 // The subject of the stored mail a forward window shows (its subject field without the client's
 // "Fwd: "), or nothing when the client did not answer.
 std::optional<std::string> ForwardedMailSubject(winsys::WindowSystem& ws, winsys::HWND forward);

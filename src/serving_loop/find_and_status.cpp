@@ -31,8 +31,9 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-FindAndStatus::FindAndStatus(ProgramView& program, FailedTries& failed_tries)
-    : program_(program), failed_tries_(failed_tries) {}
+FindAndStatus::FindAndStatus(ProgramView& program, FailedTries& failed_tries,
+                             vornik32::LateWindowSweeper& late_windows)
+    : program_(program), failed_tries_(failed_tries), late_windows_(late_windows) {}
 
 TickFlow FindAndStatus::StatusStep() {
   serving_engine::RequestQueue& statuss = program_.queues().statuss;
@@ -126,9 +127,10 @@ void FindAndStatus::FindNotSent(const std::string& entry, std::string_view reque
 // requester is not told that it did.
 bool FindAndStatus::MailResults(std::string_view requester, const std::string& subject,
                                 const std::string& text) {
-  return vornik32::SendMailAndWaitForClient(program_.ws(), requester, subject, text,
-                                            kPauseBetweenSendClicks, program_.bounds())
-      .sent();
+  const vornik32::MailResult result = vornik32::SendMailAndWaitForClient(
+      program_.ws(), requester, subject, text, kPauseBetweenSendClicks, program_.bounds());
+  late_windows_.Watch(result);
+  return result.sent();
 }
 
 }  // namespace serving_loop

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "aol_automation/late_window_sweeper.h"
 #include "serving_loop/failed_tries.h"
 #include "serving_loop/tick_flow.h"
 
@@ -16,7 +17,8 @@ class ProgramView;
 
 class FindAndStatus {
  public:
-  FindAndStatus(ProgramView& program, FailedTries& failed_tries);
+  FindAndStatus(ProgramView& program, FailedTries& failed_tries,
+                vornik32::LateWindowSweeper& late_windows);
 
   TickFlow StatusStep();
   TickFlow FindStep();
@@ -33,6 +35,7 @@ class FindAndStatus {
 
   ProgramView& program_;
   FailedTries& failed_tries_;
+  vornik32::LateWindowSweeper& late_windows_;
 };
 
 }  // namespace serving_loop

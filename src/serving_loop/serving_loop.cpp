@@ -96,7 +96,7 @@ ServingLoop::ServingLoop(ProgramView& program)
       pending_keeper_(program, program.pending_requests_file()),
       sequences_(program),
       client_presence_(program),
-      find_and_status_(program, failed_tries_) {}
+      find_and_status_(program, failed_tries_, late_windows_) {}
 
 ServingLoop::~ServingLoop() = default;
 

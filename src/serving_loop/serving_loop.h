@@ -84,7 +84,7 @@ class ServingLoop : public serving_engine::ServingWork {
   ServingSequences sequences_;
   FailedTries failed_tries_;
   ClientPresence client_presence_;
-  // The windows a lagging client opened for forwards that had already returned.
+  // The windows a lagging client opened for mails that had already returned.
   vornik32::LateWindowSweeper late_windows_;
   FindAndStatus find_and_status_;
   bool ticking_ = false;
