@@ -235,19 +235,21 @@ Outcome WaitForMailboxToSettle(winsys::WindowSystem& ws, const WaitBounds& bound
 }
 
 // A line past the count may be on its way still: a large mailbox stops filling for seconds at a
-// time, longer than the stillness that took it as loaded, and a line not shown yet is no reason
-// to count a try as failed. So the wait has the bound of the whole fill, which grows with the
-// count already there; a list that does not answer, or goes, ends it at once.
-bool WaitForMailboxLine(winsys::WindowSystem& ws, HWND tree, int position,
-                        const WaitBounds& bounds) {
+// time, longer than the stillness that took it as loaded, and a mail not shown yet is no reason
+// to count a try as failed. So a list short of the position is waited for, with the bound of the
+// whole fill, which grows with the count already there; whether it grew to hold the position.
+// A list that does not answer, or goes, ends the wait at once.
+bool MailboxGrewTo(winsys::WindowSystem& ws, HWND tree, int position, const WaitBounds& bounds) {
   const double started = ws.clock().Now();
+  std::optional<int> count = AnsweredListCount(ws, tree);
+  if (!count || *count > position) return false;
   for (;;) {
-    const std::optional<int> count = AnsweredListCount(ws, tree);
-    if (!count) return false;
-    if (*count > position) return true;
     const double bound = std::max(bounds.mailbox_fills, *count / bounds.slowest_mailbox_fill);
     if (ws.clock().Now() - started >= bound || ws.ShouldQuit()) return false;
     winsys::WaitAtLeastSeconds(ws, kMailboxReadingSpacing);
+    count = AnsweredListCount(ws, tree);
+    if (!count) return false;
+    if (*count > position) return true;
   }
 }
 
@@ -380,8 +382,10 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
   const HWND mailbox = ContentWindow(ws, kMailboxCaption);
   if (mailbox == kNoWindow) return StoppedAt(MailStep::kMailbox);
   const HWND tree = FirstChild(ws, mailbox, kTreeClass);
-  if (!WaitForMailboxLine(ws, tree, meant.position, bounds)) return StoppedAt(MailStep::kSelect);
-  const std::optional<FoundMail> line = FindMeantMail(ws, tree, meant);
+  std::optional<FoundMail> line = FindMeantMail(ws, tree, meant);
+  if (!line && MailboxGrewTo(ws, tree, meant.position, bounds)) {
+    line = FindMeantMail(ws, tree, meant);
+  }
   if (!line || !SelectLine(ws, tree, line->position)) return StoppedAt(MailStep::kSelect);
   // From here the subject is the mail's identity: the open mail must be captioned with it and
   // the forward window must show it.
