@@ -29,7 +29,8 @@ void ParkCursor(winsys::WindowSystem& ws) {
 void BringClientToFront(winsys::WindowSystem& ws) {
   const HWND main = MainWindow(ws);
   if (main == kNoWindow) return;
-  const std::string caption = GetText(ws, main);
+  // The stored caption: a client that is busy still has it, where a message would wait.
+  const std::string caption = ws.GetWindowText(main);
   const HWND front = ws.FindWindow(nullptr, caption.c_str());
   if (front != kNoWindow) ws.SetForegroundWindow(front);
 }
