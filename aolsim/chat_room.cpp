@@ -30,6 +30,25 @@ void PutLittleEndian(std::array<unsigned char, kItemRecordBytes>& bytes, std::si
 
 }  // namespace
 
+MemberAddresses NewMemberRecord(winsys::WindowSystem& ws) {
+  MemberAddresses addresses{ws.AllocateMemory(kItemRecordBytes),
+                            ws.AllocateMemory(kNameRecordBytes)};
+  std::array<unsigned char, kItemRecordBytes> item{};
+  PutLittleEndian(item, kItemNameRecordOffset, addresses.name);
+  ws.WriteMemory(addresses.item, item.data(), item.size());
+  return addresses;
+}
+
+void WriteMemberName(winsys::WindowSystem& ws, std::uint32_t name_address, std::string_view name) {
+  name = name.substr(0, kScreenNameBytes);
+  std::array<char, kNameRecordBytes> bytes;
+  bytes.fill(kStaleByte);
+  std::fill(bytes.begin(), bytes.begin() + kNameOffset, '\0');
+  std::copy(name.begin(), name.end(), bytes.begin() + kNameOffset);
+  if (name.size() < kScreenNameBytes) bytes[kNameOffset + name.size()] = '\0';
+  ws.WriteMemory(name_address, bytes.data(), bytes.size());
+}
+
 std::string TranscriptLine(std::string_view sender, std::string_view message) {
   return std::string(sender) + ":" + kChatSeparator + std::string(message) + "\r";
 }
@@ -85,7 +104,7 @@ void ChatRoom::Leave(std::string_view name) {
   if (found == members_.end()) return;
   const auto index = static_cast<WPARAM>(found - members_.begin());
   ws().SendMessage(member_list_, winsys::LB_DELETESTRING, index, 0);
-  WriteName(found->name_address, "");
+  WriteMemberName(ws(), found->name_address, "");
   free_records_.push_back(*found);
   members_.erase(found);
 }
@@ -108,24 +127,13 @@ ChatRoom::MemberRecord ChatRoom::MakeRecord(std::string_view name) {
     record = free_records_.back();
     free_records_.pop_back();
   } else {
-    record.item_address = ws().AllocateMemory(kItemRecordBytes);
-    record.name_address = ws().AllocateMemory(kNameRecordBytes);
-    std::array<unsigned char, kItemRecordBytes> item{};
-    PutLittleEndian(item, kItemNameRecordOffset, record.name_address);
-    ws().WriteMemory(record.item_address, item.data(), item.size());
+    const MemberAddresses addresses = NewMemberRecord(ws());
+    record.item_address = addresses.item;
+    record.name_address = addresses.name;
   }
   record.name = std::string(name.substr(0, kScreenNameBytes));
-  WriteName(record.name_address, record.name);
+  WriteMemberName(ws(), record.name_address, record.name);
   return record;
-}
-
-void ChatRoom::WriteName(std::uint32_t name_address, std::string_view name) {
-  std::array<char, kNameRecordBytes> bytes;
-  bytes.fill(kStaleByte);
-  std::fill(bytes.begin(), bytes.begin() + kNameOffset, '\0');
-  std::copy(name.begin(), name.end(), bytes.begin() + kNameOffset);
-  if (name.size() < kScreenNameBytes) bytes[kNameOffset + name.size()] = '\0';
-  ws().WriteMemory(name_address, bytes.data(), bytes.size());
 }
 
 void ChatRoom::PostInputLine() {

@@ -29,6 +29,16 @@ inline constexpr std::uint32_t kNameOffset = 6;
 // The transcript's text for one line.
 std::string TranscriptLine(std::string_view sender, std::string_view message);
 
+// A member record in the memory of ws's process: the address the list's item data holds, and
+// the address of the name record it points at.
+struct MemberAddresses {
+  std::uint32_t item = 0;
+  std::uint32_t name = 0;
+};
+MemberAddresses NewMemberRecord(winsys::WindowSystem& ws);
+// Writes the name (at most 16 bytes) into the name record.
+void WriteMemberName(winsys::WindowSystem& ws, std::uint32_t name_address, std::string_view name);
+
 class ChatRoom : public ClientWindow {
  public:
   ChatRoom(ClientContext& context, std::string_view title, const std::vector<std::string>& members);
@@ -51,7 +61,6 @@ class ChatRoom : public ClientWindow {
   };
 
   MemberRecord MakeRecord(std::string_view name);
-  void WriteName(std::uint32_t name_address, std::string_view name);
   void PostInputLine();
 
   std::string title_;

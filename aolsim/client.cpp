@@ -211,6 +211,21 @@ void Client::UserCompose() {
   UserComposeSoon();
 }
 
+void Client::UserOpenMailbox() {
+  Start();
+  OpenMailboxSoon();
+}
+
+void Client::UserOpenAutomaticAol() {
+  Start();
+  OpenAutomaticAolSoon();
+}
+
+void Client::UserForward() {
+  Start();
+  if (auto* read = FindOpen<ReadMailWindow>(WindowKind::kReadMail)) ForwardSoon(*read);
+}
+
 void Client::ClosePersonsWindows() {
   const std::set<HWND> opened = std::move(persons_windows_);
   persons_windows_.clear();

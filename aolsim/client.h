@@ -84,6 +84,11 @@ class Client {
   void UserCompose();
   // Closes the mailbox window, as its close box does.
   void CloseMailbox();
+  // Opens the Flash mailbox, Automatic AOL, or the forward window of the newest open mail, as a
+  // person does through the client's menu and buttons.
+  void UserOpenMailbox();
+  void UserOpenAutomaticAol();
+  void UserForward();
   // The person closes every window they opened that is still open.
   void ClosePersonsWindows();
 

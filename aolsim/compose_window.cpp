@@ -52,6 +52,7 @@ void ComposeWindow::Build(std::string_view subject) {
   const LayoutNumbers& numbers = context_.numbers();
   const std::vector<HWND> icons = AddControls(classes::kIcon, IconCount(numbers, compose_kind_));
   const int send = forward ? numbers.forward_send_icon : numbers.write_mail_send_icon;
+  ws().SetWindowText(icons[static_cast<std::size_t>(send - 1)], "Send");
   AttachIcon(icons[static_cast<std::size_t>(send - 1)], [this] { Send(); });
 }
 

@@ -29,8 +29,11 @@ ReadMailWindow::ReadMailWindow(ClientContext& context, const StoredMail& mail, i
   SetText(text_, ReadMailText(mail, recipient));
   AddControl(classes::kView, mail.date);
   const std::vector<winsys::HWND> icons = AddControls(classes::kIcon, kReadMailIcons);
-  AttachIcon(icons[static_cast<std::size_t>(context.numbers().read_mail_forward_icon - 1)],
-             [this] { forward_(*this); });
+  const winsys::HWND forward_icon =
+      icons[static_cast<std::size_t>(context.numbers().read_mail_forward_icon - 1)];
+  // The client captions the picture buttons it draws a label under, as a person reads them.
+  ws().SetWindowText(forward_icon, "Forward");
+  AttachIcon(forward_icon, [this] { forward_(*this); });
 }
 
 }  // namespace aolsim

@@ -196,7 +196,8 @@ bool Runner::Execute(const Command& command) {
       traffic_.reset();
       return true;
     case Verb::kStart:
-      world_->client();  // the client is on the desktop before the program looks for it
+      // The client is on the desktop before the program looks for it.
+      if (!world_->has_capture()) world_->client();
       started_ = true;
       log_->Write(EventKind::kAction, "start");
       world_->program().Start();
@@ -215,6 +216,15 @@ bool Runner::ExecuteClient(const Command& command) {
     world_->ChooseLayout(command.integer(0) == 4 ? aolsim::Layout::kVersion4
                                                  : aolsim::Layout::kVersion5);
     return false;
+  }
+  if (command.verb == Verb::kClientCapture) {
+    std::string why;
+    if (!world_->ShowCapture(ResolvePath(command.text(0)), why)) {
+      ++failed_;
+      log_->Write(EventKind::kCheck, "FAIL line " + std::to_string(command.line) + ": " +
+                                         command.source + " (" + why + ")");
+    }
+    return true;
   }
   aolsim::Client& client = world_->client();
   switch (command.verb) {

@@ -47,6 +47,7 @@ const std::vector<Syntax>& Grammar() {
   static const std::vector<Syntax> grammar = {
       {"clock", Verb::kClock, {K::kDateTime}},
       {"client version", Verb::kClientVersion, {K::kVersion}},
+      {"client capture", Verb::kClientCapture, {K::kText}},
       {"client signon", Verb::kClientSignOn, {K::kText}},
       {"client signoff", Verb::kClientSignOff, {}},
       {"client room", Verb::kClientRoom, {K::kText, K::kTexts}},
@@ -386,7 +387,9 @@ namespace {
 struct ParseState {
   Script script;
   bool started = false;
+  bool captured = false;
   bool client_made = false;
+  bool captured = false;               // the client is a capture
   std::vector<std::string> including;  // the files being read, outermost first, to refuse a loop
 };
 
@@ -479,6 +482,15 @@ std::optional<ParseError> OrderError(const Command& command, ParseState& state) 
       command.verb == Verb::kStart;
   if (command.verb == Verb::kClientVersion && state.client_made)
     return fail("'client version' must come before the client is used");
+  if (command.verb == Verb::kClientCapture && state.client_made)
+    return fail("'client capture' must come before the client is used");
+  // A captured client only shows its windows: nothing plays the stand-in's part on it.
+  const bool plays_stand_in =
+      (touches_client && command.verb != Verb::kStart) || command.verb == Verb::kClientVersion ||
+      (command.verb >= Verb::kExpectClientMailboxCount && command.verb <= Verb::kExpectClientOpen);
+  if (state.captured && plays_stand_in)
+    return fail("the client is a capture, which nothing can play");
+  state.captured = state.captured || command.verb == Verb::kClientCapture;
   if (command.verb == Verb::kClientVersion && !state.script.layouts.empty())
     return fail("'client version' cannot be said in a script that names its layouts");
   state.client_made = state.client_made || touches_client;

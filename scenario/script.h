@@ -12,6 +12,7 @@ namespace scenario {
 enum class Verb {
   kClock,
   kClientVersion,
+  kClientCapture,
   kClientSignOn,
   kClientSignOff,
   kClientRoom,

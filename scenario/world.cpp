@@ -1,5 +1,6 @@
 #include "scenario/world.h"
 
+#include "aol_automation/text_files.h"
 #include "shared/winsys/sim/real_clock.h"
 #include "shared/winsys/sim/virtual_clock.h"
 
@@ -43,6 +44,18 @@ World::~World() {
   // The program goes first: its windows talk to nobody once it is gone; then the client.
   program_.reset();
   client_.reset();
+  captured_.reset();
+}
+
+bool World::ShowCapture(const std::string& path, std::string& why) {
+  const std::optional<std::string> text = vornik32::ReadTextFile(path);
+  if (!text) {
+    why = "the capture " + path + " cannot be read";
+    return false;
+  }
+  captured_ = aolsim::CapturedClient::Load(*client_process_, *text, why);
+  if (!captured_) why = "the capture " + path + " cannot be shown: " + why;
+  return captured_ != nullptr;
 }
 
 aolsim::Client& World::client() {

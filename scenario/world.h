@@ -5,8 +5,10 @@
 // program's windows.
 
 #include <memory>
+#include <string>
 
 #include "aol_automation/wait_bounds.h"
+#include "aolsim/captured_client.h"
 #include "aolsim/client.h"
 #include "aolsim/layout.h"
 #include "app/program.h"
@@ -36,6 +38,11 @@ class World {
   void ChooseLayout(aolsim::Layout layout) { layout_ = layout; }
   bool has_client() const { return client_ != nullptr; }
   aolsim::Client& client();
+  // The client process shows the capture in the file in place of the stand-in, which is then
+  // never made; false with why set when the file cannot be read or is no capture.
+  bool ShowCapture(const std::string& path, std::string& why);
+  bool has_capture() const { return captured_ != nullptr; }
+
   // Called with every event of the client, from the moment it is made.
   void SetClientEvents(std::function<void(const aolsim::ClientEvent&)> callback);
 
@@ -48,6 +55,7 @@ class World {
   aolsim::Layout layout_ = aolsim::Layout::kVersion5;
   std::function<void(const aolsim::ClientEvent&)> client_events_;
   std::unique_ptr<aolsim::Client> client_;
+  std::unique_ptr<aolsim::CapturedClient> captured_;
   std::unique_ptr<app::Program> program_;
 };
 

@@ -85,6 +85,22 @@ void ChatSend(winsys::WindowSystem& ws, std::string_view line) {
   ws.SendMessage(input, winsys::WM_CHAR, kEnter, 0);
 }
 
+std::vector<std::string> MemberNames(winsys::WindowSystem& ws, HWND member_list) {
+  std::vector<std::string> names;
+  winsys::DWORD process_id = 0;
+  ws.GetWindowThreadProcessId(member_list, &process_id);
+  const winsys::HANDLE process =
+      ws.OpenProcess(winsys::PROCESS_VM_READ | winsys::STANDARD_RIGHTS_REQUIRED, false, process_id);
+  const int count = ListCount(ws, member_list);
+  for (int i = 0; i < count; ++i) {
+    const auto item_address = static_cast<std::uint32_t>(
+        ws.SendMessage(member_list, winsys::LB_GETITEMDATA, static_cast<winsys::WPARAM>(i), 0));
+    names.push_back(ReadMemberName(ws, process, item_address));
+  }
+  if (process != 0) ws.CloseHandle(process);
+  return names;
+}
+
 void AddRoomMembers(winsys::WindowSystem& ws, NameList& target, IncludeSelf include_self,
                     UniqueOnly unique_only) {
   const HWND room = FindChatRoom(ws);
@@ -93,20 +109,11 @@ void AddRoomMembers(winsys::WindowSystem& ws, NameList& target, IncludeSelf incl
   // The user's name is read once for the whole walk: each reading costs a search for the Welcome
   // window, and it cannot change while the user stays signed on.
   const std::string own_name = include_self == IncludeSelf::kNo ? UserScreenName(ws) : "";
-  winsys::DWORD process_id = 0;
-  ws.GetWindowThreadProcessId(members, &process_id);
-  const winsys::HANDLE process =
-      ws.OpenProcess(winsys::PROCESS_VM_READ | winsys::STANDARD_RIGHTS_REQUIRED, false, process_id);
-  const int count = ListCount(ws, members);
-  for (int i = 0; i < count; ++i) {
-    const auto item_address = static_cast<std::uint32_t>(
-        ws.SendMessage(members, winsys::LB_GETITEMDATA, static_cast<winsys::WPARAM>(i), 0));
-    const std::string name = ReadMemberName(ws, process, item_address);
+  for (const std::string& name : MemberNames(ws, members)) {
     if (include_self == IncludeSelf::kNo && name == own_name) continue;
     if (unique_only == UniqueOnly::kYes && TargetHolds(target, name)) continue;
     target.add(name);
   }
-  if (process != 0) ws.CloseHandle(process);
 }
 
 }  // namespace vornik32

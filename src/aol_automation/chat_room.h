@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shared/winsys/window_system.h"
 
@@ -27,6 +28,10 @@ class NameList {
 
 enum class IncludeSelf { kNo, kYes };
 enum class UniqueOnly { kNo, kYes };
+
+// The screen names of the members of a room's member list, in its order, read from the client's
+// memory; a name that cannot be read is the empty text.
+std::vector<std::string> MemberNames(winsys::WindowSystem& ws, winsys::HWND member_list);
 
 // Adds the screen names of the room's members, in the member list's order, to the target. With
 // IncludeSelf::kNo the user's own name (exactly as the client shows it) is left out; with

@@ -44,6 +44,8 @@ inline constexpr const char* kMailPreferencesCaption = "Mail Preferences";
 inline constexpr const char* kNewInstantMessageCaption = "Send Instant Message";
 inline constexpr const char* kConversationCaptionStart = "  Instant Message To: ";
 inline constexpr const char* kNoticeCaption = "America Online";
+// The menu bar item that stops a mail's text from coming in.
+inline constexpr const char* kStopIncomingText = "S&top Incoming Text";
 
 // The ordinal-th child (from 1) of parent with the class: the first such child, then the next
 // after it, and so on. 0 when parent is 0 or has fewer such children.

@@ -29,7 +29,6 @@ constexpr double kMailboxReadingSpacing = 0.25;
 constexpr double kForwardClickInterval = 1.0;
 constexpr std::size_t kForwardedSubjectPrefix = 5;  // the client's "Fwd: " before the subject
 constexpr int kAutomaticAolCheckboxes = 6;
-constexpr const char* kStopIncomingText = "S&top Incoming Text";
 
 HWND MailboxTree(winsys::WindowSystem& ws) {
   return FirstChild(ws, ContentWindow(ws, kMailboxCaption), kTreeClass);

@@ -70,11 +70,11 @@ Outcome RunToolbarMenu(winsys::WindowSystem& ws, int button, int downs, Submenu 
   return shown;
 }
 
-void RunMenuItem(winsys::WindowSystem& ws, std::string_view text) {
+std::optional<MenuBarItem> FindMenuItem(winsys::WindowSystem& ws, std::string_view text) {
   const HWND main = MainWindow(ws);
-  if (main == kNoWindow) return;
+  if (main == kNoWindow) return std::nullopt;
   const winsys::HMENU bar = ws.GetMenu(main);
-  if (bar == 0) return;
+  if (bar == 0) return std::nullopt;
   const std::string wanted = LowerCase(text);
   const int menus = ws.GetMenuItemCount(bar);
   for (int m = 0; m < menus; ++m) {
@@ -84,13 +84,19 @@ void RunMenuItem(winsys::WindowSystem& ws, std::string_view text) {
     for (int i = 0; i < items; ++i) {
       const winsys::UINT command = ws.GetMenuItemID(menu, i);
       if (command == kSubmenuEntry) continue;  // deeper submenus are not searched
-      const std::string item_text =
+      std::string item_text =
           ws.GetMenuString(menu, command, kMenuTextBuffer, winsys::MF_BYCOMMAND);
       if (LowerCase(item_text).find(wanted) != std::string::npos) {
-        ws.SendMessage(main, winsys::WM_COMMAND, command, 0);
-        return;
+        return MenuBarItem{command, m, i, std::move(item_text)};
       }
     }
+  }
+  return std::nullopt;
+}
+
+void RunMenuItem(winsys::WindowSystem& ws, std::string_view text) {
+  if (const auto item = FindMenuItem(ws, text)) {
+    ws.SendMessage(MainWindow(ws), winsys::WM_COMMAND, item->command, 0);
   }
 }
 

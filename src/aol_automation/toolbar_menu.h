@@ -2,6 +2,8 @@
 // Running the client's commands: through a toolbar button's popup menu, through the main
 // window's menu bar, and through the address box.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "aol_automation/wait_bounds.h"
@@ -17,6 +19,17 @@ enum class Submenu { kStay, kEnter };
 Outcome RunToolbarMenu(winsys::WindowSystem& ws, int button, int downs, Submenu submenu,
                        int submenu_item, const WaitBounds& bounds = {});
 
+// An item of the menu bar: its command, the menu (from 0, left to right), its place in that menu
+// (from 0) and its text.
+struct MenuBarItem {
+  winsys::UINT command;
+  int menu;
+  int item;
+  std::string text;
+};
+// The first item of the menu bar's menus (not of deeper submenus) whose text holds the given text
+// without regard to case; ampersands count as characters.
+std::optional<MenuBarItem> FindMenuItem(winsys::WindowSystem& ws, std::string_view text);
 // Runs the first item of the menu bar's menus (not of deeper submenus) whose text holds the given
 // text without regard to case; ampersands count as characters. Nothing happens when none does.
 void RunMenuItem(winsys::WindowSystem& ws, std::string_view text);

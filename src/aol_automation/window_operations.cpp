@@ -95,9 +95,15 @@ bool IsSignedOn(winsys::WindowSystem& ws) {
 
 std::string UserScreenName(winsys::WindowSystem& ws) {
   const std::string caption = WindowCaption(ws, FindWelcomeWindow(ws));
-  const std::size_t closing = aol432::IsAOL5(ws) ? kClosingLengthAol5 : kClosingLengthAol4;
+  return ScreenNameInWelcomeCaption(
+      caption, aol432::IsAOL5(ws) ? ClientVersion::kAol5 : ClientVersion::kAol4);
+}
+
+std::string ScreenNameInWelcomeCaption(std::string_view caption, ClientVersion version) {
+  const std::size_t closing =
+      version == ClientVersion::kAol5 ? kClosingLengthAol5 : kClosingLengthAol4;
   if (caption.size() < kGreetingLength + closing) return {};
-  return caption.substr(kGreetingLength, caption.size() - kGreetingLength - closing);
+  return std::string(caption.substr(kGreetingLength, caption.size() - kGreetingLength - closing));
 }
 
 }  // namespace vornik32

@@ -38,6 +38,9 @@ bool IsSignedOn(winsys::WindowSystem& ws);
 // The signed-on screen name as the client shows it, cut out of the Welcome window's caption;
 // the empty text when there is no Welcome window or its caption is too short.
 std::string UserScreenName(winsys::WindowSystem& ws);
+// The same cut, of a Welcome caption already read, for the layout it was read in.
+enum class ClientVersion { kAol4, kAol5 };
+std::string ScreenNameInWelcomeCaption(std::string_view caption, ClientVersion version);
 
 }  // namespace vornik32
 

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "scenario/client_check_run.h"
 #include "scenario/demo.h"
 #include "scenario/runner.h"
 #include "scenario/soak.h"
@@ -19,7 +20,9 @@ namespace {
 int Usage() {
   std::cerr << "usage: tollmere --scenario FILE [--realtime]\n"
                "       tollmere --demo [--realtime]\n"
-               "       tollmere --soak HOURS --seed N [--version 4|5]\n";
+               "       tollmere --soak HOURS --seed N [--version 4|5]\n"
+               "       tollmere --check-client [--version 4|5 | --capture FILE]\n"
+               "                [--save-capture FILE] [--leave-out-names]\n";
   return 2;
 }
 
@@ -59,10 +62,36 @@ int Soak(int argc, char** argv) {
   return scenario::RunSoakAndReport(options, std::cout);
 }
 
+// The check of the stand-in (with every window it reads open) or of a capture.
+int CheckClient(int argc, char** argv) {
+  scenario::ClientCheckOptions options;
+  bool layout_chosen = false;
+  for (int i = 2; i < argc; ++i) {
+    const bool has_value = i + 1 < argc;
+    if (std::strcmp(argv[i], "--version") == 0 && has_value &&
+        (std::strcmp(argv[i + 1], "4") == 0 || std::strcmp(argv[i + 1], "5") == 0)) {
+      options.layout = argv[++i][0] == '4' ? aolsim::Layout::kVersion4 : aolsim::Layout::kVersion5;
+      layout_chosen = true;
+    } else if (std::strcmp(argv[i], "--capture") == 0 && has_value) {
+      options.capture_to_show = argv[++i];
+    } else if (std::strcmp(argv[i], "--save-capture") == 0 && has_value) {
+      options.capture_to_save = argv[++i];
+    } else if (std::strcmp(argv[i], "--leave-out-names") == 0) {
+      options.names = vornik32::Names::kLeaveOut;
+    } else {
+      return Usage();
+    }
+  }
+  if (layout_chosen && !options.capture_to_show.empty()) return Usage();
+  scenario::StartWallClockWatchdog(600.0);
+  return scenario::RunClientCheck(options, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "--soak") == 0) return Soak(argc, argv);
+  if (argc > 1 && std::strcmp(argv[1], "--check-client") == 0) return CheckClient(argc, argv);
   std::string scenario_file;
   bool demo = false;
   scenario::RunOptions options;

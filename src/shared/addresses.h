@@ -5,6 +5,9 @@
 
 namespace shared {
 
+// The program's version, as its captures of the client name it (set by the build).
+inline constexpr char kProgramVersion[] = TOLLMERE_VERSION;
+
 // The title of every message box the program shows.
 inline constexpr char kProgramTitle[] = "tollmere";
 

@@ -1,9 +1,9 @@
-#include "scenario/encoding.h"
+#include "shared/winsys/text_encoding.h"
 
 #include <array>
 #include <cstdint>
 
-namespace scenario {
+namespace winsys {
 namespace {
 
 // Code points of the bytes 0x80..0x9F; 0 where Windows-1252 defines no character.
@@ -99,4 +99,4 @@ std::string Cp1252ToUtf8(std::string_view text) {
   return out;
 }
 
-}  // namespace scenario
+}  // namespace winsys
