@@ -37,7 +37,7 @@ int RunClientCheck(const ClientCheckOptions& options, std::ostream& out, std::os
   std::string why;
   if (options.capture_to_show.empty()) {
     OpenEveryCheckedWindow(world);
-  } else if (!world.ShowCapture(options.capture_to_show, why)) {
+  } else if (!world.ShowCaptureFile(options.capture_to_show, why)) {
     err << winsys::Cp1252ToUtf8(why) << "\n";
     return 2;
   }

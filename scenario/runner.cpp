@@ -219,7 +219,7 @@ bool Runner::ExecuteClient(const Command& command) {
   }
   if (command.verb == Verb::kClientCapture) {
     std::string why;
-    if (!world_->ShowCapture(ResolvePath(command.text(0)), why)) {
+    if (!world_->ShowCaptureFile(ResolvePath(command.text(0)), why)) {
       ++failed_;
       log_->Write(EventKind::kCheck, "FAIL line " + std::to_string(command.line) + ": " +
                                          command.source + " (" + why + ")");

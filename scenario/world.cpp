@@ -47,15 +47,20 @@ World::~World() {
   captured_.reset();
 }
 
-bool World::ShowCapture(const std::string& path, std::string& why) {
+bool World::ShowCapture(std::string_view text, std::string& why) {
+  captured_ = aolsim::CapturedClient::Load(*client_process_, text, why);
+  return captured_ != nullptr;
+}
+
+bool World::ShowCaptureFile(const std::string& path, std::string& why) {
   const std::optional<std::string> text = vornik32::ReadTextFile(path);
   if (!text) {
     why = "the capture " + path + " cannot be read";
     return false;
   }
-  captured_ = aolsim::CapturedClient::Load(*client_process_, *text, why);
-  if (!captured_) why = "the capture " + path + " cannot be shown: " + why;
-  return captured_ != nullptr;
+  if (ShowCapture(*text, why)) return true;
+  why = "the capture " + path + " cannot be shown: " + why;
+  return false;
 }
 
 aolsim::Client& World::client() {

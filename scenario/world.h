@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "aol_automation/wait_bounds.h"
 #include "aolsim/captured_client.h"
@@ -38,9 +39,10 @@ class World {
   void ChooseLayout(aolsim::Layout layout) { layout_ = layout; }
   bool has_client() const { return client_ != nullptr; }
   aolsim::Client& client();
-  // The client process shows the capture in the file in place of the stand-in, which is then
-  // never made; false with why set when the file cannot be read or is no capture.
-  bool ShowCapture(const std::string& path, std::string& why);
+  // The client process shows the capture (a capture's text, or the file holding one) in place of
+  // the stand-in, which is then never made; false with why set when it cannot be shown.
+  bool ShowCapture(std::string_view text, std::string& why);
+  bool ShowCaptureFile(const std::string& path, std::string& why);
   bool has_capture() const { return captured_ != nullptr; }
 
   // Called with every event of the client, from the moment it is made.

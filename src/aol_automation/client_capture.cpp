@@ -164,6 +164,22 @@ class Capturer {
   Names names_;
 };
 
+// A window on a line of its own, indented by its depth, then its children, so that a person can
+// read the tree and a change to one window shows as a change to one line.
+void WriteWindow(const Json& node, int depth, std::string& text) {
+  Json window = node;
+  const Json children = std::move(window["children"]);
+  window.erase("children");
+  text += std::string(static_cast<std::size_t>(depth), ' ') + window.dump(-1);
+  text.pop_back();
+  text += ",\"children\":[";
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    text += i == 0 ? "\n" : ",\n";
+    WriteWindow(children[i], depth + 1, text);
+  }
+  text += "]}";
+}
+
 }  // namespace
 
 std::string CaptureText(winsys::WindowSystem& ws, const ClientReading& reading, Names names,
@@ -175,8 +191,15 @@ std::string CaptureText(winsys::WindowSystem& ws, const ClientReading& reading, 
   capture["layout"] = reading.layout;
   capture["layout_reason"] = Cp1252ToUtf8(reading.layout_reason);
   capture["names_left_out"] = names == Names::kLeaveOut;
-  capture["windows"] = Capturer(ws, names).Windows();
-  return capture.dump(1);
+  std::string text = capture.dump(-1);
+  text.pop_back();  // the closing brace: the windows follow, one a line
+  text += ",\n\"windows\":[";
+  const Json windows = Capturer(ws, names).Windows();
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    text += i == 0 ? "\n" : ",\n";
+    WriteWindow(windows[i], 1, text);
+  }
+  return text + "\n]}";
 }
 
 }  // namespace vornik32

@@ -120,18 +120,15 @@ class Reader {
     return count;
   }
 
-  // Where among the children of the class one is captioned label.
-  std::string WhereLabelIs(HWND parent, const char* class_name, const char* label) const {
+  // Which child of the class (from 1) is captioned label; 0 when none is.
+  int OrdinalOfLabel(HWND parent, const char* class_name, const char* label) const {
     int ordinal = 0;
     for (HWND child = ws_.FindWindowEx(parent, kNoWindow, class_name, nullptr); child != kNoWindow;
          child = ws_.FindWindowEx(parent, child, class_name, nullptr)) {
       ++ordinal;
-      if (EqualIgnoringCase(Caption(child), label)) {
-        return "\"" + std::string(label) + "\" is the " + Ordinal(ordinal) + " \"" + class_name +
-               "\"";
-      }
+      if (EqualIgnoringCase(Caption(child), label)) return ordinal;
     }
-    return "no \"" + std::string(class_name) + "\" there is captioned \"" + label + "\"";
+    return 0;
   }
 
   // The row of something inside parent when parent is missing; whether it was added.
@@ -163,18 +160,23 @@ class Reader {
               class_name + "\"");
       return kNoWindow;
     }
-    if (label != nullptr) {
+    if (label != nullptr && !EqualIgnoringCase(Caption(child), label)) {
+      // A button whose label stands on another button is not the one meant; an uncaptioned one
+      // is taken as it, when no button carries the label.
       const std::string caption = Caption(child);
-      if (caption.empty()) {
+      const std::string cls = std::string("\"") + class_name + "\"";
+      const int labelled = OrdinalOfLabel(parent.window, class_name, label);
+      if (caption.empty() && labelled == 0) {
         Add(what, RowState::kFound, looked_for,
-            "an uncaptioned \"" + std::string(class_name) + "\" (its caption cannot confirm it)");
+            "an uncaptioned " + cls + " (no caption there confirms it)");
         return child;
       }
-      if (!EqualIgnoringCase(caption, label)) {
-        Add(what, RowState::kNotFound, looked_for,
-            Quoted(caption) + " stands there; " + WhereLabelIs(parent.window, class_name, label));
-        return kNoWindow;
-      }
+      Add(what, RowState::kNotFound, looked_for,
+          (caption.empty() ? "an uncaptioned " + cls : Quoted(caption)) + " stands there; " +
+              (labelled == 0
+                   ? "no " + cls + " is captioned \"" + label + "\""
+                   : "\"" + std::string(label) + "\" is the " + Ordinal(labelled) + " " + cls));
+      return kNoWindow;
     }
     Add(what, RowState::kFound, looked_for, Describe(child));
     return child;
