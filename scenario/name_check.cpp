@@ -52,6 +52,7 @@ class EveryWindow {
     program_.listdesignerstatusFrm();
     program_.banningFrm();
     program_.messagesFrm();
+    program_.clientcheckFrm();
   }
   const ui::Registry& registry() const { return registry_; }
 

@@ -5,6 +5,7 @@
 #include "list_designer/list_designer_status_form.h"
 #include "list_designer/messages_form.h"
 #include "serving_engine/server_form.h"
+#include "serving_loop/client_check_form.h"
 #include "serving_loop/menu_form.h"
 #include "serving_loop/serving_loop.h"
 #include "serving_loop/serving_report_form.h"
@@ -46,6 +47,13 @@ serving_loop::ServingLoop& Program::servingLoop() {
 
 serving_loop::ServingReportForm& Program::servingreportFrm() {
   return MadeOnFirstUse(serving_report_form_, *this);
+}
+
+serving_loop::ClientCheckForm& Program::clientcheckFrm() {
+  if (!client_check_form_) {
+    client_check_form_ = std::make_shared<serving_loop::ClientCheckForm>(ws(), registry());
+  }
+  return *client_check_form_;
 }
 
 list_designer::ListDesignerForm& Program::listdesignerFrm() {

@@ -28,6 +28,7 @@ class Program final : public serving_loop::ProgramView {
   serving_loop::MenuForm& menuFrm() override;
   serving_loop::ServingLoop& servingLoop() override;
   serving_loop::ServingReportForm& servingreportFrm() override;
+  serving_loop::ClientCheckForm& clientcheckFrm() override;
   list_designer::ListDesignerForm& listdesignerFrm() override;
   list_designer::ListDesignerStatusForm& listdesignerstatusFrm() override;
   list_designer::BanningForm& banningFrm() override;
@@ -47,6 +48,7 @@ class Program final : public serving_loop::ProgramView {
   std::shared_ptr<serving_loop::MenuForm> menu_form_;
   std::shared_ptr<serving_loop::ServingLoop> serving_loop_;
   std::shared_ptr<serving_loop::ServingReportForm> serving_report_form_;
+  std::shared_ptr<serving_loop::ClientCheckForm> client_check_form_;
   std::shared_ptr<list_designer::ListDesignerForm> list_designer_form_;
   std::shared_ptr<list_designer::ListDesignerStatusForm> list_designer_status_form_;
   std::shared_ptr<list_designer::BanningForm> banning_form_;

@@ -6,6 +6,7 @@
 #include "list_designer/messages_form.h"
 #include "serving_engine/server_form.h"
 #include "serving_engine/setting_caption.h"
+#include "serving_loop/client_check_form.h"
 #include "serving_loop/program_view.h"
 #include "serving_loop/serving_loop.h"
 #include "shared/addresses.h"
@@ -84,6 +85,7 @@ MenuForm::MenuForm(ProgramView& program)
       optionsSeparator1(optionsMenu, "", ui::kSeparatorCaption),
       listdesignermenu(optionsMenu, "listdesignermenu", "List Designer..."),
       msgsMenu(optionsMenu, "msgsMenu", "Messages..."),
+      checkclientmenu(optionsMenu, "checkclientmenu", "Check Client..."),
       optionsSeparator2(optionsMenu, "", ui::kSeparatorCaption),
       websitesMenu(optionsMenu, "websitesMenu", "Websites"),
       vornikcommenu(websitesMenu, "vornikcommenu", shared::kAuthorAddress),
@@ -137,6 +139,7 @@ void MenuForm::WireHandlers() {
       {clearcommandsmenu, &MenuForm::clearcommandsmenu_Click},
       {listdesignermenu, &MenuForm::listdesignermenu_Click},
       {msgsMenu, &MenuForm::msgsMenu_Click},
+      {checkclientmenu, &MenuForm::checkclientmenu_Click},
   };
   for (const auto& handler : handlers) {
     handler.entry.on_click = [this, click = handler.click] { (this->*click)(); };
@@ -339,6 +342,10 @@ void MenuForm::listdesignermenu_Click() {
 
 void MenuForm::msgsMenu_Click() {
   program_.messagesFrm().Show();
+}
+
+void MenuForm::checkclientmenu_Click() {
+  program_.clientcheckFrm().Show();
 }
 
 }  // namespace serving_loop

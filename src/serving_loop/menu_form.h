@@ -67,6 +67,7 @@ class MenuForm : public serving_engine::Settings {
   ui::MenuEntry optionsSeparator1;
   ui::MenuEntry listdesignermenu;
   ui::MenuEntry msgsMenu;
+  ui::MenuEntry checkclientmenu;
   ui::MenuEntry optionsSeparator2;
 
   ui::MenuEntry websitesMenu;
@@ -126,6 +127,7 @@ class MenuForm : public serving_engine::Settings {
   void clearcommandsmenu_Click();
   void listdesignermenu_Click();
   void msgsMenu_Click();
+  void checkclientmenu_Click();
 
  private:
   // What one of the three numeric edits asks and writes.

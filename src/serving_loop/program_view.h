@@ -9,6 +9,7 @@
 
 namespace serving_loop {
 
+class ClientCheckForm;
 class MenuForm;
 class ServingLoop;
 class ServingReportForm;
@@ -20,6 +21,7 @@ class ProgramView : public list_designer::ProgramView {
   virtual MenuForm& menuFrm() = 0;
   virtual ServingLoop& servingLoop() = 0;
   virtual ServingReportForm& servingreportFrm() = 0;
+  virtual ClientCheckForm& clientcheckFrm() = 0;
 
   // Where the pending item requests are kept while serving, so that they outlive the program;
   // empty (the default) keeps none. Set before the program starts.

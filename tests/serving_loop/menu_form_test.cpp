@@ -57,7 +57,7 @@ TEST_F(MenuFormTest, TheMenuStartsWithTheDesignedCaptionsAndMarks) {
   const auto submenu = [&](int position) { return ws.GetSubMenu(options, position); };
   EXPECT_THAT(Shown(ws, options),
               ElementsAre("Settings", "Send Lists", "Advertise", "Requests", "-",
-                          "List Designer...", "Messages...", "-", "Websites"));
+                          "List Designer...", "Messages...", "Check Client...", "-", "Websites"));
   EXPECT_THAT(Shown(ws, submenu(0)),
               ElementsAre("Pending Find Request Limit:  5", "Pending Item Request Limit:  100",
                           "Max Finds To Return:  300", "-", "Accept Pack Requests [x] (off)",
@@ -70,7 +70,7 @@ TEST_F(MenuFormTest, TheMenuStartsWithTheDesignedCaptionsAndMarks) {
                           "Every 4 Minutes", "Every 5 Minutes"));
   EXPECT_THAT(Shown(ws, submenu(3)),
               ElementsAre("Load Requests", "Save Requests", "-", "Clear Commands"));
-  const winsys::HMENU websites = submenu(8);
+  const winsys::HMENU websites = submenu(9);
   EXPECT_THAT(Shown(ws, websites), ElementsAre(shared::kAuthorAddress, shared::kProductAddress, "-",
                                                "Make Money Websites"));
   const std::vector<std::string> make_money = Shown(ws, ws.GetSubMenu(websites, 3));
