@@ -28,16 +28,6 @@ constexpr const char* kKeptCaptions[] = {kMailboxCaption,           kWriteMailCa
                                          kAutomaticAolCaption,      kMailPreferencesCaption,
                                          kNewInstantMessageCaption, kNoticeCaption};
 
-bool IsTextClass(std::string_view class_name) {
-  return EqualIgnoringCase(class_name, kRichTextClass) ||
-         EqualIgnoringCase(class_name, kEditClass) ||
-         EqualIgnoringCase(class_name, kPlainEditClass);
-}
-
-bool IsListClass(std::string_view class_name) {
-  return EqualIgnoringCase(class_name, kTreeClass) || EqualIgnoringCase(class_name, kListClass);
-}
-
 class Capturer {
  public:
   Capturer(winsys::WindowSystem& ws, Names names) : ws_(ws), names_(names) {}

@@ -41,16 +41,6 @@ std::string Quoted(std::string_view text) {
   return "\"" + std::string(text.substr(0, kShownCaption)) + "...\"";
 }
 
-bool IsListClass(std::string_view class_name) {
-  return EqualIgnoringCase(class_name, kTreeClass) || EqualIgnoringCase(class_name, kListClass);
-}
-
-bool IsTextClass(std::string_view class_name) {
-  return EqualIgnoringCase(class_name, kRichTextClass) ||
-         EqualIgnoringCase(class_name, kEditClass) ||
-         EqualIgnoringCase(class_name, kPlainEditClass);
-}
-
 std::string ShapeText(Signature signature) {
   std::string text;
   for (const ChildCount& need : signature) {

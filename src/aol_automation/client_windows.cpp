@@ -2,9 +2,21 @@
 
 #include <string>
 
+#include "aol_automation/text_case.h"
+
 namespace vornik32 {
 
 using winsys::kNoWindow;
+
+bool IsTextClass(std::string_view class_name) {
+  return EqualIgnoringCase(class_name, kRichTextClass) ||
+         EqualIgnoringCase(class_name, kEditClass) ||
+         EqualIgnoringCase(class_name, kPlainEditClass);
+}
+
+bool IsListClass(std::string_view class_name) {
+  return EqualIgnoringCase(class_name, kTreeClass) || EqualIgnoringCase(class_name, kListClass);
+}
 
 HWND NthChild(winsys::WindowSystem& ws, HWND parent, const char* class_name, int ordinal) {
   if (parent == kNoWindow || ordinal < 1) return kNoWindow;

@@ -47,6 +47,11 @@ inline constexpr const char* kNoticeCaption = "America Online";
 // The menu bar item that stops a mail's text from coming in.
 inline constexpr const char* kStopIncomingText = "S&top Incoming Text";
 
+// Classes whose windows hold a live text ("RICHCNTL", "_AOL_Edit", "Edit"), and lists that
+// answer list box messages ("_AOL_Tree", "_AOL_Listbox"); names compare without case.
+bool IsTextClass(std::string_view class_name);
+bool IsListClass(std::string_view class_name);
+
 // The ordinal-th child (from 1) of parent with the class: the first such child, then the next
 // after it, and so on. 0 when parent is 0 or has fewer such children.
 HWND NthChild(winsys::WindowSystem& ws, HWND parent, const char* class_name, int ordinal);
