@@ -387,7 +387,6 @@ namespace {
 struct ParseState {
   Script script;
   bool started = false;
-  bool captured = false;
   bool client_made = false;
   bool captured = false;               // the client is a capture
   std::vector<std::string> including;  // the files being read, outermost first, to refuse a loop

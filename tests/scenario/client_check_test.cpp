@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "aol_automation/text_files.h"
 #include "scenario/client_check_run.h"
-#include "scenario/runner.h"
 #include "support/layout_name.h"
 
 namespace scenario {
@@ -98,57 +96,6 @@ INSTANTIATE_TEST_SUITE_P(BothLayouts, ClientCheckOfCapture,
                            return tollmere_testing::LayoutCaseName(std::get<0>(info.param)) +
                                   std::get<1>(info.param).name;
                          });
-
-// The check run again and again while forwards are under way: the program serves as if it had
-// not run (the list mail and the two forwards, no more), and the client's windows are as
-// serving leaves them.
-const char* const kCheckWhileServing = R"(client signon "ServerBot"
-client room "Lobby" "ann" "bob"
-client flash-generate 20 "Title"
-start
-wait 1
-menu listdesignermenu
-click listdesignerFrm Command2
-wait 100
-close listdesignerFrm
-click serverFrm Command1
-wait 8
-menu checkclientmenu
-say "ann" "/serverbot send 5"
-say "bob" "/serverbot send 7"
-wait 4
-click clientcheckFrm Command1
-wait 2
-click clientcheckFrm Command1
-wait 2
-click clientcheckFrm Command1
-wait 40
-click clientcheckFrm Command2
-close clientcheckFrm
-expect chat "• ann, 5 was sent"
-expect chat "• bob, 7 was sent"
-expect mail-count 3
-expect confirmations-true
-expect nothing-lost
-expect client open "Incoming/Saved Mail" yes
-expect client open "Fwd: Title 5" no
-expect clipboard-contains "[found] Chat room: member names"
-)";
-
-class ClientCheckWhileServing : public ::testing::TestWithParam<aolsim::Layout> {};
-
-TEST_P(ClientCheckWhileServing, ChangesNothingTheServingChecksSee) {
-  const std::string version = GetParam() == aolsim::Layout::kVersion5 ? "5" : "4";
-  std::ostringstream log;
-  std::ostringstream errors;
-  EXPECT_EQ(
-      RunScenarioText("client version " + version + "\n" + kCheckWhileServing, {}, log, errors), 0)
-      << log.str() << errors.str();
-}
-
-INSTANTIATE_TEST_SUITE_P(BothLayouts, ClientCheckWhileServing,
-                         ::testing::Values(aolsim::Layout::kVersion5, aolsim::Layout::kVersion4),
-                         tollmere_testing::LayoutName);
 
 }  // namespace
 }  // namespace scenario
