@@ -119,7 +119,8 @@ class Capturer {
       texts.push_back(line ? Json(Private(*line)) : Json());
     }
     items["texts"] = std::move(texts);
-    if (EqualIgnoringCase(class_name, kListClass)) {
+    // The names are read through sends that wait for the client: not of one that did not answer.
+    if (count && EqualIgnoringCase(class_name, kListClass)) {
       Json members = Json::array();
       for (const std::string& name : MemberNames(ws_, list)) members.push_back(Private(name));
       items["members"] = std::move(members);

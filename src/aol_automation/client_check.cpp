@@ -84,16 +84,22 @@ class Reader {
   std::string Caption(HWND window) const { return ws_.GetWindowText(window); }
 
   // What a person would call the window: its class, and its caption or how much text it holds.
-  std::string Describe(HWND window) const {
+  // A client that left one message unanswered is asked nothing more, so that a hung client costs
+  // the check one bounded send and not one for every control.
+  std::string Describe(HWND window) {
     const std::string class_name = ws_.GetClassName(window);
     std::string text = "\"" + class_name + "\"";
+    const bool asks = IsListClass(class_name) || IsTextClass(class_name);
+    if (asks && !answering_) return text + " (not asked: the client stopped answering)";
     if (IsListClass(class_name)) {
       const std::optional<int> count = AnsweredListCount(ws_, window);
+      answering_ = count.has_value();
       return text + (count ? " answering " + std::to_string(*count) + " lines"
                            : " that does not answer how many lines it has");
     }
     if (IsTextClass(class_name)) {
       const std::optional<std::string> live = AnsweredText(ws_, window);
+      answering_ = live.has_value();
       return text + (live ? " holding " + std::to_string(live->size()) + " characters"
                           : " that does not answer for its text");
     }
@@ -348,6 +354,10 @@ class Reader {
       Add(what, RowState::kNotFound, looked_for, "no member list to read them through");
       return;
     }
+    if (!answering_) {
+      Add(what, RowState::kCannotCheckNow, looked_for, "Refresh once the client answers again");
+      return;
+    }
     const std::vector<std::string> names = MemberNames(ws_, list);
     int read = 0;
     for (const std::string& name : names) read += name.empty() ? 0 : 1;
@@ -394,6 +404,7 @@ class Reader {
 
   winsys::WindowSystem& ws_;
   ClientVersion version_ = ClientVersion::kAol4;
+  bool answering_ = true;
   MailLayout layout_ = kAol4MailLayout;
   ClientReading reading_;
 };
