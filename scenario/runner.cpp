@@ -98,6 +98,11 @@ int Runner::Run() {
       world_->desktop(), [this](const ModalInfo& modal) { AnswerModal(modal); }, 0,
       winsys::sim::ModalAnswerer::Looks::kWhenAsked);
   const int hook = world_->desktop().AddIdleHook([this] { Step(); });
+  const double began = world_->clock().Now();
+  const int reading = options_.on_idle ? world_->desktop().AddIdleHook([this, began] {
+    options_.on_idle(world_->clock().Now() - began);
+  })
+                                       : 0;
 
   winsys::WindowSystem& ws = world_->program_process();
   try {
@@ -113,6 +118,7 @@ int Runner::Run() {
                                        " (the program never let the script go on)");
   }
   world_->desktop().RemoveIdleHook(hook);
+  if (options_.on_idle) world_->desktop().RemoveIdleHook(reading);
   Count();
   traffic_.reset();
   const std::string counts =

@@ -11,6 +11,7 @@
 // or, when none waits, their default (first) button.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -54,6 +55,9 @@ struct RunOptions {
   std::string base_directory = ".";
   // Names the play in the log ("layout 4") when a script is played more than once.
   std::string play;
+  // Told the virtual seconds since the run began whenever the desktop is idle, for readings
+  // along a run (a benchmark's); it must change nothing.
+  std::function<void(double)> on_idle;
 };
 
 class Runner : public winsys::sim::DesktopObserver {

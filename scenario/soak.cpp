@@ -63,6 +63,11 @@ SoakResult RunSoak(const SoakOptions& options) {
   }
   std::ostream discard(nullptr);  // a day's log is not kept
   RunOptions run_options;
+  if (options.hour_ended) {
+    run_options.on_idle = [&options, hours_told = 0](double seconds) mutable {
+      while (seconds >= (hours_told + 1) * 3600.0) options.hour_ended(++hours_told);
+    };
+  }
   Runner runner(std::move(script), run_options, discard);
   runner.Run();
   result.figures = runner.figures();

@@ -6,6 +6,7 @@
 // when both calm down so that what is still queued can be served.
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -21,6 +22,8 @@ struct SoakOptions {
   int version = 5;
   ClientMood mood = ClientMood::kChaos;
   double requests_per_minute = 4;
+  // Told each simulated hour of the run as it ends (1 for the first), for readings along the day.
+  std::function<void(int)> hour_ended;
 };
 
 struct SoakResult {
