@@ -27,14 +27,24 @@ LRESULT ListBox::Send(UINT message, WPARAM wparam, LPARAM lparam) const {
 }
 
 std::string ListBox::item(int index) const {
-  return valid(index) ? texts_[index] : std::string();
+  return valid(index) ? texts_[static_cast<std::size_t>(index)] : std::string();
+}
+
+const std::vector<std::string>& ListBox::items() const {
+  if (whole_stale_) {
+    whole_.assign(texts_.begin(), texts_.end());
+    whole_stale_ = false;
+  }
+  return whole_;
 }
 
 void ListBox::Count(const std::string& text) {
+  whole_stale_ = true;
   ++occurrences_[text];
 }
 
 void ListBox::Uncount(const std::string& text) {
+  whole_stale_ = true;
   const auto found = occurrences_.find(text);
   if (found == occurrences_.end()) return;
   if (--found->second == 0) occurrences_.erase(found);
@@ -60,7 +70,8 @@ void ListBox::insert(int index, std::string text) {
   texts_.insert(texts_.begin() + index, std::move(text));
   data_.insert(data_.begin() + index, 0);
   if (hwnd() != kNoWindow) {
-    Send(LB_INSERTSTRING, static_cast<WPARAM>(index), TextParam(texts_[index]));
+    Send(LB_INSERTSTRING, static_cast<WPARAM>(index),
+         TextParam(texts_[static_cast<std::size_t>(index)]));
   } else if (selected_ >= index) {
     ++selected_;
   }
@@ -68,7 +79,7 @@ void ListBox::insert(int index, std::string text) {
 
 void ListBox::remove_at(int index) {
   if (!valid(index)) return;
-  Uncount(texts_[index]);
+  Uncount(texts_[static_cast<std::size_t>(index)]);
   texts_.erase(texts_.begin() + index);
   data_.erase(data_.begin() + index);
   if (hwnd() != kNoWindow) {
@@ -81,6 +92,7 @@ void ListBox::remove_at(int index) {
 }
 
 void ListBox::clear() {
+  whole_stale_ = true;
   texts_.clear();
   data_.clear();
   occurrences_.clear();
@@ -116,24 +128,26 @@ void ListBox::set_selected_index(int index, ClickEvent event) {
 }
 
 LONG_PTR ListBox::item_data(int index) const {
-  return valid(index) ? data_[index] : 0;
+  return valid(index) ? data_[static_cast<std::size_t>(index)] : 0;
 }
 
 void ListBox::set_item_data(int index, LONG_PTR data) {
   if (!valid(index)) return;
-  data_[index] = data;
+  data_[static_cast<std::size_t>(index)] = data;
   if (hwnd() != kNoWindow) Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data);
 }
 
 void ListBox::AfterCreate() {
   for (int i = 0; i < count(); ++i) {
-    Send(LB_ADDSTRING, 0, TextParam(texts_[i]));
-    if (data_[i] != 0) Send(LB_SETITEMDATA, static_cast<WPARAM>(i), data_[i]);
+    const auto at = static_cast<std::size_t>(i);
+    Send(LB_ADDSTRING, 0, TextParam(texts_[at]));
+    if (data_[at] != 0) Send(LB_SETITEMDATA, static_cast<WPARAM>(i), data_[at]);
   }
   if (selected_ != -1) Send(LB_SETCURSEL, static_cast<WPARAM>(selected_), 0);
 }
 
 void ListBox::ResetProperties() {
+  whole_stale_ = true;
   texts_.clear();
   data_.clear();
   occurrences_.clear();

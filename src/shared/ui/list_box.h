@@ -9,6 +9,7 @@
 // wrapper, which makes the same change in the window; nothing else may add or remove entries
 // (a person can only select). The selection is read from the window, where a person changes it.
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,7 +31,11 @@ class ListBox : public Control {
   int count() const override { return static_cast<int>(texts_.size()); }
   // The empty text for an index out of range.
   std::string item(int index) const override;
-  const std::vector<std::string>& items() const { return texts_; }
+  // Entry index, read in place; the index must be in range.
+  const std::string& text_at(int index) const { return texts_[static_cast<std::size_t>(index)]; }
+  // Every entry, as one list: made afresh on the first call after a change, so that a list
+  // that changes often and is read whole seldom (a queue) pays for it only when it is read.
+  const std::vector<std::string>& items() const;
 
   // Appends; answers the new entry's index.
   int add(std::string text);
@@ -72,8 +77,12 @@ class ListBox : public Control {
   void Uncount(const std::string& text);
   winsys::LRESULT Send(winsys::UINT message, winsys::WPARAM wparam, winsys::LPARAM lparam) const;
 
-  std::vector<std::string> texts_;
-  std::vector<winsys::LONG_PTR> data_;
+  // Deques, so that removing an entry at either end moves none of the others: the request
+  // queues are served from their heads, thousands of entries deep.
+  std::deque<std::string> texts_;
+  std::deque<winsys::LONG_PTR> data_;
+  mutable std::vector<std::string> whole_;
+  mutable bool whole_stale_ = false;
   std::unordered_map<std::string, int> occurrences_;
   int selected_ = -1;  // the selection while there is no window
 };

@@ -4,9 +4,9 @@
 // allow it). Sorted insertion and exact search compare without regard to case; sorting orders by
 // the folded bytes of the 8-bit set, not by a locale's collation (no list of the program sorts).
 
+#include <deque>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "shared/winsys/types.h"
 
@@ -48,7 +48,9 @@ class ItemList {
   bool IsValid(int index) const { return index >= 0 && index < Count(); }
   void InsertAt(int index, std::string text);
 
-  std::vector<Item> items_;
+  // A deque, so that taking items off either end moves none of the others: a queue that is
+  // served from its head loses its first item again and again.
+  std::deque<Item> items_;
   int selected_ = kNone;
 };
 
