@@ -17,6 +17,12 @@ std::string_view RequesterOf(std::string_view entry) {
   return separator == std::string_view::npos ? entry : entry.substr(0, separator);
 }
 
+std::optional<std::string_view> ItemOf(std::string_view entry) {
+  const auto separator = entry.find(kEntrySeparator);
+  if (separator == std::string_view::npos) return std::nullopt;
+  return entry.substr(separator + std::string_view(kEntrySeparator).size());
+}
+
 RequestQueue::RequestQueue(ui::Frame& frame, std::string name, const ui::TwipsRect& position,
                            std::string label)
     : frame_(&frame), list_(frame, std::move(name), position), label_(std::move(label)) {}
@@ -26,7 +32,7 @@ RequestQueue::RequestQueue(ui::Container& container, std::string name)
 
 void RequestQueue::Append(std::string entry) {
   ResyncIfListChanged();
-  CountRequester(per_requester_, entry);
+  CountEntry(entry);
   list_.add(std::move(entry));
   ++counted_entries_;
   ++changes_;
@@ -35,7 +41,7 @@ void RequestQueue::Append(std::string entry) {
 
 void RequestQueue::InsertAt(int index, std::string entry) {
   ResyncIfListChanged();
-  CountRequester(per_requester_, entry);
+  CountEntry(entry);
   list_.insert(std::clamp(index, 0, Count()), std::move(entry));
   ++counted_entries_;
   ++changes_;
@@ -44,17 +50,40 @@ void RequestQueue::InsertAt(int index, std::string entry) {
 
 void RequestQueue::RemoveAt(int index) {
   if (index < 0 || index >= Count()) return;
+  RemoveUnshown(index);
+  RefreshCaption();
+}
+
+void RequestQueue::RemoveUnshown(int index) {
   ResyncIfListChanged();
-  UncountRequester(per_requester_, list_.items()[static_cast<std::size_t>(index)]);
+  UncountEntry(list_.text_at(index));
   list_.remove_at(index);
   --counted_entries_;
   ++changes_;
-  RefreshCaption();
+}
+
+std::vector<std::string> RequestQueue::TakeForItem(std::string_view item_text, int limit) {
+  ResyncIfListChanged();
+  std::vector<std::string> taken;
+  const auto counted = per_item_.find(item_text);
+  if (counted == per_item_.end() || limit <= 0) return taken;
+  const auto wanted = static_cast<std::size_t>(std::min(counted->second, limit));
+  for (int i = 0; i < Count() && taken.size() < wanted;) {
+    if (ItemOf(list_.text_at(i)) != item_text) {
+      ++i;
+      continue;
+    }
+    taken.push_back(list_.text_at(i));
+    RemoveUnshown(i);
+  }
+  if (!taken.empty()) RefreshCaption();
+  return taken;
 }
 
 void RequestQueue::Clear() {
   list_.clear();
   per_requester_.clear();
+  per_item_.clear();
   counted_entries_ = 0;
   ++changes_;
 }
@@ -69,27 +98,37 @@ void RequestQueue::RefreshCaption() {
   if (frame_ != nullptr) frame_->set_caption(label_ + std::to_string(Count()));
 }
 
-void RequestQueue::CountRequester(RequesterCounts& counts, std::string_view entry) {
-  const std::string_view requester = RequesterOf(entry);
-  const auto found = counts.find(requester);
+void RequestQueue::Count(RequesterCounts& counts, std::string_view key) {
+  const auto found = counts.find(key);
   if (found != counts.end()) {
     ++found->second;
   } else {
-    counts.emplace(std::string(requester), 1);
+    counts.emplace(std::string(key), 1);
   }
 }
 
-void RequestQueue::UncountRequester(RequesterCounts& counts, std::string_view entry) {
-  const auto found = counts.find(RequesterOf(entry));
+void RequestQueue::Uncount(RequesterCounts& counts, std::string_view key) {
+  const auto found = counts.find(key);
   if (found == counts.end()) return;
   if (--found->second == 0) counts.erase(found);
 }
 
+void RequestQueue::CountEntry(std::string_view entry) const {
+  Count(per_requester_, RequesterOf(entry));
+  if (const auto item = ItemOf(entry)) Count(per_item_, *item);
+}
+
+void RequestQueue::UncountEntry(std::string_view entry) const {
+  Uncount(per_requester_, RequesterOf(entry));
+  if (const auto item = ItemOf(entry)) Uncount(per_item_, *item);
+}
+
 void RequestQueue::ResyncIfListChanged() const {
-  if (counted_entries_ == list_.items().size()) return;
+  if (counted_entries_ == static_cast<std::size_t>(list_.count())) return;
   per_requester_.clear();
-  for (const std::string& entry : list_.items()) CountRequester(per_requester_, entry);
-  counted_entries_ = list_.items().size();
+  per_item_.clear();
+  for (int i = 0; i < list_.count(); ++i) CountEntry(list_.text_at(i));
+  counted_entries_ = static_cast<std::size_t>(list_.count());
 }
 
 }  // namespace serving_engine

@@ -10,9 +10,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "shared/ui/frame.h"
 #include "shared/ui/list_box.h"
@@ -24,6 +26,8 @@ inline constexpr char kEntrySeparator[] = " - ";
 
 // The requester part of an entry: the text before the first " - ", or the whole entry.
 std::string_view RequesterOf(std::string_view entry);
+// The item part of an entry: the text after the first " - "; nothing when it has none.
+std::optional<std::string_view> ItemOf(std::string_view entry);
 
 class RequestQueue {
  public:
@@ -43,6 +47,11 @@ class RequestQueue {
   void InsertAt(int index, std::string entry);
   // Removes entry i (nothing out of range); a shown queue then shows its new count.
   void RemoveAt(int index);
+  // Takes out the entries whose item part is item_text (compared exactly: 12 and 012 differ),
+  // oldest first, up to limit, and answers them; a shown queue then shows its new count once.
+  // Costs the entries up to the last one taken, not the whole queue: the queue counts its entries
+  // by item, so it knows when it has seen them all.
+  std::vector<std::string> TakeForItem(std::string_view item_text, int limit);
   // Removes every entry; the caption is the caller's to set.
   void Clear();
   // How many entries have this requester, compared exactly.
@@ -72,8 +81,12 @@ class RequestQueue {
   };
   using RequesterCounts = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
 
-  static void CountRequester(RequesterCounts& counts, std::string_view entry);
-  static void UncountRequester(RequesterCounts& counts, std::string_view entry);
+  static void Count(RequesterCounts& counts, std::string_view key);
+  static void Uncount(RequesterCounts& counts, std::string_view key);
+  void CountEntry(std::string_view entry) const;
+  void UncountEntry(std::string_view entry) const;
+  // Removes entry i without showing the count: a change of several entries shows it once.
+  void RemoveUnshown(int index);
   // The form puts its controls back to their design values when it unloads, behind the queue's
   // back; the counts are then taken again from what the list holds.
   void ResyncIfListChanged() const;
@@ -82,6 +95,7 @@ class RequestQueue {
   ui::ListBox list_;
   std::string label_;
   mutable RequesterCounts per_requester_;
+  mutable RequesterCounts per_item_;
   mutable std::size_t counted_entries_ = 0;
   std::uint64_t changes_ = 0;
 };

@@ -262,7 +262,10 @@ void ServingLoop::ItemStep() {
   const std::string item_text(item->item_text);
   std::vector<std::string> batch{head};
   requests.RemoveAt(0);
-  for (std::string& entry : TakeSameItemRequests(item_text)) batch.push_back(std::move(entry));
+  // The later requests for the same item, oldest first, go with the head's.
+  for (std::string& entry : requests.TakeForItem(item_text, kLaterRequestsPerItem)) {
+    batch.push_back(std::move(entry));
+  }
 
   winsys::WindowSystem& ws = program_.ws();
   const std::optional<std::string> custom_message =
@@ -327,25 +330,6 @@ void ServingLoop::ItemNotSent(const std::vector<std::string>& batch, const std::
     vornik32::WaitSeconds(program_.ws(), kPauseAfterConfirmation);
   }
   EndFinishWhenAllServed();
-}
-
-// The later requests for the same item text (compared exactly: 12 and 012 are different texts),
-// oldest first, up to kLaterRequestsPerItem; each leaves the queue.
-std::vector<std::string> ServingLoop::TakeSameItemRequests(std::string_view item_text) {
-  serving_engine::RequestQueue& requests = program_.queues().requests;
-  std::vector<std::string> taken;
-  for (int i = 0; i < requests.Count();) {
-    std::string entry = requests.Entry(i);
-    const std::optional<ItemEntry> other = SplitItemEntry(entry);
-    if (!other || other->item_text != item_text) {
-      ++i;
-      continue;
-    }
-    if (static_cast<int>(taken.size()) == kLaterRequestsPerItem) break;
-    requests.RemoveAt(i);
-    taken.push_back(std::move(entry));
-  }
-  return taken;
 }
 
 void ServingLoop::AfterItemServed() {

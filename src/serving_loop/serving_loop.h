@@ -63,7 +63,6 @@ class ServingLoop : public serving_engine::ServingWork {
   // their last try, dropped with a chat line.
   void ListsNotSent(const std::vector<std::string>& requesters);
   void ItemStep();
-  std::vector<std::string> TakeSameItemRequests(std::string_view item_text);
   void ItemServed(const std::vector<std::string>& batch, const std::string& item_text);
   // The item entries of a forward that did not go: back to the head of their queue in their
   // order, or, at their last try, dropped with one chat line.
