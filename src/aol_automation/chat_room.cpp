@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <unordered_set>
 
 #include "aol_automation/client_windows.h"
 #include "aol_automation/shape_finder.h"
@@ -53,11 +55,12 @@ std::string ReadMemberName(winsys::WindowSystem& ws, winsys::HANDLE process,
   return std::string(name_bytes.data(), length);
 }
 
-bool TargetHolds(const NameList& target, const std::string& name) {
-  for (int j = 0; j < target.count(); ++j) {
-    if (EqualIgnoringCase(target.item(j), name)) return true;
-  }
-  return false;
+// The names a target holds, lower-cased, read once for the whole walk: a room of thousands
+// would otherwise cost a scan of the target for every member.
+std::unordered_set<std::string> NamesHeld(const NameList& target) {
+  std::unordered_set<std::string> held;
+  for (int j = 0; j < target.count(); ++j) held.insert(LowerCase(target.item(j)));
+  return held;
 }
 
 }  // namespace
@@ -109,9 +112,11 @@ void AddRoomMembers(winsys::WindowSystem& ws, NameList& target, IncludeSelf incl
   // The user's name is read once for the whole walk: each reading costs a search for the Welcome
   // window, and it cannot change while the user stays signed on.
   const std::string own_name = include_self == IncludeSelf::kNo ? UserScreenName(ws) : "";
+  std::unordered_set<std::string> held =
+      unique_only == UniqueOnly::kYes ? NamesHeld(target) : std::unordered_set<std::string>();
   for (const std::string& name : MemberNames(ws, members)) {
     if (include_self == IncludeSelf::kNo && name == own_name) continue;
-    if (unique_only == UniqueOnly::kYes && TargetHolds(target, name)) continue;
+    if (unique_only == UniqueOnly::kYes && !held.insert(LowerCase(name)).second) continue;
     target.add(name);
   }
 }
