@@ -24,6 +24,8 @@
 //     chat TEXT                          says TEXT in the client's chat room, as the program does
 //     tree CLASS                         prints the window tree of every top-level window of
 //                                        this class, for finding out why a run failed
+//     check FILE                         prints the client check's report of the client and
+//                                        saves its capture as FILE
 //
 // Prints "driver: ok ..." for each step done and "driver: done" at the end; exits 1 at the first
 // step that times out.
@@ -33,6 +35,9 @@
 #include <string>
 
 #include "aol_automation/chat_room.h"
+#include "aol_automation/client_capture.h"
+#include "aol_automation/text_files.h"
+#include "shared/addresses.h"
 #include "shared/winsys/wait.h"
 #include "shared/winsys/win32/win32_window_system.h"
 
@@ -287,6 +292,16 @@ bool TreeStep(winsys::WindowSystem& ws, StepWords& words, std::string& /*describ
   return true;
 }
 
+bool CheckStep(winsys::WindowSystem& ws, StepWords& words, std::string& described) {
+  const std::string file = words.Text();
+  described += Quoted(file);
+  const vornik32::ClientReading reading = vornik32::ClientCheck(ws).Read();
+  std::cout << vornik32::ReportText(reading) << std::endl;
+  return vornik32::WriteTextFile(file, vornik32::CaptureText(ws, reading, vornik32::Names::kKeep,
+                                                             shared::kProgramVersion)) ==
+         vornik32::WriteResult::kWritten;
+}
+
 bool PauseStep(winsys::WindowSystem& ws, StepWords& words, std::string& /*described*/) {
   winsys::WaitAtLeastSeconds(ws, words.Seconds());
   return true;
@@ -309,6 +324,7 @@ constexpr Step kSteps[] = {
     {"keys", KeysStep},
     {"chat", ChatStep},
     {"tree", TreeStep},
+    {"check", CheckStep},
     {"pause", PauseStep},
 };
 
