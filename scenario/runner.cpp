@@ -7,6 +7,7 @@
 #include "aolsim/settings.h"
 #include "scenario/encoding.h"
 #include "scenario/name_check.h"
+#include "serving_loop/pending_requests_keeper.h"
 #include "shared/ui/element.h"
 #include "shared/ui/form.h"
 #include "shared/ui/menu_entry.h"
@@ -22,6 +23,8 @@ using winsys::sim::ModalKind;
 
 // Thrown from the idle hook when the script is over, to leave whatever loop the program is in.
 struct ScriptFinished {};
+// Thrown from the idle hook when the program is killed: whatever it was in the middle of ends.
+struct ProgramCrashed {};
 
 constexpr double kForever = std::numeric_limits<double>::infinity();
 
@@ -104,12 +107,18 @@ int Runner::Run() {
   })
                                        : 0;
 
-  winsys::WindowSystem& ws = world_->program_process();
   try {
-    Step();
-    while (!finished_) {
-      ws.DoEvents();
-      ws.WaitForWork(kForever);
+    for (bool crashed = true; crashed;) {
+      crashed = false;
+      try {
+        Step();
+        while (!finished_) {
+          world_->program_process().DoEvents();
+          world_->program_process().WaitForWork(kForever);
+        }
+      } catch (const ProgramCrashed&) {
+        crashed = true;
+      }
     }
   } catch (const ScriptFinished&) {
   } catch (const winsys::sim::WatchdogExpired& expired) {
@@ -205,8 +214,29 @@ bool Runner::Execute(const Command& command) {
       // The client is on the desktop before the program looks for it.
       if (!world_->has_capture()) world_->client();
       started_ = true;
+      running_ = true;
       log_->Write(EventKind::kAction, "start");
       world_->program().Start();
+      return true;
+    case Verb::kProgramKeepsPending:
+      pending_file_ = ResolvePath(serving_loop::kPendingRequestsFileName);
+      world_->KeepPendingRequestsIn(pending_file_);
+      return false;
+    case Verb::kProgramCrash:
+      log_->Write(EventKind::kAction, "program crash: the program ends at once");
+      crashed_program_ = ProgramFacts();
+      running_ = false;
+      world_->CrashProgram();
+      throw ProgramCrashed{};
+    case Verb::kProgramRestart:
+      log_->Write(EventKind::kAction, "program restart");
+      world_->RestartProgram();
+      watched_.clear();
+      running_ = true;
+      // What the new program loads of the pending requests was admitted before the crash.
+      restoring_ = true;
+      world_->program().Start();
+      restoring_ = false;
       return true;
     default:
       break;

@@ -109,6 +109,9 @@ class Runner : public winsys::sim::DesktopObserver {
   std::string CheckServing(const Command& command);
   // What the program served from and the client delivered, for the serving checks.
   ServingFacts Facts();
+  // The program's part of them: its titles, lists and confirmation ending (after a crash, as
+  // they were when it crashed, until the new program has its own).
+  ServingFacts ProgramFacts();
   // The queue entries on screen and in the requests files the program saved.
   std::vector<AdmittedRequest> StillQueued();
   // Sees every entry the program adds to its queues from the moment they exist.
@@ -137,6 +140,10 @@ class Runner : public winsys::sim::DesktopObserver {
   std::size_t next_ = 0;
   bool waiting_ = false;
   bool started_ = false;
+  bool running_ = false;    // started, and not crashed since
+  bool restoring_ = false;  // a restarted program is loading what was pending
+  ServingFacts crashed_program_;
+  std::string pending_file_;  // where the program keeps its pending requests, if it does
   bool finished_ = false;
   int passed_ = 0;
   int failed_ = 0;

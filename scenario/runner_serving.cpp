@@ -2,6 +2,7 @@
 // took into its queues, against the client's own record of what it delivered.
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -56,7 +57,7 @@ bool IsAnsweringMail(const aolsim::Delivery& delivery) {
 // The queues' list boxes are watched from the program's side of the desktop: each entry added is
 // an admitted request, each put back in front of the others a retry.
 void Runner::WatchQueues() {
-  if (!started_) return;
+  if (!running_) return;
   serving_engine::ServerForm& server = world_->program().serverFrm();
   for (const QueueKind kind : kQueues) {
     const winsys::HWND list = QueueOf(server, kind).list().hwnd();
@@ -91,6 +92,7 @@ void Runner::WatchQueues() {
 void Runner::NoteQueued(QueueKind kind, const std::string& entry, Placing placing) {
   constexpr double kLongestTry = 600;
   const double now = world_->clock().Now();
+  if (restoring_ && kind == QueueKind::kItem) return;
   if (placing == Placing::kAdded) {
     admitted_.push_back(AdmittedRequest{kind, entry});
     return;
@@ -113,9 +115,20 @@ ServingFacts Runner::Facts() {
     if (line.speaker == aolsim::Speaker::kUser) facts.program_lines.push_back(line);
   }
   facts.deliveries = client.Deliveries();
+  const ServingFacts program = ProgramFacts();
+  facts.titles = program.titles;
+  facts.list_subjects = program.list_subjects;
+  facts.item_ending = program.item_ending;
+  return facts;
+}
+
+ServingFacts Runner::ProgramFacts() {
+  if (!running_) return crashed_program_;
+  ServingFacts facts;
   app::Program& program = world_->program();
   list_designer::ListDesignerForm& designer = program.listdesignerFrm();
   facts.titles = designer.MailList.items();
+  if (facts.titles.empty()) return crashed_program_;  // restarted, before its List Designer ran
   // A list request is for lists 1 to the highest the entries name, each once.
   std::int64_t highest = 0;
   for (const std::string& entry : designer.ServingLists.items()) {
@@ -136,14 +149,29 @@ ServingFacts Runner::Facts() {
 
 std::vector<AdmittedRequest> Runner::StillQueued() {
   std::vector<AdmittedRequest> queued;
-  serving_engine::ServerForm& server = world_->program().serverFrm();
-  for (const QueueKind kind : kQueues) {
-    const serving_engine::RequestQueue& queue = QueueOf(server, kind);
-    for (int i = 0; i < queue.Count(); ++i) queued.push_back(AdmittedRequest{kind, queue.Entry(i)});
+  if (running_) {
+    serving_engine::ServerForm& server = world_->program().serverFrm();
+    for (const QueueKind kind : kQueues) {
+      const serving_engine::RequestQueue& queue = QueueOf(server, kind);
+      for (int i = 0; i < queue.Count(); ++i) {
+        queued.push_back(AdmittedRequest{kind, queue.Entry(i)});
+      }
+    }
   }
-  // The program keeps no pending-requests file of its own on the simulated desktop: what is kept
-  // on disk is what the script saved through the program's dialogs.
-  for (const std::string& path : saved_files_) {
+  // On disk: what the script saved through the program's dialogs and, when the program keeps its
+  // pending requests, that file and those it kept aside beside it.
+  std::vector<std::string> files = saved_files_;
+  if (!pending_file_.empty()) {
+    const std::filesystem::path pending(pending_file_);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(pending.parent_path(), error)) {
+      const std::string name = entry.path().filename().string();
+      if (name.starts_with(pending.stem().string()) && name.ends_with(".req")) {
+        files.push_back(entry.path().string());
+      }
+    }
+  }
+  for (const std::string& path : files) {
     for (std::string& entry : FileEntries(path)) {
       queued.push_back(AdmittedRequest{QueueKind::kItem, std::move(entry)});
     }

@@ -86,6 +86,9 @@ const std::vector<Syntax>& Grammar() {
       {"answer input", Verb::kAnswerInput, {K::kText}},
       {"answer file", Verb::kAnswerFile, {K::kText}},
       {"wait", Verb::kWait, {K::kSeconds}},
+      {"program keeps-pending", Verb::kProgramKeepsPending, {}},
+      {"program crash", Verb::kProgramCrash, {}},
+      {"program restart", Verb::kProgramRestart, {}},
       {"expect chat", Verb::kExpectChat, {K::kText}},
       {"expect chat-contains", Verb::kExpectChatContains, {K::kText}},
       {"expect no-chat", Verb::kExpectNoChat, {K::kText}},
@@ -307,6 +310,22 @@ bool ParseLine(const std::vector<std::string>& words, Command& command, std::str
   return true;
 }
 
+// Why a command that starts, ends or sets up the program cannot come here; nullptr when it can.
+const char* ProgramOrderFault(Verb verb, bool started, bool crashed) {
+  switch (verb) {
+    case Verb::kStart:
+      return started ? "the program is started once" : nullptr;
+    case Verb::kProgramKeepsPending:
+      return started ? "'program keeps-pending' must come before 'start'" : nullptr;
+    case Verb::kProgramCrash:
+      return !started || crashed ? "'program crash' needs a program that runs" : nullptr;
+    case Verb::kProgramRestart:
+      return crashed ? nullptr : "'program restart' needs a program that crashed";
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 bool Command::IsExpectation() const {
@@ -389,6 +408,7 @@ struct ParseState {
   bool started = false;
   bool client_made = false;
   bool captured = false;               // the client is a capture
+  bool crashed = false;
   std::vector<std::string> including;  // the files being read, outermost first, to refuse a loop
 };
 
@@ -493,9 +513,12 @@ std::optional<ParseError> OrderError(const Command& command, ParseState& state) 
   if (command.verb == Verb::kClientVersion && !state.script.layouts.empty())
     return fail("'client version' cannot be said in a script that names its layouts");
   state.client_made = state.client_made || touches_client;
-  if (command.verb == Verb::kStart) {
-    if (state.started) return fail("the program is started once");
-    state.started = true;
+  if (const char* why_not = ProgramOrderFault(command.verb, state.started, state.crashed)) {
+    return fail(why_not);
+  }
+  state.started = state.started || command.verb == Verb::kStart;
+  if (command.verb == Verb::kProgramCrash || command.verb == Verb::kProgramRestart) {
+    state.crashed = command.verb == Verb::kProgramCrash;
   }
   return std::nullopt;
 }

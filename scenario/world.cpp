@@ -26,7 +26,8 @@ class ShiftedRealClock : public winsys::Clock {
 
 }  // namespace
 
-World::World(TimeKind time, const winsys::LocalTime& start, const vornik32::WaitBounds& bounds) {
+World::World(TimeKind time, const winsys::LocalTime& start, const vornik32::WaitBounds& bounds)
+    : bounds_(bounds) {
   if (time == TimeKind::kRealtime) {
     clock_ = std::make_unique<ShiftedRealClock>(start);
     desktop_ = std::make_unique<winsys::sim::SimDesktop>(*clock_, time);
@@ -36,8 +37,23 @@ World::World(TimeKind time, const winsys::LocalTime& start, const vornik32::Wait
     clock_ = std::move(moved);
   }
   client_process_ = &desktop_->CreateProcess("client");
+  RestartProgram();
+}
+
+void World::KeepPendingRequestsIn(std::string path) {
+  pending_requests_file_ = std::move(path);
+  program_->KeepPendingRequestsIn(pending_requests_file_);
+}
+
+void World::CrashProgram() {
+  desktop_->EndProcess(*program_process_);
+}
+
+void World::RestartProgram() {
+  program_.reset();
   program_process_ = &desktop_->CreateProcess("tollmere");
-  program_ = std::make_unique<app::Program>(*program_process_, registry_, bounds);
+  program_ = std::make_unique<app::Program>(*program_process_, registry_, bounds_);
+  if (!pending_requests_file_.empty()) program_->KeepPendingRequestsIn(pending_requests_file_);
 }
 
 World::~World() {

@@ -35,6 +35,15 @@ class World {
   ui::Registry& registry() { return registry_; }
   app::Program& program() { return *program_; }
 
+  // The program keeps its pending requests in this file from its next start on (and after every
+  // restart), as the Windows program does in its folder.
+  void KeepPendingRequestsIn(std::string path);
+  // The program ends at once, as if killed: its windows go without a message, so none of its
+  // handlers runs, and its files stay as they are. The object stays until the restart.
+  void CrashProgram();
+  // A new program, in a process of its own, made as the first was; it is not started yet.
+  void RestartProgram();
+
   // The client is made when the scene first needs it, in the layout chosen by then.
   void ChooseLayout(aolsim::Layout layout) { layout_ = layout; }
   bool has_client() const { return client_ != nullptr; }
@@ -54,6 +63,8 @@ class World {
   winsys::WindowSystem* client_process_ = nullptr;
   winsys::WindowSystem* program_process_ = nullptr;
   ui::Registry registry_;
+  vornik32::WaitBounds bounds_;
+  std::string pending_requests_file_;
   aolsim::Layout layout_ = aolsim::Layout::kVersion5;
   std::function<void(const aolsim::ClientEvent&)> client_events_;
   std::unique_ptr<aolsim::Client> client_;

@@ -46,7 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Malformed{"client flash-generate 100000000 T\n", 1, "up to 100000"},
                     Malformed{"client user-open 4294967296\n", 1, "up to 2147483647"},
                     Malformed{"room traffic 1 1000000\n", 1, "up to 600"},
-                    Malformed{"\xEF\xBB\xBFstart\nstart\n", 2, "once"}));
+                    Malformed{"\xEF\xBB\xBFstart\nstart\n", 2, "once"},
+                    Malformed{"program crash\n", 1, "needs a program that runs"},
+                    Malformed{"start\nprogram crash\nprogram crash\n", 3, "that runs"},
+                    Malformed{"start\nprogram restart\n", 2, "needs a program that crashed"},
+                    Malformed{"start\nprogram keeps-pending\n", 2, "before 'start'"}));
 
 TEST(Script, ReadsQuotedWordsEscapesAndNumbers) {
   std::optional<ParseError> error;

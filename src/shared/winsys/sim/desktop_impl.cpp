@@ -258,7 +258,11 @@ void SimDesktop::Impl::FinishDestroying(HWND window) {
   SimWindow* target = tree_.Find(window);
   target->destroying = true;
   SendMessage(window, WM_NCDESTROY, 0, 0);
-  target = tree_.Find(window);
+  Forget(window);
+}
+
+void SimDesktop::Impl::Forget(HWND window) {
+  SimWindow* target = tree_.Find(window);
   if (target == nullptr) return;
   loop_.KillTimersOf(window);
   if (!target->is_child() && target->menu != 0) menus_.Destroy(target->menu);
@@ -270,6 +274,26 @@ void SimDesktop::Impl::FinishDestroying(HWND window) {
     if (owned != nullptr && owned->owner == window) owned->owner = kNoWindow;
   }
   tree_.Remove(window);
+}
+
+void SimDesktop::Impl::RemoveSilently(HWND window) {
+  for (;;) {
+    const SimWindow* target = tree_.Find(window);
+    if (target == nullptr) return;
+    if (target->children.empty()) break;
+    RemoveSilently(target->children.front());
+  }
+  Forget(window);
+}
+
+void SimDesktop::Impl::EndProcess(DWORD process) {
+  loop_.NoteActivity();
+  const std::vector<HWND> top_levels = tree_.TopLevels();
+  for (HWND window : top_levels) {
+    const SimWindow* found = tree_.Find(window);
+    if (found != nullptr && found->process == process) RemoveSilently(window);
+  }
+  modals_.DropOf(process);
 }
 
 HWND SimDesktop::Impl::FindWindowEx(HWND parent, HWND child_after, const char* class_name,

@@ -75,6 +75,8 @@ class SimDesktop::Impl {
   std::optional<LRESULT> SendFrom(DWORD caller, HWND window, UINT message, WPARAM wparam,
                                   LPARAM lparam);
 
+  void EndProcess(DWORD process);
+
   // --- Hung processes ----------------------------------------------------------------------------
   void Hang(DWORD process, double seconds);
   bool IsHung(DWORD process) const;
@@ -139,6 +141,10 @@ class SimDesktop::Impl {
   void DestroyOwnedBy(HWND owner);
   void SendDestroyMessages(HWND window);
   void FinishDestroying(HWND window);
+  // Takes the window out of the desktop's state once nothing more is sent to it.
+  void Forget(HWND window);
+  // A window and its children go without a message (their process was killed).
+  void RemoveSilently(HWND window);
   // When the active window goes away (hidden, minimised, destroyed), the next visible top-level
   // window of its process becomes active, if there is one.
   void ActivateNext(HWND leaving);

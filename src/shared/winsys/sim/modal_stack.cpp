@@ -26,6 +26,10 @@ void ModalStack::End(HWND window, int answer) {
   }
 }
 
+void ModalStack::DropOf(DWORD process) {
+  std::erase_if(open_, [process](const ModalInfo& info) { return info.process == process; });
+}
+
 std::optional<ModalInfo> ModalStack::Top() const {
   if (open_.empty()) return std::nullopt;
   return open_.back();

@@ -13,6 +13,8 @@ class ModalStack {
   void Begin(const ModalInfo& info);
   // Closes the entry of that window, if it is open, and tells the observers the answer.
   void End(HWND window, int answer);
+  // Forgets the process's entries without telling anyone: the process is gone.
+  void DropOf(DWORD process);
 
   const std::vector<ModalInfo>& open() const { return open_; }
   std::optional<ModalInfo> Top() const;

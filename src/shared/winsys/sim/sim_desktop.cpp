@@ -68,6 +68,10 @@ DWORD SimDesktop::ProcessIdOf(WindowSystem& process) const {
   return view == nullptr ? 0 : view->id();
 }
 
+void SimDesktop::EndProcess(WindowSystem& process) {
+  impl_->EndProcess(ProcessIdOf(process));
+}
+
 void SimDesktop::Hang(WindowSystem& process, double seconds) {
   impl_->Hang(ProcessIdOf(process), seconds);
 }

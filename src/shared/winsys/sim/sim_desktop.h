@@ -105,6 +105,12 @@ class SimDesktop {
   bool IsHung(WindowSystem& process);
   void SetSendBound(double seconds);
 
+  // --- A process that is killed --------------------------------------------------------------
+  // The process ends at once: its windows go with their timers, menus and modal dialogs, and no
+  // message reaches it (none of its handlers runs); windows of others that it owned are disowned.
+  // Its view stays valid but finds nothing of its own.
+  void EndProcess(WindowSystem& process);
+
   // --- Input as a person gives it ----------------------------------------------------------------
   InputResult CanTakeInput(HWND window);
   InputResult UserClick(HWND window);        // WM_LBUTTONDOWN and WM_LBUTTONUP, sent
