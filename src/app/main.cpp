@@ -20,7 +20,8 @@ namespace {
 int Usage() {
   std::cerr << "usage: tollmere --scenario FILE [--realtime]\n"
                "       tollmere --demo [--realtime]\n"
-               "       tollmere --soak HOURS --seed N [--version 4|5]\n"
+               "       tollmere --soak HOURS --seed N [--version 4|5] [--client calm|chaos]\n"
+               "                [--per-minute LINES]\n"
                "       tollmere --check-client [--version 4|5 | --capture FILE]\n"
                "                [--save-capture FILE] [--leave-out-names]\n";
   return 2;
@@ -43,6 +44,12 @@ int Soak(int argc, char** argv) {
   bool seeded = false;
   double number = 0;
   for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--client") == 0) {
+      const std::string mood = argv[i + 1];
+      if (mood != "calm" && mood != "chaos") return Usage();
+      options.mood = mood == "calm" ? scenario::ClientMood::kCalm : scenario::ClientMood::kChaos;
+      continue;
+    }
     if (!ReadNumber(argv[i + 1], number)) return Usage();
     if (std::strcmp(argv[i], "--soak") == 0 && number > 0) {
       options.hours = number;
@@ -52,6 +59,8 @@ int Soak(int argc, char** argv) {
       seeded = true;
     } else if (std::strcmp(argv[i], "--version") == 0 && (number == 4 || number == 5)) {
       options.version = static_cast<int>(number);
+    } else if (std::strcmp(argv[i], "--per-minute") == 0 && number > 0 && number <= 600) {
+      options.requests_per_minute = number;
     } else {
       return Usage();
     }
