@@ -50,7 +50,13 @@ void WriteMemberName(winsys::WindowSystem& ws, std::uint32_t name_address, std::
 }
 
 std::string TranscriptLine(std::string_view sender, std::string_view message) {
-  return std::string(sender) + ":" + kChatSeparator + std::string(message) + "\r";
+  std::string line = std::string(sender) + ":" + kChatSeparator;
+  const std::string_view shown = message.substr(0, message.find('\0'));
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n') continue;
+    line += shown[i] == '\n' ? '\r' : shown[i];
+  }
+  return line + "\r";
 }
 
 ChatRoom::ChatRoom(ClientContext& context, std::string_view title,
@@ -75,6 +81,17 @@ ChatRoom::ChatRoom(ClientContext& context, std::string_view title,
              return 0;
            }
            return next(h, m, w, l);
+         });
+  Attach(transcript_,
+         [this](HWND h, UINT m, WPARAM w, LPARAM l, const winsys::WindowProc& next) -> LRESULT {
+           if (own_access_) return next(h, m, w, l);
+           if (m == winsys::WM_SETTEXT) NoteEmptied();
+           const LRESULT result = next(h, m, w, l);
+           if (m == winsys::WM_GETTEXT && result > 0) {
+             NoteRead(std::string_view(reinterpret_cast<const char*>(l),
+                                       static_cast<std::size_t>(result)));
+           }
+           return result;
          });
   Attach(member_list_,
          [](HWND h, UINT m, WPARAM w, LPARAM l, const winsys::WindowProc& next) -> LRESULT {
@@ -110,9 +127,41 @@ void ChatRoom::Leave(std::string_view name) {
 }
 
 void ChatRoom::Say(std::string_view sender, std::string_view message, Speaker speaker) {
-  SetText(transcript_, TextOf(transcript_) + TranscriptLine(sender, message));
+  const std::string line = TranscriptLine(sender, message);
+  // The room's own reading and writing of its transcript is neither a reader's read nor emptying.
+  own_access_ = true;
+  SetText(transcript_, TextOf(transcript_) + line);
+  own_access_ = false;
+  unread_.push_back(UnreadLine{line, context_.journal.chat_lines().size()});
   context_.journal.Record(
       ChatLine{title_, std::string(sender), std::string(message), speaker, context_.Now()});
+}
+
+// A line is handed over when the text holds it whole, from a line's start, after the lines
+// before it.
+void ChatRoom::NoteRead(std::string_view returned) {
+  std::size_t from = 0;
+  std::erase_if(unread_, [&](UnreadLine& line) {
+    std::size_t at = returned.find(line.text, from);
+    while (at != std::string_view::npos && at > 0 && returned[at - 1] != '\r') {
+      at = returned.find(line.text, at + 1);
+    }
+    if (at == std::string_view::npos) {
+      line.missed_by_a_read = true;
+      return false;
+    }
+    from = at + line.text.size();
+    return true;
+  });
+}
+
+// Lines said since the last read were never offered to a reader: emptying them away is the
+// reader's choice (as at Start), not a loss.
+void ChatRoom::NoteEmptied() {
+  for (const UnreadLine& line : unread_) {
+    if (line.missed_by_a_read) context_.journal.RecordLostUnread(line.journal_index);
+  }
+  unread_.clear();
 }
 
 std::vector<std::string> ChatRoom::Members() const {
@@ -139,7 +188,7 @@ ChatRoom::MemberRecord ChatRoom::MakeRecord(std::string_view name) {
 void ChatRoom::PostInputLine() {
   const std::string line = TextOf(input_line_);
   SetText(input_line_, "");
-  if (line.empty()) return;
+  if (line.empty() || line.size() > kLongestChatLine) return;
   Say(context_.screen_name, line, Speaker::kUser);
 }
 

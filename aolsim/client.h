@@ -110,6 +110,8 @@ class Client {
   const Journal& journal() const { return journal_; }
   const std::vector<Delivery>& Deliveries() const { return journal_.deliveries(); }
   const std::vector<ChatLine>& RoomLines() const { return journal_.chat_lines(); }
+  // Indices into RoomLines of the lines a reader of the transcript lost.
+  const std::vector<std::size_t>& LinesLostUnread() const { return journal_.lost_unread(); }
   // The lines the user posted through the room's input line (the program's lines).
   std::vector<ChatLine> UserLines() const;
   const std::vector<InstantMessage>& InstantMessages() const { return journal_.instant_messages(); }

@@ -98,6 +98,9 @@ class Journal {
   void Record(VisitedAddress address);
   void Record(MailDeletion deletion);
   void Record(FlashSessionEnd end);
+  // A chat line that was emptied from the room's transcript after a read that did not hand it
+  // over: a reader lost it.
+  void RecordLostUnread(std::size_t chat_line_index) { lost_unread_.push_back(chat_line_index); }
 
   const std::vector<Delivery>& deliveries() const { return deliveries_; }
   const std::vector<ChatLine>& chat_lines() const { return chat_lines_; }
@@ -105,6 +108,7 @@ class Journal {
   const std::vector<VisitedAddress>& visited() const { return visited_; }
   const std::vector<MailDeletion>& deletions() const { return deletions_; }
   const std::vector<FlashSessionEnd>& flash_sessions() const { return flash_sessions_; }
+  const std::vector<std::size_t>& lost_unread() const { return lost_unread_; }
 
  private:
   template <typename T>
@@ -117,6 +121,7 @@ class Journal {
   std::vector<VisitedAddress> visited_;
   std::vector<MailDeletion> deletions_;
   std::vector<FlashSessionEnd> flash_sessions_;
+  std::vector<std::size_t> lost_unread_;
 };
 
 }  // namespace aolsim

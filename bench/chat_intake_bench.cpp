@@ -18,15 +18,13 @@ using serving_engine::testing::kOwnName;
 
 constexpr std::int64_t kFullMailList = 32767;
 
-// The server window's four queues, shown, over a full mail list; each yield lets the window
-// messages of the entries run, as the serving loop's would.
+// The server window's four queues, shown, over a full mail list.
 class Queues {
  public:
   explicit Queues(std::int64_t item_limit) {
     FakeSources& sources = harness_.sources;
     sources.mail_count = kFullMailList;
     sources.item_limit = item_limit;
-    sources.on_yield = [&ws = harness_.ws] { ws.DoEvents(); };
     harness_.form.Show();
   }
 

@@ -3,16 +3,17 @@
 // the fuzz target feeds it, and what the seeded test of the suite feeds it too.
 //
 // The first four bytes choose the scene: the size of the mail list, the item and find limits
-// (zero and negative ones included), and whether "joe" is banned and whether each yield serves
-// (removes) the oldest item or find request, as a serving tick inside the intake's yields would.
+// (zero and negative ones included), whether "joe" is banned and whether "mia" is out of the room.
 // The rest is the transcript, as the room's chat view would hand it over.
 //
 // The checks: every entry is well formed (requester " - " digits naming a mail of the list;
 // requester " - " a trimmed, non-empty search text; a bare requester), no requester has more
 // pending than the limit allows, list, status and find entries are never doubled, the captions
-// show the counts, the per-requester counts agree with the entries, and the transcript was cut
-// into the lines the shared text functions make of it.
+// show the counts, the per-requester counts agree with the entries, no entry holds a control
+// character or a sender no member can be, and the transcript was cut into the lines the shared
+// text functions make of it.
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -40,8 +41,7 @@ struct Scene {
   std::int64_t item_limit = 100;
   std::int64_t find_limit = 5;
   bool ban_joe = false;
-  bool yields_serve_items = false;
-  bool yields_serve_finds = false;
+  bool mia_absent = false;
 };
 
 inline Scene SceneOf(std::string_view data) {
@@ -53,8 +53,7 @@ inline Scene SceneOf(std::string_view data) {
   scene.find_limit = static_cast<std::int8_t>(data[2]) % 8;
   const auto flags = static_cast<unsigned char>(data[3]);
   scene.ban_joe = (flags & 1) != 0;
-  scene.yields_serve_items = (flags & 2) != 0;
-  scene.yields_serve_finds = (flags & 4) != 0;
+  scene.mia_absent = (flags & 2) != 0;
   return scene;
 }
 
@@ -94,13 +93,7 @@ class IntakeRun {
     sources.item_limit = scene_.item_limit;
     sources.find_limit = scene_.find_limit;
     if (scene_.ban_joe) sources.banned = {"joe"};
-    sources.on_yield = [this] { ServeOldestRequests(); };
-  }
-
-  // What a serving tick inside the intake's yields would do to the queues.
-  void ServeOldestRequests() {
-    if (scene_.yields_serve_items) harness_.Requests.RemoveAt(0);
-    if (scene_.yields_serve_finds) harness_.Finds.RemoveAt(0);
+    if (scene_.mia_absent) sources.absent = {"mia"};
   }
 
   static bool IsRequester(std::string_view name) {
@@ -183,10 +176,17 @@ class IntakeRun {
     }
   }
 
-  static void CheckCounts(const RequestQueue& queue, std::vector<std::string>& faults) {
+  // Also that no entry holds a control character or names a sender the room could not show.
+  void CheckCounts(const RequestQueue& queue, std::vector<std::string>& faults) const {
     std::map<std::string, int> recount;
-    for (const std::string& entry : queue.list().items())
-      ++recount[std::string(RequesterOf(entry))];
+    for (const std::string& entry : queue.list().items()) {
+      const std::string_view requester = RequesterOf(entry);
+      ++recount[std::string(requester)];
+      if (std::any_of(entry.begin(), entry.end(), [](char c) { return c >= 0 && c < ' '; }) ||
+          requester.size() > kLongestScreenName || (scene_.mia_absent && requester == "mia")) {
+        faults.push_back("entry no line of the room can make: " + entry);
+      }
+    }
     for (const auto& [requester, count] : recount) {
       if (queue.PendingFor(requester) != count) faults.push_back("PendingFor " + requester);
     }

@@ -114,6 +114,9 @@ class Runner : public winsys::sim::DesktopObserver {
   ServingFacts ProgramFacts();
   // The queue entries on screen and in the requests files the program saved.
   std::vector<AdmittedRequest> StillQueued();
+  // Empty, or the first line of the room that was emptied away before the program read it.
+  std::string FirstLineLostUnread();
+  std::string FirstLost();
   // Sees every entry the program adds to its queues from the moment they exist.
   void WatchQueues();
   // An entry came into a queue: a new request, or one taken out a moment ago coming back.

@@ -179,13 +179,26 @@ std::vector<AdmittedRequest> Runner::StillQueued() {
   return queued;
 }
 
+std::string Runner::FirstLineLostUnread() {
+  const aolsim::Client& client = world_->client();
+  if (client.LinesLostUnread().empty()) return {};
+  const aolsim::ChatLine& line = client.RoomLines()[client.LinesLostUnread().front()];
+  return "the room's line \"" + line.sender + ": " + line.text + "\" was emptied away unread";
+}
+
+// A line the program never read is lost with whatever it asked for.
+std::string Runner::FirstLost() {
+  const std::string unread = FirstLineLostUnread();
+  return unread.empty() ? FirstLostRequest(Facts(), admitted_, StillQueued()) : unread;
+}
+
 std::string Runner::CheckServing(const Command& command) {
   const ServingFacts facts = Facts();
   // The log speaks UTF-8; the records are in the client's 8-bit set.
   if (command.verb == Verb::kExpectConfirmationsTrue) {
     return Cp1252ToUtf8(FirstFalseConfirmation(facts));
   }
-  return Cp1252ToUtf8(FirstLostRequest(facts, admitted_, StillQueued()));
+  return Cp1252ToUtf8(FirstLost());
 }
 
 void Runner::Count() {
@@ -199,7 +212,7 @@ void Runner::Count() {
   figures_.still_queued = static_cast<int>(StillQueued().size());
   const ServingFacts facts = Facts();
   figures_.false_confirmation = FirstFalseConfirmation(facts);
-  figures_.lost_request = FirstLostRequest(facts, admitted_, StillQueued());
+  figures_.lost_request = FirstLost();
   for (const aolsim::Delivery& delivery : facts.deliveries) {
     figures_.delivered += IsAnsweringMail(delivery) ? 1 : 0;
   }

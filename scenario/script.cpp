@@ -372,6 +372,9 @@ bool SplitWords(std::string_view line, std::vector<std::string>& words, std::str
           case 't':
             word += '\t';
             break;
+          case '0':
+            word += '\0';
+            break;
           default:
             why = "unknown escape '\\" + std::string(1, line[i - 1]) + "'";
             return false;

@@ -82,7 +82,7 @@ void ChatSend(winsys::WindowSystem& ws, std::string_view line) {
   const HWND room = FindChatRoom(ws);
   if (room == kNoWindow) return;
   const HWND input = ws.FindWindowEx(room, transcript, kRichTextClass, nullptr);
-  SetWindowTextByMessage(ws, input, line);
+  SetWindowTextByMessage(ws, input, line.substr(0, kLongestChatLine));
   ws.SendMessage(input, winsys::WM_CHAR, kEnter, 0);
   vornik32::WaitSeconds(ws, kPauseBetweenEnters);
   ws.SendMessage(input, winsys::WM_CHAR, kEnter, 0);

@@ -14,7 +14,13 @@ namespace vornik32 {
 // The transcript's whole text: what was said since it was last emptied.
 std::string ChatText(winsys::WindowSystem& ws);
 void ClearChatText(winsys::WindowSystem& ws);
-// Puts the line, unchanged, into the room's input line and presses Enter twice (0.01 s apart).
+// The longest line the room carries: a longer one is not said at all.
+inline constexpr std::size_t kLongestChatLine = 512;
+
+// Puts the line into the room's input line and presses Enter twice (0.01 s apart). A line longer
+// than the room carries is cut to its first kLongestChatLine characters, so that its beginning
+// (the bullet, the names and the item) is still said: the program's own lines stay well inside
+// the bound, and only a text the user chose (a custom ending, a long handle) can reach it.
 void ChatSend(winsys::WindowSystem& ws, std::string_view line);
 
 // A list or combo box of the program that room members are copied into.

@@ -53,30 +53,32 @@ bool EntriesReadBackTo(const std::string& sender) {
   return RequesterOf(sender + kEntrySeparator) == sender;
 }
 
-// Keeps busy_ true for the length of a take, also when a wait inside it throws.
-class BusyScope {
- public:
-  explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-  ~BusyScope() { busy_ = false; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
+bool IsControl(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  return code < 0x20 || code == 0x7F;
+}
 
- private:
-  bool& busy_;
-};
+// The message with every control character made a blank.
+std::string WithControlsAsBlanks(std::string_view message) {
+  std::string text(message);
+  std::replace_if(text.begin(), text.end(), IsControl, kBlank);
+  return text;
+}
+
+// What the chat view can have written before a colon: a screen name, not a text a member typed.
+bool CanBeScreenName(std::string_view sender) {
+  return sender.size() <= kLongestScreenName &&
+         std::none_of(sender.begin(), sender.end(), IsControl);
+}
 
 }  // namespace
 
 ChatIntake::ChatIntake(RequestQueues queues, IntakeSources& sources)
     : queues_(queues), sources_(sources) {}
 
-TakeResult ChatIntake::TakeTranscript(std::string_view transcript,
-                                      std::string_view own_screen_name) {
-  if (busy_) return TakeResult::kSkippedBusy;
-  const BusyScope scope(busy_);
+void ChatIntake::TakeTranscript(std::string_view transcript, std::string_view own_screen_name) {
   ForEachTranscriptLine(transcript,
                         [&](std::string_view line) { TakeLine(line, own_screen_name); });
-  return TakeResult::kTaken;
 }
 
 void ChatIntake::TakeLine(std::string_view line, std::string_view own_screen_name) {
@@ -84,12 +86,13 @@ void ChatIntake::TakeLine(std::string_view line, std::string_view own_screen_nam
   const auto colon = line.find(':');
   if (colon == std::string_view::npos) return;
   const std::string sender(line.substr(0, colon));
-  const std::string_view message =
-      colon + kMessageOffset <= line.size() ? line.substr(colon + kMessageOffset) : "";
+  const std::string message = WithControlsAsBlanks(
+      colon + kMessageOffset <= line.size() ? line.substr(colon + kMessageOffset) : "");
 
   if (sender == own_screen_name) return;
-  if (!EntriesReadBackTo(sender)) return;
+  if (!CanBeScreenName(sender) || !EntriesReadBackTo(sender)) return;
   if (sources_.IsBanned(sender)) return;
+  if (!sources_.IsInRoom(sender)) return;
 
   const std::string handle = sources_.ServingHandle();
   const std::string lowered = vornik32::LowerCase(message);
@@ -135,7 +138,9 @@ void ChatIntake::TakeFind(const std::string& sender, std::string_view message) {
 
 void ChatIntake::TakeOneFindTerm(const std::string& sender, std::string_view terms) {
   if (!UnderFindLimit(sender)) return;
-  const std::string entry = sender + kEntrySeparator + std::string(TrimBlanks(terms));
+  const std::string_view text = TrimBlanks(terms);
+  if (text.size() > kLongestSearchText) return;
+  const std::string entry = sender + kEntrySeparator + std::string(text);
   if (queues_.finds.Contains(entry)) return;
   queues_.finds.Append(entry);
 }
@@ -143,15 +148,14 @@ void ChatIntake::TakeOneFindTerm(const std::string& sender, std::string_view ter
 void ChatIntake::TakeFindTerms(const std::string& sender, std::string_view terms) {
   std::string_view rest = terms;
   bool last = false;
-  while (!last) {
-    sources_.LetMessagesRun();
+  for (std::size_t walked = 0; !last && walked < kMostFindTerms; ++walked) {
     if (!UnderFindLimit(sender)) return;
     const auto comma = rest.find(kTermSeparator);
     std::string_view term = rest.substr(0, comma);
     last = comma == std::string_view::npos;
     if (!last) rest = rest.substr(comma + 1);
-    if (IsBlank(term)) continue;
     term = TrimBlanks(term);
+    if (term.empty() || term.size() > kLongestSearchText) continue;
     // Every term but the last is lower-cased.
     const std::string text = last ? std::string(term) : vornik32::LowerCase(term);
     const std::string entry = sender + kEntrySeparator + text;
@@ -168,7 +172,6 @@ void ChatIntake::TakeSend(const std::string& sender, std::string_view message) {
   if (items.empty()) return;
   const bool one_token = items.find(kTermSeparator) == std::string::npos;
   if (one_token) {
-    sources_.LetMessagesRun();
     if (items.find(kRangeSeparator) != std::string::npos) {
       TakeRange(sender, items);
     } else {
@@ -178,8 +181,7 @@ void ChatIntake::TakeSend(const std::string& sender, std::string_view message) {
   }
   std::string_view rest = items;
   bool last = false;
-  while (!last) {
-    sources_.LetMessagesRun();
+  for (std::size_t walked = 0; !last && walked < kMostItemTokens; ++walked) {
     const auto comma = rest.find(kTermSeparator);
     const std::string token(rest.substr(0, comma));
     last = comma == std::string_view::npos;
@@ -194,7 +196,7 @@ void ChatIntake::TakeSend(const std::string& sender, std::string_view message) {
 
 void ChatIntake::TakeLoneNumber(const std::string& sender, const std::string& token) {
   if (!UnderItemLimit(sender)) return;
-  if (!IsWholeNumber(token)) return;
+  if (!IsWholeNumber(token) || token.size() > kLongestTypedNumber) return;
   // A number asked for alone is queued as typed (007 stays 007).
   const std::string entry = sender + kEntrySeparator + token;
   if (queues_.requests.Contains(entry)) return;

@@ -20,9 +20,23 @@
 // - A line is taken only from a sender whose entries read back to that sender: the requester of
 //   an entry is the text before its first " - ", so a sender that is empty, holds " - " or ends
 //   in " -" would queue entries naming someone else, or nobody.
-// - A take that starts while another is still letting messages run (a timer tick inside the
-//   previous tick's yields) is skipped. The transcript it would have read is left in the room and
-//   read at the next tick, so no line is lost.
+// - A line is admitted against the queues as they stood when it was read: nothing runs between
+//   its tokens or terms, nor between the lines of one read. Were a serving tick let in there, an
+//   item served in the middle of a line would be admitted again by the line's next "1", and the
+//   line would hold every later one (and the next read) for as long as the serving took.
+// - One line is bounded however long it is: a send line looks at its first kMostItemTokens
+//   tokens, a find line at its first kMostFindTerms terms; what follows them is dropped. A range
+//   is one token and still queues up to the limit.
+// - What an answer echoes into the room is bounded, so that no answer outgrows the longest line
+//   the room carries: a search text of more than kLongestSearchText characters (no title needs
+//   more) is skipped like an empty one, and a number asked for alone, queued as typed, is no
+//   number when it is longer than kLongestTypedNumber characters ("0000000000007").
+// - A control character inside a message (a NUL, a bell, a tab) is a blank: it never ends the
+//   line or the read, and never reaches an entry, so no answer posts it back into the room.
+// - A sender is what the chat view writes for a member: at most kLongestScreenName characters,
+//   none of them a control character, and a member of the room when the transcript was read. A
+//   carriage return a member types inside a message starts a line of the transcript that names
+//   whoever the member chose; a name that is no member now cannot be such a line's own.
 
 #include <cstdint>
 #include <functional>
@@ -47,11 +61,15 @@ class IntakeSources {
   virtual std::int64_t MailCount() const = 0;
   // Whether the number names an item of the mail list.
   virtual bool IsValidNumber(std::int64_t number) const = 0;
-  // Lets pending window messages run, between the terms and tokens of one line.
-  virtual void LetMessagesRun() = 0;
+  // Whether the sender is in the room now, as its member list shows.
+  virtual bool IsInRoom(std::string_view sender) const = 0;
 };
 
-enum class TakeResult { kTaken, kSkippedBusy };
+inline constexpr std::size_t kMostItemTokens = 100;
+inline constexpr std::size_t kMostFindTerms = 20;
+inline constexpr std::size_t kLongestScreenName = 16;
+inline constexpr std::size_t kLongestSearchText = 64;
+inline constexpr std::size_t kLongestTypedNumber = 10;
 
 class ChatIntake {
  public:
@@ -59,9 +77,7 @@ class ChatIntake {
 
   // Takes every line of a transcript (lines end at carriage returns; line feeds are dropped).
   // own_screen_name is the signed-on user's, whose lines are never requests.
-  TakeResult TakeTranscript(std::string_view transcript, std::string_view own_screen_name);
-  // Whether a take is running now (inside its yields).
-  bool busy() const { return busy_; }
+  void TakeTranscript(std::string_view transcript, std::string_view own_screen_name);
 
   // One chat line, as the room shows it.
   void TakeLine(std::string_view line, std::string_view own_screen_name);
@@ -83,7 +99,6 @@ class ChatIntake {
 
   RequestQueues queues_;
   IntakeSources& sources_;
-  bool busy_ = false;
 };
 
 }  // namespace serving_engine

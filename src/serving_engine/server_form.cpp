@@ -1,5 +1,7 @@
 #include "serving_engine/server_form.h"
 
+#include <set>
+
 #include "aol_automation/automation.h"
 #include "serving_engine/ban_list.h"
 #include "serving_engine/chat_lines.h"
@@ -55,11 +57,32 @@ class ServerForm::Sources : public IntakeSources {
   }
   std::int64_t MailCount() const override { return program_.listResults().MailCount(); }
   bool IsValidNumber(std::int64_t number) const override { return server_.IsValidNumber(number); }
-  void LetMessagesRun() override { program_.ws().DoEvents(); }
+  bool IsInRoom(std::string_view sender) const override {
+    return members_.empty() || members_.contains(vornik32::LowerCase(sender));
+  }
+
+  // Reads who is in the room now, for the transcript just read. A member list whose names cannot
+  // be read (the client's memory closed to the program) tells nobody's absence.
+  void ReadRoomMembers() {
+    MemberNames names;
+    vornik32::AddRoomMembers(program_.ws(), names, vornik32::IncludeSelf::kYes,
+                             vornik32::UniqueOnly::kNo);
+    members_ = std::move(names.lowered);
+    members_.erase("");
+  }
 
  private:
+  class MemberNames : public vornik32::NameList {
+   public:
+    int count() const override { return static_cast<int>(lowered.size()); }
+    std::string item(int) const override { return {}; }
+    void add(const std::string& name) override { lowered.insert(vornik32::LowerCase(name)); }
+    std::set<std::string> lowered;
+  };
+
   ProgramView& program_;
   ServerForm& server_;
+  std::set<std::string> members_;
 };
 
 ServerForm::ServerForm(ProgramView& program)
@@ -362,14 +385,15 @@ void ServerForm::ShowServedCountsWithNote(int mails_served, std::string_view not
 // --- Timers --------------------------------------------------------------------------------------
 
 void ServerForm::ChatTimer_Timer() {
-  // A tick inside the previous tick's yields leaves the transcript for the next one.
-  if (intake_.busy()) return;
   winsys::WindowSystem& ws = program_.ws();
   const std::string transcript = vornik32::ChatText(ws);
   // Emptying an empty transcript changes nothing, except when the reading failed: a client too
   // busy to answer reads as empty, and the emptying, queued behind its work, would then wipe
   // requests that were never read.
-  if (!transcript.empty()) vornik32::ClearChatText(ws);
+  if (!transcript.empty()) {
+    vornik32::ClearChatText(ws);
+    sources_->ReadRoomMembers();
+  }
   intake_.TakeTranscript(transcript, vornik32::UserScreenName(ws));
   MarkListsDueOnRequest();
   program_.servingWork().SavePendingIfDue();

@@ -42,6 +42,17 @@ TEST_P(ChatRoomTest, TranscriptHoldsWhatWasSaidSinceItWasEmptied) {
   EXPECT_EQ(program_.Text(transcript()), "Cy:\t again\r");
 }
 
+TEST_P(ChatRoomTest, ALineAReadMissedIsLostWhenTheTranscriptIsEmptied) {
+  client_.Say("Cy", "hi");
+  client_.Say("Cy", "cut by the read");
+  char partial[12];
+  program_.Send(transcript(), winsys::WM_GETTEXT, sizeof partial,
+                reinterpret_cast<LPARAM>(partial));
+  client_.Say("Cy", "said after the read");  // emptied unread by the reader's own choice
+  program_.SetText(transcript(), "");
+  EXPECT_EQ(client_.LinesLostUnread(), (std::vector<std::size_t>{1}));
+}
+
 TEST_P(ChatRoomTest, EnterInTheInputLinePostsItAsTheUsersLine) {
   Post("\x95 tollmere server");
   program_.Send(input(), winsys::WM_CHAR, 13);  // the second Enter of a chat send: nothing

@@ -43,7 +43,7 @@ class LoopTest : public ::testing::Test, public tollmere_testing::SystemHarness 
   // Signed on, in a room with the members, the mailbox holding the lists and the titles, the
   // program started (its reminder box answered) and the serving-list data in place.
   void StartProgram(const std::vector<std::string>& titles,
-                    const std::vector<std::string>& members = {"ann", "bob", "cid"},
+                    const std::vector<std::string>& members = {"ann", "bob", "cid", "dee"},
                     int list_count = 1) {
     client.Start();
     client.SignOn(kUserName);

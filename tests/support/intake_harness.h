@@ -2,8 +2,7 @@
 // The chat intake on its own: the server form's four queues on a simulated desktop with its own
 // clock, and sources whose handle, limits, ban list and mail-list size the caller sets. The tests,
 // the benchmark and the fuzz target all take lines through it, so that each measures and checks
-// the same queues. The form stays hidden unless the caller shows it; yields can be made to act, as
-// the serving tick does when it runs inside the intake's yields.
+// the same queues. The form stays hidden unless the caller shows it.
 //
 // Header-only, and free of the test framework: the benchmark and fuzz programs include it too.
 
@@ -35,19 +34,15 @@ class FakeSources : public IntakeSources {
   bool IsValidNumber(std::int64_t number) const override {
     return number >= 0 && number < mail_count;
   }
-  void LetMessagesRun() override {
-    ++yields;
-    if (on_yield) on_yield();
-  }
+  bool IsInRoom(std::string_view sender) const override { return !absent.contains(sender); }
 
   std::string handle = "joebot";
   std::int64_t item_limit = 100;
   std::int64_t find_limit = 5;
   // Transparent, so that asking about a sender costs no copy of it in the benchmark's loops.
   std::set<std::string, std::less<>> banned;
+  std::set<std::string, std::less<>> absent;
   std::int64_t mail_count = 50;
-  int yields = 0;
-  std::function<void()> on_yield;
 };
 
 class IntakeHarness {
