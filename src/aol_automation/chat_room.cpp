@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_set>
 
@@ -94,11 +95,17 @@ std::vector<std::string> MemberNames(winsys::WindowSystem& ws, HWND member_list)
   ws.GetWindowThreadProcessId(member_list, &process_id);
   const winsys::HANDLE process =
       ws.OpenProcess(winsys::PROCESS_VM_READ | winsys::STANDARD_RIGHTS_REQUIRED, false, process_id);
-  const int count = ListCount(ws, member_list);
+  // A list read only in part would make the members not reached look absent: a client that
+  // stops answering half-way tells nothing of who is in the room.
+  const int count = AnsweredListCount(ws, member_list).value_or(0);
   for (int i = 0; i < count; ++i) {
-    const auto item_address = static_cast<std::uint32_t>(
-        ws.SendMessage(member_list, winsys::LB_GETITEMDATA, static_cast<winsys::WPARAM>(i), 0));
-    names.push_back(ReadMemberName(ws, process, item_address));
+    const std::optional<winsys::LRESULT> item_address = ws.SendMessageAnswered(
+        member_list, winsys::LB_GETITEMDATA, static_cast<winsys::WPARAM>(i), 0);
+    if (!item_address || *item_address == winsys::LB_ERR) {
+      names.clear();
+      break;
+    }
+    names.push_back(ReadMemberName(ws, process, static_cast<std::uint32_t>(*item_address)));
   }
   if (process != 0) ws.CloseHandle(process);
   return names;

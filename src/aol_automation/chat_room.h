@@ -36,7 +36,8 @@ enum class IncludeSelf { kNo, kYes };
 enum class UniqueOnly { kNo, kYes };
 
 // The screen names of the members of a room's member list, in its order, read from the client's
-// memory; a name that cannot be read is the empty text.
+// memory; a name that cannot be read is the empty text. A client that leaves the count or an
+// item unanswered gives no names at all.
 std::vector<std::string> MemberNames(winsys::WindowSystem& ws, winsys::HWND member_list);
 
 // Adds the screen names of the room's members, in the member list's order, to the target. With
