@@ -198,6 +198,21 @@ TEST_F(MessagesTest, AnItemOfADerivedListComesBackWholeAndEndsAtItsLength) {
   }
 }
 
+// Made taller than its edit, a drop-down combo keeps the edit's height and gives its list the rest.
+TEST_F(MessagesTest, ADropDownCombosHeightIsItsEditsAndItsListsTogether) {
+  CreateParams params;
+  params.class_name = "ComboBox";
+  params.style = WS_CHILD | CBS_DROPDOWN;
+  params.parent = a_;
+  params.rect = Rect{0, 0, 150, 160};
+  const HWND combo = app_.CreateWindow(params);
+  Rect closed, dropped;
+  ASSERT_TRUE(app_.GetWindowRect(combo, closed));
+  app_.SendMessage(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+  EXPECT_LT(closed.height(), 40);
+  EXPECT_GE(dropped.height(), 160 - 2 * closed.height());  // less the list's frame
+}
+
 TEST_F(MessagesTest, SetTextStoresAndAnswersOne) {
   const std::string text = "Joe: /handle send 12";
   EXPECT_EQ(app_.SendMessage(a_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())), 1);

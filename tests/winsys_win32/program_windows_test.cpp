@@ -176,6 +176,32 @@ TEST(PersonAtTheDesk, ClicksIntoAFieldOfTheProgramAndTypesThere) {
       << "the field reads \"" << TextOf(field) << "\"";
 }
 
+// A person opens the Banning drop-down and sees every member on a row of its own; the window
+// shows the program's own icon.
+TEST(PersonAtTheDesk, OpensTheBanningDropDownOnTheMembers) {
+  winsys::win32::Win32WindowSystem ws;
+  ui::Registry registry;
+  app::Program program(ws, registry);
+  list_designer::BanningForm& banning = program.banningFrm();
+  banning.form.on_load = banning.form.on_activate = nullptr;  // which read the room: none here
+  banning.form.Load();
+  for (const char* name : {"PixieDust", "Joe Smith", "OldTimer", "starlight77"})
+    banning.Combo1.add(name);
+  const HWND window = Real(banning.form.hwnd()), combo = Real(banning.Combo1.hwnd());
+  EXPECT_NE(::GetClassLongPtrA(window, GCLP_HICON), 0u) << "the system's icon";
+  ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  ::SetForegroundWindow(window);
+  RECT place, list;
+  ::GetWindowRect(combo, &place);
+  ClickAt(POINT{place.right - 6, (place.top + place.bottom) / 2});  // the arrow
+  ASSERT_TRUE(RunLoopUntil(ws, [&] { return ::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0); }));
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(::GetComboBoxInfo(combo, &info) && ::GetClientRect(info.hwndList, &list));
+  EXPECT_EQ(::SendMessageA(info.hwndList, LB_GETCOUNT, 0, 0), 4);
+  EXPECT_GE(list.bottom, 4 * ::SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+}
+
 // The report's date and time as the user's locale writes them in short; on an English Windows
 // (Wine's own default) exactly the forms of the simulated desktop.
 TEST(Win32Clock, WritesTheShortDateAndTimeInTheUsersLocale) {

@@ -6,6 +6,11 @@ namespace ui {
 
 using namespace winsys;
 
+namespace {
+// The dropped list's room: eight entries of the dialog font and the list's frame.
+constexpr int kListRoomPixels = 8 * 16 + 2;
+}  // namespace
+
 ComboBox::ComboBox(Container& container, std::string name, const TwipsRect& position,
                    Visibility visibility)
     : Control(container, std::move(name), Kind::kComboBox, position, visibility) {}
@@ -16,6 +21,12 @@ ComboBox::~ComboBox() {
 
 DWORD ComboBox::class_style() const {
   return CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP;
+}
+
+Rect ComboBox::WindowRect() const {
+  Rect rect = Control::WindowRect();
+  rect.bottom += kListRoomPixels;
+  return rect;
 }
 
 std::string ComboBox::text() const {

@@ -8,6 +8,9 @@
 // windows are subclassed, and a character the combo passes on is not reported twice. on_change
 // fires when the text changes (EN_CHANGE or CBN_EDITCHANGE), on_click when a person selects an
 // entry of the list (CBN_SELCHANGE).
+//
+// The design's height is the edit's; the window is made taller by the dropped list's room, since
+// the system counts a drop-down combo's height as its edit and its list together.
 
 #include <functional>
 #include <string>
@@ -47,6 +50,7 @@ class ComboBox : public Control {
  private:
   const char* class_name() const override { return "ComboBox"; }
   winsys::DWORD class_style() const override;
+  winsys::Rect WindowRect() const override;
   void AfterCreate() override;
   void OnWindowGone() override;
   void ResetProperties() override;

@@ -34,7 +34,7 @@ bool Control::visible() const {
 
 void Control::Move(const TwipsRect& position) {
   position_ = position;
-  if (hwnd_ != kNoWindow) ws().MoveWindow(hwnd_, position_.ToPixels());
+  if (hwnd_ != kNoWindow) ws().MoveWindow(hwnd_, WindowRect());
 }
 
 void Control::Enable() {
@@ -75,7 +75,7 @@ void Control::CreateOwnWindow() {
   params.style =
       WS_CHILD | class_style() | (shown_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
   params.parent = container_->container_window();
-  params.rect = position_.ToPixels();
+  params.rect = WindowRect();
   params.control_id = control_id_;
   hwnd_ = ws().CreateWindow(params);
   if (hwnd_ != kNoWindow) AfterCreate();

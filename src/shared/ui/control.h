@@ -53,6 +53,8 @@ class Control : public Element {
   virtual const char* class_name() const = 0;
   virtual winsys::DWORD class_style() const = 0;
   virtual std::string initial_caption() const { return {}; }
+  // The rectangle the window is made and moved with, in pixels of its container.
+  virtual winsys::Rect WindowRect() const { return position_.ToPixels(); }
   // After the window exists: fill it from the wrapper's state, subclass it.
   virtual void AfterCreate() {}
   // The window is gone (the form unloaded or it was destroyed).

@@ -99,6 +99,7 @@ inline constexpr UINT CB_GETLBTEXTLEN = 0x0149;
 inline constexpr UINT CB_INSERTSTRING = 0x014A;
 inline constexpr UINT CB_RESETCONTENT = 0x014B;
 inline constexpr UINT CB_SETCURSEL = 0x014E;
+inline constexpr UINT CB_GETDROPPEDCONTROLRECT = 0x0152;
 inline constexpr LRESULT CB_OKAY = 0;
 inline constexpr LRESULT CB_ERR = -1;
 inline constexpr UINT CBN_SELCHANGE = 1;

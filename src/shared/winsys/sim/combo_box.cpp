@@ -8,7 +8,11 @@
 // - Text typed into the edit reaches the parent as CBN_EDITCHANGE; text the combo itself puts in
 //   the edit (WM_SETTEXT, CB_SETCURSEL) does not, as on Win32.
 // - A CBS_DROPDOWNLIST combo has no edit; its text is the selected item's.
+// - A drop-down combo's height, as it is made or moved, is its edit's and its dropped list's
+//   together: the window keeps the edit's height (that of the 8-point dialog font) and the rest
+//   is the list's, as CB_GETDROPPEDCONTROLRECT tells (in screen coordinates, edit included).
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -22,11 +26,14 @@ namespace {
 
 constexpr int kComboEditId = 1001;
 constexpr DWORD kComboTypeMask = 0x0003;
+constexpr DWORD kSimpleCombo = 0x0001;
+constexpr int kClosedHeight = 21;
 
 struct ComboBoxState {
   ItemList items;
   HWND edit = kNoWindow;
-  bool filling_edit = false;  // the combo is setting its edit's text: no CBN_EDITCHANGE
+  int dropped_height = kClosedHeight;  // the edit's and the dropped list's together
+  bool filling_edit = false;           // the combo is setting its edit's text: no CBN_EDITCHANGE
 };
 
 LRESULT OrError(int value) {
@@ -46,6 +53,9 @@ class ComboBoxClass {
     const std::shared_ptr<ComboBoxState> state = states_.Get(combo, &created);
     if (created && message != WM_DESTROY && HasEdit(combo))
       state->edit = CreateEdit(combo, message, lparam);
+    if (created && message == WM_CREATE && lparam != 0) {
+      KeepClosedHeight(combo, *state, reinterpret_cast<const CreateParams*>(lparam)->rect.height());
+    }
     ItemList& items = state->items;
     const int index = IndexFromParam(wparam);
     switch (message) {
@@ -69,6 +79,7 @@ class ComboBoxClass {
         if (state->edit != kNoWindow) system_.EnableWindow(state->edit, wparam != 0);
         return 0;
       case WM_SIZE:
+        if (KeepClosedHeight(combo, *state, HighWord(lparam))) return 0;
         if (state->edit != kNoWindow) {
           system_.MoveWindow(state->edit, Rect{0, 0, static_cast<int>(LowWord(lparam)),
                                                static_cast<int>(HighWord(lparam))});
@@ -99,6 +110,8 @@ class ComboBoxClass {
         return OrError(Select(*state, index));
       case CB_GETEDITSEL:
         return EditSelection(*state, wparam, lparam);
+      case CB_GETDROPPEDCONTROLRECT:
+        return DroppedRect(combo, *state, lparam);
       default:
         return system_.DefWindowProc(combo, message, wparam, lparam);
     }
@@ -107,6 +120,28 @@ class ComboBoxClass {
  private:
   bool HasEdit(HWND combo) {
     return (StyleOf(system_, combo) & kComboTypeMask) != CBS_DROPDOWNLIST;
+  }
+
+  bool IsDropDown(HWND combo) { return (StyleOf(system_, combo) & kComboTypeMask) != kSimpleCombo; }
+
+  // A drop-down combo given a height other than its edit's takes it as its list's and shrinks
+  // back to the edit; true when it did.
+  bool KeepClosedHeight(HWND combo, ComboBoxState& state, int height) {
+    if (!IsDropDown(combo) || height == kClosedHeight) return false;
+    state.dropped_height = std::max(height, kClosedHeight);
+    Rect place;
+    if (!system_.GetWindowRect(combo, place)) return false;
+    system_.SetWindowPos(combo, kNoWindow, 0, 0, place.width(), kClosedHeight,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+  }
+
+  LRESULT DroppedRect(HWND combo, const ComboBoxState& state, LPARAM rect_out) {
+    Rect place;
+    if (rect_out == 0 || !system_.GetWindowRect(combo, place)) return CB_ERR;
+    if (IsDropDown(combo)) place.bottom = place.top + state.dropped_height;
+    *reinterpret_cast<Rect*>(rect_out) = place;
+    return 1;
   }
 
   HWND CreateEdit(HWND combo, UINT message, LPARAM lparam) {
@@ -118,7 +153,9 @@ class ComboBoxClass {
     if (message == WM_CREATE && lparam != 0) {
       const auto& combo_params = *reinterpret_cast<const CreateParams*>(lparam);
       params.caption = combo_params.caption;
-      params.rect = Rect{0, 0, combo_params.rect.width(), combo_params.rect.height()};
+      const bool drop_down = (combo_params.style & kComboTypeMask) != kSimpleCombo;
+      params.rect = Rect{0, 0, combo_params.rect.width(),
+                         drop_down ? kClosedHeight : combo_params.rect.height()};
     }
     return system_.CreateWindow(params);
   }

@@ -61,6 +61,8 @@ constexpr int kLongestProducedRun = 64;
 // Room beyond an item's length (twice it, and this) for an item of another program's list that
 // grows between its length and its text.
 constexpr std::size_t kItemTextSpare = 4096;
+// The program's icon among its resources (1 ICON in the program's resource script).
+constexpr WORD kProgramIconResource = 1;
 // Lengths told of other programs' items, remembered at most: a reader asks an item's length just
 // before its text, so forgetting them all now and then loses nothing a reader still needs.
 constexpr std::size_t kToldLengthsKept = 4096;
@@ -70,6 +72,15 @@ constexpr std::size_t kToldLengthsKept = 4096;
 bool IsItemMessage(UINT message, LPARAM lparam) {
   if (message == LB_GETTEXTLEN || message == CB_GETLBTEXTLEN) return true;
   return (message == LB_GETTEXT || message == CB_GETLBTEXT) && lparam != 0;
+}
+
+// The program's own icon at the size the system shows for the metrics given (a window's caption
+// and the task bar take the small one, Alt+Tab the large one); none in a program without it, which
+// then shows the system's.
+std::uintptr_t LoadProgramIcon(int width_metric, int height_metric) {
+  return reinterpret_cast<std::uintptr_t>(
+      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIconResource), IMAGE_ICON,
+                   ::GetSystemMetrics(width_metric), ::GetSystemMetrics(height_metric), 0));
 }
 
 // What CreateWindow passes with the window, so that its first message can bind it.
@@ -169,7 +180,10 @@ const char* OrNull(const char* text) {
 }  // namespace
 
 Win32WindowSystem::Win32WindowSystem(Win32Options options)
-    : options_(options), dialog_font_(reinterpret_cast<std::uintptr_t>(MakeDialogFont())) {}
+    : options_(options),
+      dialog_font_(reinterpret_cast<std::uintptr_t>(MakeDialogFont())),
+      large_icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
+      small_icon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)) {}
 
 // As on the simulated desktop, windows still open when this view goes get no more calls into
 // procedures whose objects may be gone: they are unbound first, then destroyed.
@@ -187,6 +201,9 @@ Win32WindowSystem::~Win32WindowSystem() {
     ::VirtualFree(reinterpret_cast<void*>(static_cast<std::uintptr_t>(arena.base)), 0, MEM_RELEASE);
   }
   ::DeleteObject(reinterpret_cast<::HGDIOBJ>(dialog_font_));
+  for (const std::uintptr_t icon : {large_icon_, small_icon_}) {
+    if (icon != 0) ::DestroyIcon(reinterpret_cast<HICON>(icon));
+  }
 }
 
 // --- Binding windows to their procedures --------------------------------------------------------
@@ -245,6 +262,8 @@ bool Win32WindowSystem::RegisterClass(std::string_view class_name, WindowProc pr
   window_class.hInstance = ::GetModuleHandleA(nullptr);
   window_class.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.hIcon = reinterpret_cast<HICON>(large_icon_);
+  window_class.hIconSm = reinterpret_cast<HICON>(small_icon_);
   window_class.lpszClassName = name.c_str();
   if (::RegisterClassExA(&window_class) == 0) return false;
   classes_[key] = std::make_shared<const WindowProc>(std::move(procedure));

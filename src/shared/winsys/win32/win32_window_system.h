@@ -184,6 +184,9 @@ class Win32WindowSystem : public WindowSystem {
   Win32Options options_;
   // The font every window made here is given (an HFONT), owned by this view.
   std::uintptr_t dialog_font_ = 0;
+  // The program's icon (HICONs; 0 in a program without one) its classes show, owned by this view.
+  std::uintptr_t large_icon_ = 0;
+  std::uintptr_t small_icon_ = 0;
   PointerShape pointer_shape_ = PointerShape::kNormal;
   Win32Clock clock_;
   bool quit_ = false;
