@@ -117,3 +117,24 @@ int DesktopTest::CountOf(HWND window, UINT message) const {
 }
 
 }  // namespace winsys::testing
+
+#ifdef TOLLMERE_WIN32_DESKTOP
+#include <windows.h>  // after the suite's own names, which its macros would rename
+
+// Wine reads what it keeps reserved without access as zeros: below 0x20000000 and from 0x7F000000
+// in a 32-bit process, below 0x68000000 in a 64-bit one. A region between, reserved and released,
+// is the system's again, and a read there fails on Windows and Wine alike.
+std::uint32_t winsys::testing::DesktopTest::NothingThere() {
+  for (std::uintptr_t place = 0x7000'0000; place >= 0x6800'0000; place -= 0x10'0000) {
+    void* region =
+        ::VirtualAlloc(reinterpret_cast<void*>(place), 0x1'0000, MEM_RESERVE, PAGE_NOACCESS);
+    if (region != nullptr && ::VirtualFree(region, 0, MEM_RELEASE))
+      return static_cast<std::uint32_t>(place);
+  }
+  return 0;
+}
+#else
+std::uint32_t winsys::testing::DesktopTest::NothingThere() {
+  return 0xA000'0000;
+}
+#endif

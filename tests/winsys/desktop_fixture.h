@@ -76,6 +76,8 @@ class DesktopTest : public ::testing::Test {
   }
   std::string NameOf(HWND window) const;
   int CountOf(HWND window, UINT message) const;
+  // An address where the other program surely has nothing (0: none found).
+  std::uint32_t NothingThere();
 
 #ifdef TOLLMERE_WIN32_DESKTOP
   win32::Win32WindowSystem real_;
