@@ -4,16 +4,12 @@
 #include <nlohmann/json.hpp>
 
 #include "aolsim/chat_room.h"
+#include "aolsim/seam_names.h"
 #include "aolsim/window_classes.h"
 #include "shared/winsys/text_encoding.h"
 
 namespace aolsim {
 
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::LRESULT;
-using winsys::UINT;
-using winsys::WPARAM;
 using Json = nlohmann::json;
 
 namespace {

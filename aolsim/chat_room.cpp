@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include "aolsim/seam_names.h"
 #include "aolsim/window_classes.h"
 
 namespace aolsim {
-
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::LRESULT;
-using winsys::UINT;
-using winsys::WPARAM;
 
 namespace {
 

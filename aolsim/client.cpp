@@ -15,12 +15,11 @@
 #include "aolsim/notice.h"
 #include "aolsim/popups.h"
 #include "aolsim/read_mail_window.h"
+#include "aolsim/seam_names.h"
 #include "aolsim/welcome_window.h"
 #include "aolsim/window_classes.h"
 
 namespace aolsim {
-
-using winsys::HWND;
 
 namespace {
 

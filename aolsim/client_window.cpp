@@ -2,16 +2,10 @@
 
 #include <memory>
 
+#include "aolsim/seam_names.h"
 #include "aolsim/window_classes.h"
 
 namespace aolsim {
-
-using winsys::DWORD;
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::LRESULT;
-using winsys::UINT;
-using winsys::WPARAM;
 
 namespace {
 

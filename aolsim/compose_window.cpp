@@ -1,11 +1,10 @@
 #include "aolsim/compose_window.h"
 
 #include "aolsim/read_mail_window.h"
+#include "aolsim/seam_names.h"
 #include "aolsim/window_classes.h"
 
 namespace aolsim {
-
-using winsys::HWND;
 
 namespace {
 

@@ -4,14 +4,10 @@
 #include <cmath>
 #include <limits>
 
+#include "aolsim/seam_names.h"
 #include "aolsim/window_classes.h"
 
 namespace aolsim {
-
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::LRESULT;
-using winsys::WPARAM;
 
 namespace {
 

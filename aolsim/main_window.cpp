@@ -1,14 +1,9 @@
 #include "aolsim/main_window.h"
 
+#include "aolsim/seam_names.h"
 #include "aolsim/window_classes.h"
 
 namespace aolsim {
-
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::LRESULT;
-using winsys::UINT;
-using winsys::WPARAM;
 
 namespace {
 

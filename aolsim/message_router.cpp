@@ -2,13 +2,9 @@
 
 #include <memory>
 
-namespace aolsim {
+#include "aolsim/seam_names.h"
 
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::LRESULT;
-using winsys::UINT;
-using winsys::WPARAM;
+namespace aolsim {
 
 void MessageRouter::Attach(HWND window, Handler handler) {
   if (window == winsys::kNoWindow) return;

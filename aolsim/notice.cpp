@@ -2,15 +2,10 @@
 
 #include <memory>
 
+#include "aolsim/seam_names.h"
 #include "aolsim/window_classes.h"
 
 namespace aolsim {
-
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::LRESULT;
-using winsys::UINT;
-using winsys::WPARAM;
 
 Notice::Notice(ClientContext& context, WindowKind kind, std::string_view text,
                std::vector<NoticeButton> buttons)

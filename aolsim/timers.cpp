@@ -4,12 +4,9 @@
 #include <cmath>
 #include <memory>
 
-namespace aolsim {
+#include "aolsim/seam_names.h"
 
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::UINT;
-using winsys::WPARAM;
+namespace aolsim {
 
 namespace {
 

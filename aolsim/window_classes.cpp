@@ -2,12 +2,9 @@
 
 #include <utility>
 
-namespace aolsim {
+#include "aolsim/seam_names.h"
 
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::UINT;
-using winsys::WPARAM;
+namespace aolsim {
 
 namespace {
 
