@@ -11,19 +11,13 @@
 #include <vector>
 
 #include "aolsim/client.h"
+#include "aolsim/seam_names.h"
 #include "shared/winsys/sim/sim_desktop.h"
 #include "shared/winsys/sim/virtual_clock.h"
 #include "support/layout_name.h"
 #include "support/time_passes.h"
 
 namespace aolsim::testing {
-
-using winsys::DWORD;
-using winsys::HWND;
-using winsys::LPARAM;
-using winsys::LRESULT;
-using winsys::UINT;
-using winsys::WPARAM;
 
 // A shape: for each class, how many children of it a window must have at least.
 using Shape = std::vector<std::pair<const char*, int>>;
