@@ -1,12 +1,12 @@
 #include "shared/ui/common_dialog.h"
 
-#include "shared/ui/form.h"
+#include "shared/ui/owner_window.h"
 
 namespace ui {
 
 using namespace winsys;
 
-CommonDialog::CommonDialog(Form& form) : form_(form) {}
+CommonDialog::CommonDialog(OwnerWindow& owner) : owner_(owner) {}
 
 void CommonDialog::set_filter(FileFilter filter) {
   spec_.filter_text = std::move(filter.text);
@@ -24,7 +24,7 @@ const std::string& CommonDialog::ShowSave() {
 const std::string& CommonDialog::Show(FileDialogKind kind) {
   FileDialogSpec request = spec_;
   request.initial_name = file_name_;
-  file_name_ = form_.ws().FileDialog(form_.hwnd(), kind, request);
+  file_name_ = owner_.ws().FileDialog(owner_.hwnd(), kind, request);
   return file_name_;
 }
 

@@ -9,7 +9,7 @@
 
 namespace ui {
 
-class Form;
+class OwnerWindow;
 
 struct FileFilter {
   std::string text;     // what the dialog shows, such as "*.txt  (Text Files)"
@@ -18,8 +18,8 @@ struct FileFilter {
 
 class CommonDialog {
  public:
-  // The dialogs are owned by form's window (while it is loaded).
-  explicit CommonDialog(Form& form);
+  // The dialogs are owned by the owner's window (while it is loaded).
+  explicit CommonDialog(OwnerWindow& owner);
 
   const std::string& dialog_title() const { return spec_.title; }
   void set_dialog_title(std::string title) { spec_.title = std::move(title); }
@@ -40,7 +40,7 @@ class CommonDialog {
  private:
   const std::string& Show(winsys::FileDialogKind kind);
 
-  Form& form_;
+  OwnerWindow& owner_;
   winsys::FileDialogSpec spec_;
   std::string file_name_;
 };

@@ -26,6 +26,7 @@
 
 #include "shared/ui/container.h"
 #include "shared/ui/element.h"
+#include "shared/ui/owner_window.h"
 #include "shared/ui/twips.h"
 #include "shared/winsys/window_system.h"
 
@@ -45,7 +46,7 @@ enum class CloseAction {
   kKeepOpen,  // refuse the close
 };
 
-class Form : public Element, public Container {
+class Form : public Element, public Container, public OwnerWindow {
  public:
   Form(winsys::WindowSystem& ws, Registry& registry, std::string name, std::string caption,
        TwipsSize size);
@@ -73,8 +74,8 @@ class Form : public Element, public Container {
   bool is_loaded() const { return hwnd_ != winsys::kNoWindow; }
   bool is_visible() const;
 
-  void Enable();
-  void Disable();
+  void Enable() override;
+  void Disable() override;
 
   // --- Properties ---------------------------------------------------------------------------
   void set_caption(std::string caption);
@@ -86,7 +87,7 @@ class Form : public Element, public Container {
   const std::string& font_name() const { return font_name_; }
   void set_font_name(std::string font_name) { font_name_ = std::move(font_name); }
 
-  winsys::WindowSystem& ws() const { return ws_; }
+  winsys::WindowSystem& ws() const override { return ws_; }
   Registry& registry() const { return registry_; }
 
   // --- Events -------------------------------------------------------------------------------
