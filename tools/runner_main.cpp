@@ -1,6 +1,6 @@
 // tollmere: runs a scenario, or the built-in demo, on the simulated desktop with the stand-in
-// client. (The Windows build's entry point, which drives the real client, lives with the Win32
-// backend.)
+// client. (The Windows build's entry point, which drives the real client, is the app's own, in
+// src/app/windows.)
 
 #include <cstdint>
 #include <cstdlib>
