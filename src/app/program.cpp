@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include <utility>
+
 #include "list_designer/banning_form.h"
 #include "list_designer/list_designer_form.h"
 #include "list_designer/list_designer_status_form.h"
@@ -7,6 +9,7 @@
 #include "serving_engine/server_form.h"
 #include "serving_loop/client_check_form.h"
 #include "serving_loop/menu_form.h"
+#include "serving_loop/requests_file.h"
 #include "serving_loop/serving_loop.h"
 #include "serving_loop/serving_report_form.h"
 
@@ -24,7 +27,7 @@ FormType& MadeOnFirstUse(std::shared_ptr<FormType>& form, Owner& program) {
 
 Program::Program(winsys::WindowSystem& ws, ui::Registry& registry,
                  const vornik32::WaitBounds& bounds)
-    : serving_loop::ProgramView(ws, registry, bounds) {}
+    : list_designer::ProgramView(ws, registry, bounds) {}
 
 Program::~Program() = default;
 
@@ -33,20 +36,46 @@ void Program::Start() {
   if (!ended()) servingLoop().pendingRequestsKeeper().OfferSavedRequests();
 }
 
+void Program::KeepPendingRequestsIn(std::string path) {
+  servingLoop().pendingRequestsKeeper().KeepIn(std::move(path));
+}
+
 serving_engine::ServerForm& Program::serverFrm() {
   return MadeOnFirstUse(server_form_, *this);
 }
 
 serving_loop::MenuForm& Program::menuFrm() {
-  return MadeOnFirstUse(menu_form_, *this);
+  if (!menu_form_) {
+    menu_form_ = std::make_shared<serving_loop::MenuForm>(ws(), registry(), serverFrm(),
+                                                          requestsFile(), listdesignerFrm(),
+                                                          messagesFrm(), clientcheckFrm());
+  }
+  return *menu_form_;
 }
 
 serving_loop::ServingLoop& Program::servingLoop() {
-  return MadeOnFirstUse(serving_loop_, *this);
+  if (!serving_loop_) {
+    serving_loop_ = std::make_shared<serving_loop::ServingLoop>(
+        ws(), serverFrm(), variables(), settings(), listdesignerFrm(), messagesFrm(),
+        servingreportFrm(), bounds());
+  }
+  return *serving_loop_;
 }
 
 serving_loop::ServingReportForm& Program::servingreportFrm() {
-  return MadeOnFirstUse(serving_report_form_, *this);
+  if (!serving_report_form_) {
+    serving_report_form_ = std::make_shared<serving_loop::ServingReportForm>(
+        ws(), registry(), serverFrm().form, bounds());
+  }
+  return *serving_report_form_;
+}
+
+serving_loop::RequestsFile& Program::requestsFile() {
+  if (!requests_file_) {
+    requests_file_ =
+        std::make_shared<serving_loop::RequestsFile>(serverFrm().form, serverFrm().Requests);
+  }
+  return *requests_file_;
 }
 
 serving_loop::ClientCheckForm& Program::clientcheckFrm() {

@@ -3,7 +3,6 @@
 #include "aol_automation/automation.h"
 #include "serving_engine/served_counters.h"
 #include "serving_engine/server_form.h"
-#include "serving_loop/program_view.h"
 
 namespace serving_loop {
 
@@ -15,28 +14,28 @@ constexpr double kIdleLookInterval = 1.0;
 
 }  // namespace
 
-ClientPresence::ClientPresence(ProgramView& program) : program_(program) {}
+ClientPresence::ClientPresence(winsys::WindowSystem& ws, serving_engine::ServerForm& server)
+    : ws_(ws), server_(server) {}
 
 // The shapes are looked for without yielding to the message loop: this runs before every tick,
 // and a yield would let time pass where a client that behaves never cost any.
 std::string ClientPresence::MissingPart() {
-  winsys::WindowSystem& ws = program_.ws();
-  if (vornik32::WindowsOfShape(ws, vornik32::kWelcomeShape).empty()) {
+  if (vornik32::WindowsOfShape(ws_, vornik32::kWelcomeShape).empty()) {
     return "the client to sign on";
   }
-  if (vornik32::WindowsOfShape(ws, vornik32::kChatRoomShape).empty()) return "the chat room";
-  if (vornik32::ContentWindow(ws, vornik32::kMailboxCaption) == winsys::kNoWindow &&
-      !program_.serverFrm().OpenAndHideMailbox()) {
+  if (vornik32::WindowsOfShape(ws_, vornik32::kChatRoomShape).empty()) return "the chat room";
+  if (vornik32::ContentWindow(ws_, vornik32::kMailboxCaption) == winsys::kNoWindow &&
+      !server_.OpenAndHideMailbox()) {
     return "the mailbox";
   }
   const winsys::HWND tree = vornik32::FirstChild(
-      ws, vornik32::ContentWindow(ws, vornik32::kMailboxCaption), vornik32::kTreeClass);
-  if (!vornik32::AnsweredListCount(ws, tree)) return "the client to answer";
+      ws_, vornik32::ContentWindow(ws_, vornik32::kMailboxCaption), vornik32::kTreeClass);
+  if (!vornik32::AnsweredListCount(ws_, tree)) return "the client to answer";
   return {};
 }
 
 bool ClientPresence::ReadyToServe(WorkDue work) {
-  const double now = program_.ws().clock().Now();
+  const double now = ws_.clock().Now();
   const bool looked_lately = now >= last_look_ && now - last_look_ < kIdleLookInterval;
   if (work == WorkDue::kNone && looked_lately) return !waiting_;
   last_look_ = now;
@@ -52,13 +51,13 @@ bool ClientPresence::ReadyToServe(WorkDue work) {
 void ClientPresence::EndWaiting() {
   if (!waiting_) return;
   waiting_ = false;
-  serving_engine::ServedCounters& counters = program_.servedCounters();
+  serving_engine::ServedCounters& counters = server_;
   counters.ShowServedCounts(counters.MailsServed());
 }
 
 // The counts stay at the front, where the mails-served number is read from.
 void ClientPresence::ShowWaitingFor(const std::string& what) {
-  serving_engine::ServedCounters& counters = program_.servedCounters();
+  serving_engine::ServedCounters& counters = server_;
   counters.ShowServedCountsWithNote(counters.MailsServed(), kWaitingPrefix + what);
   waiting_ = true;
 }

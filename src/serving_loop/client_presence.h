@@ -8,16 +8,21 @@
 #include <limits>
 #include <string>
 
-namespace serving_loop {
+#include "shared/winsys/window_system.h"
 
-class ProgramView;
+namespace serving_engine {
+class ServerForm;
+}
+
+namespace serving_loop {
 
 // Whether the tick has anything to take to the client.
 enum class WorkDue { kNone, kSome };
 
 class ClientPresence {
  public:
-  explicit ClientPresence(ProgramView& program);
+  // The server window reopens the mailbox and shows what serving waits for.
+  ClientPresence(winsys::WindowSystem& ws, serving_engine::ServerForm& server);
 
   // Looks at the client, reopening its mailbox when that is all that is missing; true when the
   // tick may serve. With no work due it looks at most once a second and otherwise answers as it
@@ -33,7 +38,8 @@ class ClientPresence {
   std::string MissingPart();
   void ShowWaitingFor(const std::string& what);
 
-  ProgramView& program_;
+  winsys::WindowSystem& ws_;
+  serving_engine::ServerForm& server_;
   // The status bar says serving waits: the last look found the client not ready.
   bool waiting_ = false;
   double last_look_ = -std::numeric_limits<double>::infinity();

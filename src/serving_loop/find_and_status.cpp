@@ -6,7 +6,6 @@
 #include "serving_engine/server_form.h"
 #include "serving_engine/settings.h"
 #include "serving_loop/html_text.h"
-#include "serving_loop/program_view.h"
 #include "serving_loop/title_search.h"
 
 namespace serving_loop {
@@ -31,15 +30,26 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-FindAndStatus::FindAndStatus(ProgramView& program, FailedTries& failed_tries,
+FindAndStatus::FindAndStatus(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
+                             const shared::Variables& variables,
+                             const serving_engine::Settings& settings,
+                             const serving_engine::ListResults& results,
+                             const vornik32::WaitBounds& bounds, FailedTries& failed_tries,
                              vornik32::LateWindowSweeper& late_windows)
-    : program_(program), failed_tries_(failed_tries), late_windows_(late_windows) {}
+    : ws_(ws),
+      server_(server),
+      variables_(variables),
+      settings_(settings),
+      results_(results),
+      bounds_(bounds),
+      failed_tries_(failed_tries),
+      late_windows_(late_windows) {}
 
 TickFlow FindAndStatus::StatusStep() {
-  serving_engine::RequestQueue& statuss = program_.queues().statuss;
+  serving_engine::RequestQueue& statuss = server_.queues().statuss;
   const int asked = statuss.Count();
   for (int i = 0; i < asked && statuss.Count() > 0; ++i) {
-    if (TickMustEnd(program_)) return TickFlow::kEndTick;
+    if (TickMustEnd(variables_)) return TickFlow::kEndTick;
     const std::string requester = statuss.Entry(0);
     statuss.RemoveAt(0);
     AnswerStatus(requester);
@@ -48,21 +58,20 @@ TickFlow FindAndStatus::StatusStep() {
 }
 
 void FindAndStatus::AnswerStatus(const std::string& requester) {
-  winsys::WindowSystem& ws = program_.ws();
-  const int pending = program_.queues().requests.PendingFor(requester);
-  vornik32::WaitSeconds(ws, kPauseAroundStatus);
-  vornik32::ChatSend(ws,
+  const int pending = server_.queues().requests.PendingFor(requester);
+  vornik32::WaitSeconds(ws_, kPauseAroundStatus);
+  vornik32::ChatSend(ws_,
                      serving_engine::BulletLine(EscapeHtml(requester) + ", you have " +
                                                 std::to_string(pending) + " request(s) pending"));
-  vornik32::WaitSeconds(ws, kPauseAroundStatus);
+  vornik32::WaitSeconds(ws_, kPauseAroundStatus);
 }
 
 TickFlow FindAndStatus::FindStep() {
-  serving_engine::RequestQueue& finds = program_.queues().finds;
+  serving_engine::RequestQueue& finds = server_.queues().finds;
   failed_tries_.KeepOnlyQueued(QueueKind::kFinds, finds);
   const int asked = finds.Count();
   for (int i = 0; i < asked && finds.Count() > 0; ++i) {
-    if (TickMustEnd(program_)) return TickFlow::kEndTick;
+    if (TickMustEnd(variables_)) return TickFlow::kEndTick;
     const std::string entry = finds.Entry(0);
     const std::string requester(serving_engine::RequesterOf(entry));
     const auto separator = entry.find(serving_engine::kEntrySeparator);
@@ -80,21 +89,20 @@ TickFlow FindAndStatus::FindStep() {
     FindNotSent(entry, requester, words);
     break;
   }
-  if (program_.settings().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
+  if (settings_.AdvertisePendingNumber()) server_.AdvCommands();
   return TickFlow::kGoOn;
 }
 
 bool FindAndStatus::AnswerFind(std::string_view requester, std::string_view words) {
-  winsys::WindowSystem& ws = program_.ws();
-  const SearchResults results = SearchTitles(program_.listResults().MailTitles(), words,
-                                             program_.settings().MaxFindsToReturn());
+  const SearchResults results =
+      SearchTitles(results_.MailTitles(), words, settings_.MaxFindsToReturn());
   // Echoed back lower-cased as searched, and escaped: the words are the requester's.
   const std::string shown_words = Quoted(EscapeHtml(vornik32::LowerCase(words)));
   const std::string shown_requester = EscapeHtml(requester);
   if (results.matches == 0) {
-    vornik32::WaitSeconds(ws, kPauseBeforeMiss);
-    vornik32::ChatSend(ws, serving_engine::BulletLine(shown_requester + ", your search for " +
-                                                      shown_words + " was not found"));
+    vornik32::WaitSeconds(ws_, kPauseBeforeMiss);
+    vornik32::ChatSend(ws_, serving_engine::BulletLine(shown_requester + ", your search for " +
+                                                       shown_words + " was not found"));
     return true;
   }
   // The mail's subject is plain text: the client shows it as typed, unlike the room.
@@ -102,25 +110,24 @@ bool FindAndStatus::AnswerFind(std::string_view requester, std::string_view word
                                                          Quoted(vornik32::LowerCase(words)));
   if (!MailResults(requester, subject, results.text)) return false;
   vornik32::ChatSend(
-      ws, serving_engine::BulletLine(shown_requester + ", " + std::to_string(results.matches) +
-                                     " search result(s) for " + shown_words + " were sent"));
-  vornik32::WaitSeconds(ws, kPauseAfterResults);
+      ws_, serving_engine::BulletLine(shown_requester + ", " + std::to_string(results.matches) +
+                                      " search result(s) for " + shown_words + " were sent"));
+  vornik32::WaitSeconds(ws_, kPauseAfterResults);
   return true;
 }
 
 void FindAndStatus::FindNotSent(const std::string& entry, std::string_view requester,
                                 std::string_view words) {
   if (!failed_tries_.CountFailure(QueueKind::kFinds, entry)) {
-    program_.queues().finds.InsertAt(0, entry);
+    server_.queues().finds.InsertAt(0, entry);
     return;
   }
   failed_tries_.CountMailNotSent();
-  winsys::WindowSystem& ws = program_.ws();
   vornik32::ChatSend(
-      ws, serving_engine::BulletLine(EscapeHtml(requester) + ", the search results for " +
-                                     Quoted(EscapeHtml(vornik32::LowerCase(words))) +
-                                     " could not be sent"));
-  vornik32::WaitSeconds(ws, kPauseAfterResults);
+      ws_, serving_engine::BulletLine(EscapeHtml(requester) + ", the search results for " +
+                                      Quoted(EscapeHtml(vornik32::LowerCase(words))) +
+                                      " could not be sent"));
+  vornik32::WaitSeconds(ws_, kPauseAfterResults);
 }
 
 // A mail that could not be written, or whose Write Mail window would not close, did not go: the
@@ -128,7 +135,7 @@ void FindAndStatus::FindNotSent(const std::string& entry, std::string_view reque
 bool FindAndStatus::MailResults(std::string_view requester, const std::string& subject,
                                 const std::string& text) {
   const vornik32::MailResult result = vornik32::SendMailAndWaitForClient(
-      program_.ws(), requester, subject, text, kPauseBetweenSendClicks, program_.bounds());
+      ws_, requester, subject, text, kPauseBetweenSendClicks, bounds_);
   late_windows_.Watch(result);
   return result.sent();
 }

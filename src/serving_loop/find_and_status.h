@@ -8,17 +8,28 @@
 #include <string_view>
 
 #include "aol_automation/late_window_sweeper.h"
+#include "aol_automation/wait_bounds.h"
 #include "serving_loop/failed_tries.h"
 #include "serving_loop/tick_flow.h"
+#include "shared/variables.h"
+#include "shared/winsys/window_system.h"
+
+namespace serving_engine {
+class ListResults;
+class ServerForm;
+class Settings;
+}  // namespace serving_engine
 
 namespace serving_loop {
 
-class ProgramView;
-
 class FindAndStatus {
  public:
-  FindAndStatus(ProgramView& program, FailedTries& failed_tries,
-                vornik32::LateWindowSweeper& late_windows);
+  // The server window holds the queues and announces what is pending; the titles searched are
+  // the List Designer's.
+  FindAndStatus(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
+                const shared::Variables& variables, const serving_engine::Settings& settings,
+                const serving_engine::ListResults& results, const vornik32::WaitBounds& bounds,
+                FailedTries& failed_tries, vornik32::LateWindowSweeper& late_windows);
 
   TickFlow StatusStep();
   TickFlow FindStep();
@@ -33,7 +44,12 @@ class FindAndStatus {
   // Whether the mail went: it was written and its Write Mail window closed.
   bool MailResults(std::string_view requester, const std::string& subject, const std::string& text);
 
-  ProgramView& program_;
+  winsys::WindowSystem& ws_;
+  serving_engine::ServerForm& server_;
+  const shared::Variables& variables_;
+  const serving_engine::Settings& settings_;
+  const serving_engine::ListResults& results_;
+  const vornik32::WaitBounds& bounds_;
   FailedTries& failed_tries_;
   vornik32::LateWindowSweeper& late_windows_;
 };

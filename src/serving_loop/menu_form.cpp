@@ -7,8 +7,7 @@
 #include "serving_engine/server_form.h"
 #include "serving_engine/setting_caption.h"
 #include "serving_loop/client_check_form.h"
-#include "serving_loop/program_view.h"
-#include "serving_loop/serving_loop.h"
+#include "serving_loop/requests_file.h"
 #include "shared/addresses.h"
 #include "shared/ui/input_box.h"
 
@@ -48,8 +47,11 @@ constexpr const char* kPayBarAddress = "http://paybar.example.com/?ref=vornik";
 
 }  // namespace
 
-MenuForm::MenuForm(ProgramView& program)
-    : form(program.ws(), program.registry(), "menuFrm", "menuFrm", kMenuFormSize),
+MenuForm::MenuForm(winsys::WindowSystem& ws, ui::Registry& registry,
+                   serving_engine::ServerForm& server, RequestsFile& requests_file,
+                   list_designer::ListDesignerForm& list_designer,
+                   list_designer::MessagesForm& messages, ClientCheckForm& client_check)
+    : form(ws, registry, "menuFrm", "menuFrm", kMenuFormSize),
       menu(form),
       optionsMenu(menu, "optionsMenu", "options"),
       settingsMenu(optionsMenu, "settingsMenu", "Settings"),
@@ -108,7 +110,12 @@ MenuForm::MenuForm(ProgramView& program)
       urgetmenu(makemoneyMenu, "urgetmenu", "Urge2net"),
       epilotmenu(makemoneyMenu, "epilotmenu", "ePilot"),
       paybarmenu(makemoneyMenu, "paybarmenu", "Pay Bar"),
-      program_(program) {
+      ws_(ws),
+      server_(server),
+      requests_file_(requests_file),
+      list_designer_(list_designer),
+      messages_(messages),
+      client_check_(client_check) {
   WireHandlers();
 }
 
@@ -170,7 +177,7 @@ void MenuForm::WireHandlers() {
   };
   for (const auto& website : websites) {
     website.entry.on_click = [this, address = website.address] {
-      vornik32::GoToAddress(program_.ws(), address);
+      vornik32::GoToAddress(ws_, address);
     };
   }
 }
@@ -232,8 +239,8 @@ void MenuForm::maxfindsmenu_Click() {
 // one), and then stored as typed: readers take its leading number again. Anything else, Cancel
 // included, leaves the entry as it was.
 void MenuForm::EditLimit(ui::MenuEntry& entry, const LimitEdit& edit) {
-  const std::string typed = ui::InputBox(program_.ws(), DialogOwner(), edit.prompt, edit.title,
-                                         SettingValue(entry.caption()));
+  const std::string typed =
+      ui::InputBox(ws_, DialogOwner(), edit.prompt, edit.title, SettingValue(entry.caption()));
   const std::int64_t value = LeadingNumber(typed);
   if (value == 0) return;
   if (edit.below != 0 && value >= edit.below) return;
@@ -241,9 +248,8 @@ void MenuForm::EditLimit(ui::MenuEntry& entry, const LimitEdit& edit) {
 }
 
 void MenuForm::handle_Click() {
-  const std::string typed =
-      ui::InputBox(program_.ws(), DialogOwner(), "Enter serving handle:", "Enter serving handle",
-                   ServingHandle());
+  const std::string typed = ui::InputBox(
+      ws_, DialogOwner(), "Enter serving handle:", "Enter serving handle", ServingHandle());
   const auto first = typed.find_first_not_of(' ');
   if (first == std::string::npos) return;
   const auto last = typed.find_last_not_of(' ');
@@ -251,7 +257,7 @@ void MenuForm::handle_Click() {
 }
 
 winsys::HWND MenuForm::DialogOwner() {
-  return program_.serverFrm().form.hwnd();
+  return server_.form.hwnd();
 }
 
 // --- The frequency submenus ----------------------------------------------------------------------
@@ -317,35 +323,34 @@ void MenuForm::CheckAdvertise(ui::MenuEntry& chosen) {
 // --- Requests, side windows ----------------------------------------------------------------------
 
 void MenuForm::loadreqmenu_Click() {
-  program_.servingLoop().requestsFile().LoadRequests();
+  requests_file_.LoadRequests();
 }
 
 void MenuForm::savereqmenu_Click() {
-  program_.servingLoop().requestsFile().SaveRequests();
+  requests_file_.SaveRequests();
 }
 
 // Without a question; status requests stay to be answered. The list frame's caption reads
 // "Lists Requests:  0" until the list queue next changes.
 void MenuForm::clearcommandsmenu_Click() {
-  serving_engine::ServerForm& server = program_.serverFrm();
-  server.Requests.Clear();
-  server.Frame1.set_caption("Item Requests:  0");
-  server.Lists.Clear();
-  server.Frame2.set_caption("Lists Requests:  0");
-  server.Finds.Clear();
-  server.Frame3.set_caption("Find Requests:  0");
+  server_.Requests.Clear();
+  server_.Frame1.set_caption("Item Requests:  0");
+  server_.Lists.Clear();
+  server_.Frame2.set_caption("Lists Requests:  0");
+  server_.Finds.Clear();
+  server_.Frame3.set_caption("Find Requests:  0");
 }
 
 void MenuForm::listdesignermenu_Click() {
-  program_.listdesignerFrm().Show();
+  list_designer_.Show();
 }
 
 void MenuForm::msgsMenu_Click() {
-  program_.messagesFrm().Show();
+  messages_.Show();
 }
 
 void MenuForm::checkclientmenu_Click() {
-  program_.clientcheckFrm().Show();
+  client_check_.Show();
 }
 
 }  // namespace serving_loop

@@ -13,9 +13,19 @@
 #include "shared/ui/menu.h"
 #include "shared/ui/menu_entry.h"
 
+namespace list_designer {
+class ListDesignerForm;
+class MessagesForm;
+}  // namespace list_designer
+
+namespace serving_engine {
+class ServerForm;
+}
+
 namespace serving_loop {
 
-class ProgramView;
+class ClientCheckForm;
+class RequestsFile;
 
 inline constexpr char kHandleLabel[] = "Serving Handle:  ";
 // The handle's value until it is set from the signed-on screen name.
@@ -23,7 +33,11 @@ inline constexpr char kHandlePlaceholder[] = "[Screenname]";
 
 class MenuForm : public serving_engine::Settings {
  public:
-  explicit MenuForm(ProgramView& program);
+  // Clear Commands empties the server window's queues, whose window owns the input boxes; the
+  // Requests entries save and load through requests_file; three entries show the other windows.
+  MenuForm(winsys::WindowSystem& ws, ui::Registry& registry, serving_engine::ServerForm& server,
+           RequestsFile& requests_file, list_designer::ListDesignerForm& list_designer,
+           list_designer::MessagesForm& messages, ClientCheckForm& client_check);
   ~MenuForm() override;
   MenuForm(const MenuForm&) = delete;
   MenuForm& operator=(const MenuForm&) = delete;
@@ -144,7 +158,12 @@ class MenuForm : public serving_engine::Settings {
   void CheckAdvertise(ui::MenuEntry& chosen);
   void WireHandlers();
 
-  ProgramView& program_;
+  winsys::WindowSystem& ws_;
+  serving_engine::ServerForm& server_;
+  RequestsFile& requests_file_;
+  list_designer::ListDesignerForm& list_designer_;
+  list_designer::MessagesForm& messages_;
+  ClientCheckForm& client_check_;
 };
 
 }  // namespace serving_loop

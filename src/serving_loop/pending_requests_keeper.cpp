@@ -7,11 +7,11 @@
 
 #include "aol_automation/text_files.h"
 #include "serving_engine/request_queue.h"
-#include "serving_engine/server_form.h"
 #include "serving_loop/pending_requests.h"
-#include "serving_loop/program_view.h"
 #include "shared/addresses.h"
 #include "shared/ui/message_box.h"
+#include "shared/ui/owner_window.h"
+#include "shared/variables.h"
 #include "shared/winsys/disk.h"
 
 namespace serving_loop {
@@ -42,8 +42,10 @@ std::string KeptName(const std::string& path, int number) {
 
 }  // namespace
 
-PendingRequestsKeeper::PendingRequestsKeeper(ProgramView& program, std::string path)
-    : program_(program), path_(std::move(path)) {}
+PendingRequestsKeeper::PendingRequestsKeeper(ui::OwnerWindow& owner,
+                                             serving_engine::RequestQueue& requests,
+                                             const shared::Variables& variables)
+    : owner_(owner), requests_(requests), variables_(variables) {}
 
 // A file that is there is never lost: what is not loaded from it is moved aside under a name the
 // user is told, before the first save could replace it.
@@ -58,25 +60,24 @@ void PendingRequestsKeeper::OfferSavedRequests() {
     return;
   }
   if (HoldsNothing(file.content)) return;
-  serving_engine::RequestQueue& requests = program_.queues().requests;
   const std::vector<std::string> servable = ServableRequestLines(file.content);
   if (servable.empty()) {
     KeepAside("The pending requests file " + path_ + " could not be read (it holds no requests)");
     return;
   }
-  const std::vector<std::string> loadable = LoadableRequests(requests, file.content);
+  const std::vector<std::string> loadable = LoadableRequests(requests_, file.content);
   const ui::MsgBoxAnswer answer =
-      ui::MsgBox(program_.ws(), program_.serverFrm().form.hwnd(),
+      ui::MsgBox(owner_.ws(), owner_.hwnd(),
                  "Load the " + std::to_string(loadable.size()) +
                      " requests that were pending when tollmere last ended?",
                  ui::MsgBoxButtons::kYesNo, ui::MsgBoxIcon::kQuestion, shared::kProgramTitle);
-  if (program_.ended()) return;
+  if (variables_.ProgramEnded) return;
   if (answer != ui::MsgBoxAnswer::kYes) {
     KeepAside("The pending requests file " + path_ + " was not loaded");
     return;
   }
   const std::size_t distinct = std::set<std::string>(servable.begin(), servable.end()).size();
-  AddLoadedRequests(requests, file.content);
+  AddLoadedRequests(requests_, file.content);
   if (loadable.size() < distinct)
     KeepAside("The pending requests file " + path_ + " held more than the queue can take");
 }
@@ -96,8 +97,8 @@ void PendingRequestsKeeper::KeepAside(const std::string& why) {
            "are not kept while this run serves.";
     path_.clear();
   }
-  ui::MsgBox(program_.ws(), program_.serverFrm().form.hwnd(), text, ui::MsgBoxButtons::kOk,
-             ui::MsgBoxIcon::kExclamation, shared::kProgramTitle);
+  ui::MsgBox(owner_.ws(), owner_.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kExclamation,
+             shared::kProgramTitle);
 }
 
 void PendingRequestsKeeper::BeginServing() {
@@ -108,15 +109,15 @@ void PendingRequestsKeeper::BeginServing() {
 
 void PendingRequestsKeeper::SaveIfDue() {
   if (!serving_ || QueueChanges() == saved_changes_) return;
-  if (program_.ws().clock().Now() - last_save_time_ < kSaveSpacing) return;
+  if (owner_.ws().clock().Now() - last_save_time_ < kSaveSpacing) return;
   SaveNow();
 }
 
 void PendingRequestsKeeper::EndServing() {
   if (!serving_) return;
   serving_ = false;
-  if (SaveNow() || program_.ended()) return;
-  ui::MsgBox(program_.ws(), program_.serverFrm().form.hwnd(),
+  if (SaveNow() || variables_.ProgramEnded) return;
+  ui::MsgBox(owner_.ws(), owner_.hwnd(),
              "The pending requests could not be saved to " + path_ + "!", ui::MsgBoxButtons::kOk,
              ui::MsgBoxIcon::kExclamation, shared::kProgramTitle);
 }
@@ -133,10 +134,10 @@ void PendingRequestsKeeper::ReleaseInFlight() {
 
 bool PendingRequestsKeeper::SaveNow() {
   std::vector<std::string> pending = in_flight_;
-  const std::vector<std::string>& queued = program_.queues().requests.list().items();
+  const std::vector<std::string>& queued = requests_.list().items();
   pending.insert(pending.end(), queued.begin(), queued.end());
   saved_changes_ = QueueChanges();
-  last_save_time_ = program_.ws().clock().Now();
+  last_save_time_ = owner_.ws().clock().Now();
   bool saved = false;
   if (pending.empty()) {
     std::error_code error;
@@ -152,7 +153,7 @@ bool PendingRequestsKeeper::SaveNow() {
 }
 
 std::uint64_t PendingRequestsKeeper::QueueChanges() const {
-  return program_.queues().requests.changes() + in_flight_changes_;
+  return requests_.changes() + in_flight_changes_;
 }
 
 }  // namespace serving_loop

@@ -14,11 +14,22 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
-namespace serving_loop {
+namespace serving_engine {
+class RequestQueue;
+}
 
-class ProgramView;
+namespace shared {
+struct Variables;
+}
+
+namespace ui {
+class OwnerWindow;
+}
+
+namespace serving_loop {
 
 // Where the program keeps them: the folder it runs in.
 inline constexpr char kPendingRequestsFileName[] = "tollmere-pending.req";
@@ -29,8 +40,13 @@ class PendingRequestsKeeper {
   // least every five seconds while serving).
   static constexpr double kSaveSpacing = 30.0;
 
-  // path empty: nothing is kept (the scenario runner, the demo and most tests).
-  PendingRequestsKeeper(ProgramView& program, std::string path);
+  // The boxes it shows belong to owner (the server window); requests is the item queue.
+  PendingRequestsKeeper(ui::OwnerWindow& owner, serving_engine::RequestQueue& requests,
+                        const shared::Variables& variables);
+
+  // Where the requests are kept; until it is given (the scenario runner, the demo and most tests
+  // give none), nothing is. Set before the program starts.
+  void KeepIn(std::string path) { path_ = std::move(path); }
 
   // At the program's start: when the file holds requests, asks whether to load the ones the
   // queue can take (the number asked is the number loaded); Yes loads them as Load Requests does.
@@ -59,7 +75,9 @@ class PendingRequestsKeeper {
   bool SaveNow();
   std::uint64_t QueueChanges() const;
 
-  ProgramView& program_;
+  ui::OwnerWindow& owner_;
+  serving_engine::RequestQueue& requests_;
+  const shared::Variables& variables_;
   std::string path_;
   bool serving_ = false;
   std::vector<std::string> in_flight_;

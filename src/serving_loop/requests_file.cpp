@@ -1,12 +1,12 @@
 #include "serving_loop/requests_file.h"
 
 #include "aol_automation/text_files.h"
-#include "serving_engine/server_form.h"
+#include "serving_engine/request_queue.h"
 #include "serving_loop/pending_requests.h"
-#include "serving_loop/program_view.h"
 #include "shared/addresses.h"
 #include "shared/ui/common_dialog.h"
 #include "shared/ui/message_box.h"
+#include "shared/ui/owner_window.h"
 
 namespace serving_loop {
 
@@ -21,7 +21,8 @@ bool IsBlank(const std::string& text) {
 
 }  // namespace
 
-RequestsFile::RequestsFile(ProgramView& program) : program_(program) {}
+RequestsFile::RequestsFile(ui::OwnerWindow& owner, serving_engine::RequestQueue& requests)
+    : owner_(owner), requests_(requests) {}
 
 RequestsFile::~RequestsFile() = default;
 
@@ -30,8 +31,7 @@ RequestsFile::~RequestsFile() = default;
 void RequestsFile::SaveRequests() {
   const std::string path = ChooseFile(kSaveTitle, winsys::FileDialogKind::kSave);
   if (path.empty()) return;
-  const serving_engine::RequestQueue& requests = program_.queues().requests;
-  if (vornik32::WriteTextFile(path, JoinPendingRequests(requests.list().items())) !=
+  if (vornik32::WriteTextFile(path, JoinPendingRequests(requests_.list().items())) !=
       vornik32::WriteResult::kWritten) {
     ShowFailure("The requests could not be saved to " + path + "!");
   }
@@ -51,13 +51,13 @@ void RequestsFile::LoadRequests() {
                 vornik32::ReadFailureText(file.result) + "!");
     return;
   }
-  AddLoadedRequests(program_.queues().requests, file.content);
+  AddLoadedRequests(requests_, file.content);
 }
 
 // The dialog belongs to the server window, so that the server takes no clicks while a file is
 // being chosen (the timers, and serving, go on).
 std::string RequestsFile::ChooseFile(const char* title, winsys::FileDialogKind kind) {
-  if (!dialog_) dialog_ = std::make_unique<ui::CommonDialog>(program_.serverFrm().form);
+  if (!dialog_) dialog_ = std::make_unique<ui::CommonDialog>(owner_);
   dialog_->set_dialog_title(title);
   dialog_->set_filter({"Requests  (*.req)", "*.req"});
   dialog_->set_default_ext("req");
@@ -67,8 +67,8 @@ std::string RequestsFile::ChooseFile(const char* title, winsys::FileDialogKind k
 }
 
 void RequestsFile::ShowFailure(const std::string& text) {
-  ui::MsgBox(program_.ws(), program_.serverFrm().form.hwnd(), text, ui::MsgBoxButtons::kOk,
-             ui::MsgBoxIcon::kCritical, shared::kProgramTitle);
+  ui::MsgBox(owner_.ws(), owner_.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kCritical,
+             shared::kProgramTitle);
 }
 
 }  // namespace serving_loop

@@ -9,17 +9,21 @@
 
 #include "shared/winsys/window_system.h"
 
+namespace serving_engine {
+class RequestQueue;
+}
+
 namespace ui {
 class CommonDialog;
-}
+class OwnerWindow;
+}  // namespace ui
 
 namespace serving_loop {
 
-class ProgramView;
-
 class RequestsFile {
  public:
-  explicit RequestsFile(ProgramView& program);
+  // The dialogs and boxes belong to owner (the server window); requests is the item queue.
+  RequestsFile(ui::OwnerWindow& owner, serving_engine::RequestQueue& requests);
   ~RequestsFile();
   RequestsFile(const RequestsFile&) = delete;
   RequestsFile& operator=(const RequestsFile&) = delete;
@@ -32,7 +36,8 @@ class RequestsFile {
   std::string ChooseFile(const char* title, winsys::FileDialogKind kind);
   void ShowFailure(const std::string& text);
 
-  ProgramView& program_;
+  ui::OwnerWindow& owner_;
+  serving_engine::RequestQueue& requests_;
   std::unique_ptr<ui::CommonDialog> dialog_;
 };
 

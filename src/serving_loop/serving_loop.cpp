@@ -15,7 +15,6 @@
 #include "serving_loop/html_text.h"
 #include "serving_loop/item_entry.h"
 #include "serving_loop/mail_note.h"
-#include "serving_loop/program_view.h"
 
 namespace serving_loop {
 
@@ -90,13 +89,23 @@ class TickGuard {
 
 }  // namespace
 
-ServingLoop::ServingLoop(ProgramView& program)
-    : program_(program),
-      requests_file_(program),
-      pending_keeper_(program, program.pending_requests_file()),
-      sequences_(program),
-      client_presence_(program),
-      find_and_status_(program, failed_tries_, late_windows_) {}
+ServingLoop::ServingLoop(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
+                         shared::Variables& variables, const serving_engine::Settings& settings,
+                         const serving_engine::ListResults& results,
+                         const list_designer::MessagesForm& messages, ServingReportForm& report,
+                         const vornik32::WaitBounds& bounds)
+    : ws_(ws),
+      server_(server),
+      variables_(variables),
+      settings_(settings),
+      results_(results),
+      messages_(messages),
+      bounds_(bounds),
+      pending_keeper_(server.form, server.Requests, variables),
+      sequences_(ws, server, variables, settings, bounds, report, failed_tries_, pending_keeper_),
+      client_presence_(ws, server),
+      find_and_status_(ws, server, variables, settings, results, bounds, failed_tries_,
+                       late_windows_) {}
 
 ServingLoop::~ServingLoop() = default;
 
@@ -115,8 +124,8 @@ void ServingLoop::RequestTimer_Timer() {
 }
 
 void ServingLoop::Tick() {
-  shared::Variables& variables = program_.variables();
-  const serving_engine::RequestQueues queues = program_.queues();
+  shared::Variables& variables = variables_;
+  const serving_engine::RequestQueues queues = server_.queues();
   if (variables.StopRequested) {
     sequences_.Stop();
     return;
@@ -126,7 +135,7 @@ void ServingLoop::Tick() {
     return;
   }
   if (variables.FinishRequested) {
-    if (program_.serverFrm().Command3.enabled()) {
+    if (server_.Command3.enabled()) {
       sequences_.FinishFirstStep();
       return;
     }
@@ -138,40 +147,38 @@ void ServingLoop::Tick() {
       return;
     }
   }
-  late_windows_.CloseArrived(program_.ws());
+  late_windows_.CloseArrived(ws_);
   // A client that is gone, or does not answer, could take no mail: nothing leaves the queues
   // until it is back.
-  if (!client_presence_.ReadyToServe(DueWork(variables, queues)) || TickMustEnd(program_)) return;
+  if (!client_presence_.ReadyToServe(DueWork(variables, queues)) || TickMustEnd(variables_)) return;
   if (variables.AdvertDue) AdvertStep();
   // Stop pressed during the advert's waits ends the tick before the list step takes requesters
   // from their queue, who would otherwise be lost with the batch that never goes out.
-  if (TickMustEnd(program_)) return;
+  if (TickMustEnd(variables_)) return;
   if (queues.lists.Count() > 0 && variables.ListsDue && ListStep() == TickFlow::kEndTick) return;
   if (queues.statuss.Count() > 0 && find_and_status_.StatusStep() == TickFlow::kEndTick) return;
   if (queues.finds.Count() > 0 && find_and_status_.FindStep() == TickFlow::kEndTick) return;
-  if (queues.requests.Count() > 0 && !TickMustEnd(program_)) ItemStep();
+  if (queues.requests.Count() > 0 && !TickMustEnd(variables_)) ItemStep();
 }
 
 void ServingLoop::AdvertStep() {
-  winsys::WindowSystem& ws = program_.ws();
-  program_.variables().AdvertDue = false;
-  vornik32::WaitSeconds(ws, kPauseAroundAdvert);
-  if (program_.ended()) return;
-  program_.serverFrm().PostAdvert();
-  vornik32::WaitSeconds(ws, kPauseAroundAdvert);
+  variables_.AdvertDue = false;
+  vornik32::WaitSeconds(ws_, kPauseAroundAdvert);
+  if (variables_.ProgramEnded) return;
+  server_.PostAdvert();
+  vornik32::WaitSeconds(ws_, kPauseAroundAdvert);
 }
 
 TickFlow ServingLoop::ListStep() {
-  winsys::WindowSystem& ws = program_.ws();
-  program_.variables().ListsDue = false;
-  failed_tries_.KeepOnlyQueued(QueueKind::kLists, program_.queues().lists);
+  variables_.ListsDue = false;
+  failed_tries_.KeepOnlyQueued(QueueKind::kLists, server_.queues().lists);
   const std::vector<std::string> requesters = TakeListRequesters();
   const std::string recipients = RecipientsOf(requesters);
-  const serving_engine::ListResults& results = program_.listResults();
+  const serving_engine::ListResults& results = results_;
   const int list_count = HighestListNumber(results);
   const std::optional<std::string> custom_message =
-      program_.variables().CustomMessages
-          ? std::optional<std::string>(program_.messagesFrm().MailMessage())
+      variables_.CustomMessages
+          ? std::optional<std::string>(messages_.MailMessage())
           : std::nullopt;
   // A request gets lists 1 to the highest, each once: with one missing (lists 1 and 3 found, say)
   // none goes, rather than a part of them with every try.
@@ -180,7 +187,7 @@ TickFlow ServingLoop::ListStep() {
     all_sent = PlaceOfList(results, list_number).has_value();
   }
   for (int list_number = 1; list_number <= list_count && all_sent; ++list_number) {
-    if (TickMustEnd(program_)) return TickFlow::kEndTick;
+    if (TickMustEnd(variables_)) return TickFlow::kEndTick;
     // Read afresh after every wait: the List Designer owns the list, not this loop.
     const std::optional<std::string> place = PlaceOfList(results, list_number);
     if (!place) {
@@ -188,13 +195,13 @@ TickFlow ServingLoop::ListStep() {
       break;
     }
     const vornik32::MailResult result = vornik32::ForwardMailForClient(
-        ws, recipients, MailNote(ListNoteLine(list_number), custom_message),
-        ServingListMail(*place, list_number), vornik32::CloseAfter::kYes, program_.bounds());
+        ws_, recipients, MailNote(ListNoteLine(list_number), custom_message),
+        ServingListMail(*place, list_number), vornik32::CloseAfter::kYes, bounds_);
     late_windows_.Watch(result);
     // The others go on: the batch is tried again whole, as a requester is told only that all
     // the lists went.
     if (!result.sent()) all_sent = false;
-    vornik32::WaitSeconds(ws, kPauseAfterListForward);
+    vornik32::WaitSeconds(ws_, kPauseAfterListForward);
   }
   if (!all_sent) {
     ListsNotSent(requesters);
@@ -203,16 +210,16 @@ TickFlow ServingLoop::ListStep() {
   for (const std::string& requester : requesters) {
     failed_tries_.Forget(QueueKind::kLists, requester);
   }
-  vornik32::ChatSend(ws,
+  vornik32::ChatSend(ws_,
                      serving_engine::BulletLine(ShownRecipients(recipients) + " " +
                                                 std::to_string(list_count) + " list(s) were sent"));
-  vornik32::WaitSeconds(ws, kPauseAfterConfirmation);
-  if (program_.settings().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
+  vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
+  if (settings_.AdvertisePendingNumber()) server_.AdvCommands();
   return TickFlow::kGoOn;
 }
 
 std::vector<std::string> ServingLoop::TakeListRequesters() {
-  serving_engine::RequestQueue& lists = program_.queues().lists;
+  serving_engine::RequestQueue& lists = server_.queues().lists;
   std::vector<std::string> requesters;
   for (int taken = 0; taken < kListBatch && lists.Count() > 0; ++taken) {
     requesters.push_back(lists.Entry(0));
@@ -224,7 +231,7 @@ std::vector<std::string> ServingLoop::TakeListRequesters() {
 // Some lists may have gone to the batch: the whole batch is tried again, as a requester is told
 // only that all the lists were sent. The lists stay due, so that a later tick tries again.
 void ServingLoop::ListsNotSent(const std::vector<std::string>& requesters) {
-  serving_engine::RequestQueue& lists = program_.queues().lists;
+  serving_engine::RequestQueue& lists = server_.queues().lists;
   std::vector<std::string> dropped;
   int back = 0;
   for (const std::string& requester : requesters) {
@@ -234,13 +241,13 @@ void ServingLoop::ListsNotSent(const std::vector<std::string>& requesters) {
       lists.InsertAt(back++, requester);
     }
   }
-  program_.variables().ListsDue = back > 0;
+  variables_.ListsDue = back > 0;
   if (dropped.empty()) return;
   failed_tries_.CountMailNotSent();
-  vornik32::ChatSend(program_.ws(),
+  vornik32::ChatSend(ws_,
                      serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) +
                                                 " the lists could not be sent"));
-  vornik32::WaitSeconds(program_.ws(), kPauseAfterConfirmation);
+  vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
 }
 
 // An entry whose item text is not a whole number names no mail (only a loaded file could bring
@@ -248,12 +255,12 @@ void ServingLoop::ListsNotSent(const std::vector<std::string>& requesters) {
 // It is dropped without a mail or a chat line, counts nothing, and the item step ends there:
 // the next tick serves the next entry.
 void ServingLoop::ItemStep() {
-  serving_engine::RequestQueue& requests = program_.queues().requests;
+  serving_engine::RequestQueue& requests = server_.queues().requests;
   failed_tries_.KeepOnlyQueued(QueueKind::kItems, requests);
   const std::string head = requests.Entry(0);
   const std::optional<ItemEntry> item = SplitItemEntry(head);
   const std::optional<int> position =
-      item ? MailboxPosition(item->item_text, program_.variables().ItemOffset) : std::nullopt;
+      item ? MailboxPosition(item->item_text, variables_.ItemOffset) : std::nullopt;
   if (!position) {
     requests.RemoveAt(0);
     EndFinishWhenAllServed();
@@ -267,24 +274,23 @@ void ServingLoop::ItemStep() {
     batch.push_back(std::move(entry));
   }
 
-  winsys::WindowSystem& ws = program_.ws();
   const std::optional<std::string> custom_message =
-      program_.variables().CustomMessages
-          ? std::optional<std::string>(program_.messagesFrm().MailMessage())
+      variables_.CustomMessages
+          ? std::optional<std::string>(messages_.MailMessage())
           : std::nullopt;
   // The item is the title it stands for in the mail list, not a mailbox line: an item the list
   // no longer holds (the designer ran again meanwhile) cannot be sent.
   const std::optional<std::string> title =
-      ItemTitle(static_cast<std::int64_t>(*position) - program_.variables().ItemOffset);
+      ItemTitle(static_cast<std::int64_t>(*position) - variables_.ItemOffset);
   pending_keeper_.HoldInFlight(batch);
   const vornik32::MailResult result =
-      title ? vornik32::ForwardMailForClient(ws, RecipientsOf(batch),
+      title ? vornik32::ForwardMailForClient(ws_, RecipientsOf(batch),
                                              MailNote(ItemNoteLine(item_text), custom_message),
                                              vornik32::MailTitled(*position, *title),
-                                             vornik32::CloseAfter::kYes, program_.bounds())
+                                             vornik32::CloseAfter::kYes, bounds_)
             : vornik32::MailResult(vornik32::Outcome::kGaveUp, vornik32::MailStep::kSelect);
   late_windows_.Watch(result);
-  vornik32::WaitSeconds(ws, kPauseAfterItemForward);
+  vornik32::WaitSeconds(ws_, kPauseAfterItemForward);
   // From here the batch is either served or, before the next yield, back in the queue.
   pending_keeper_.ReleaseInFlight();
   if (result.sent()) {
@@ -295,24 +301,24 @@ void ServingLoop::ItemStep() {
 }
 
 void ServingLoop::ItemServed(const std::vector<std::string>& batch, const std::string& item_text) {
-  serving_engine::ServedCounters& counters = program_.servedCounters();
+  serving_engine::ServedCounters& counters = server_;
   for (const std::string& entry : batch) {
     counters.AddToServed(std::string(serving_engine::RequesterOf(entry)));
     failed_tries_.Forget(QueueKind::kItems, entry);
   }
-  const shared::Variables& variables = program_.variables();
-  const std::string ending = variables.CustomMessages ? " " + program_.messagesFrm().ChatSuffix()
+  const shared::Variables& variables = variables_;
+  const std::string ending = variables.CustomMessages ? " " + messages_.ChatSuffix()
                                                       : std::string(" was sent");
   vornik32::ChatSend(
-      program_.ws(),
+      ws_,
       serving_engine::BulletLine(ShownRecipients(RecipientsOf(batch)) + " " + item_text + ending));
-  vornik32::WaitSeconds(program_.ws(), kPauseAfterConfirmation);
+  vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
   counters.ShowServedCounts(counters.MailsServed() + 1);
   AfterItemServed();
 }
 
 void ServingLoop::ItemNotSent(const std::vector<std::string>& batch, const std::string& item_text) {
-  serving_engine::RequestQueue& requests = program_.queues().requests;
+  serving_engine::RequestQueue& requests = server_.queues().requests;
   std::vector<std::string> dropped;
   int back = 0;
   for (const std::string& entry : batch) {
@@ -324,21 +330,21 @@ void ServingLoop::ItemNotSent(const std::vector<std::string>& batch, const std::
   }
   if (!dropped.empty()) {
     failed_tries_.CountMailNotSent();
-    vornik32::ChatSend(program_.ws(),
+    vornik32::ChatSend(ws_,
                        serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) + " " +
                                                   item_text + " could not be sent"));
-    vornik32::WaitSeconds(program_.ws(), kPauseAfterConfirmation);
+    vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
   }
   EndFinishWhenAllServed();
 }
 
 void ServingLoop::AfterItemServed() {
   if (EndFinishWhenAllServed()) return;
-  if (program_.settings().AdvertisePendingNumber()) program_.serverFrm().AdvCommands();
+  if (settings_.AdvertisePendingNumber()) server_.AdvCommands();
 }
 
 bool ServingLoop::EndFinishWhenAllServed() {
-  if (program_.queues().requests.Count() > 0 || !program_.variables().FinishRequested) {
+  if (server_.queues().requests.Count() > 0 || !variables_.FinishRequested) {
     return false;
   }
   sequences_.RequestStopAfterFinish();
@@ -346,7 +352,7 @@ bool ServingLoop::EndFinishWhenAllServed() {
 }
 
 std::optional<std::string> ServingLoop::ItemTitle(std::int64_t item_number) {
-  const std::vector<std::string>& titles = program_.listResults().MailTitles();
+  const std::vector<std::string>& titles = results_.MailTitles();
   if (item_number < 0 || item_number >= static_cast<std::int64_t>(titles.size())) {
     return std::nullopt;
   }
@@ -364,9 +370,8 @@ std::string ServingLoop::RecipientsOf(const std::vector<std::string>& entries) {
 // The names go into the room escaped: a screen name holds no markup, but a name that came from a
 // loaded file may.
 std::string ServingLoop::ShownRecipients(std::string recipients) {
-  winsys::WindowSystem& ws = program_.ws();
-  vornik32::ReplaceText(ws, recipients, "(", "");
-  vornik32::ReplaceText(ws, recipients, ")", "");
+  vornik32::ReplaceText(ws_, recipients, "(", "");
+  vornik32::ReplaceText(ws_, recipients, ")", "");
   return EscapeHtml(recipients);
 }
 

@@ -13,18 +13,30 @@
 #include <vector>
 
 #include "aol_automation/late_window_sweeper.h"
+#include "aol_automation/wait_bounds.h"
 #include "serving_engine/serving_work.h"
 #include "serving_loop/client_presence.h"
 #include "serving_loop/failed_tries.h"
 #include "serving_loop/find_and_status.h"
 #include "serving_loop/pending_requests_keeper.h"
-#include "serving_loop/requests_file.h"
 #include "serving_loop/serving_sequences.h"
 #include "serving_loop/tick_flow.h"
+#include "shared/variables.h"
+#include "shared/winsys/window_system.h"
+
+namespace list_designer {
+class MessagesForm;
+}
+
+namespace serving_engine {
+class ListResults;
+class ServerForm;
+class Settings;
+}  // namespace serving_engine
 
 namespace serving_loop {
 
-class ProgramView;
+class ServingReportForm;
 
 class ServingLoop : public serving_engine::ServingWork {
  public:
@@ -33,7 +45,13 @@ class ServingLoop : public serving_engine::ServingWork {
   static constexpr int kListBatch = 5;
   static constexpr int kLaterRequestsPerItem = 5;
 
-  explicit ServingLoop(ProgramView& program);
+  // It serves from the server window's queues, with the List Designer's mail list and serving
+  // lists and, when they are on, the messages window's texts; a stop shows the report.
+  ServingLoop(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
+              shared::Variables& variables, const serving_engine::Settings& settings,
+              const serving_engine::ListResults& results,
+              const list_designer::MessagesForm& messages, ServingReportForm& report,
+              const vornik32::WaitBounds& bounds);
   ~ServingLoop() override;
   ServingLoop(const ServingLoop&) = delete;
   ServingLoop& operator=(const ServingLoop&) = delete;
@@ -47,8 +65,6 @@ class ServingLoop : public serving_engine::ServingWork {
   // Whether a tick is running now (it may be inside one of its waits).
   bool ticking() const { return ticking_; }
 
-  // Saving and loading the pending item requests.
-  RequestsFile& requestsFile() { return requests_file_; }
   // The pending item requests kept on disk while serving.
   PendingRequestsKeeper& pendingRequestsKeeper() { return pending_keeper_; }
   // The requests whose mails did not go, and how many were given up.
@@ -77,11 +93,16 @@ class ServingLoop : public serving_engine::ServingWork {
   // "(" + name + ")," for each requester of the entries.
   static std::string RecipientsOf(const std::vector<std::string>& entries);
 
-  ProgramView& program_;
-  RequestsFile requests_file_;
+  winsys::WindowSystem& ws_;
+  serving_engine::ServerForm& server_;
+  shared::Variables& variables_;
+  const serving_engine::Settings& settings_;
+  const serving_engine::ListResults& results_;
+  const list_designer::MessagesForm& messages_;
+  const vornik32::WaitBounds& bounds_;
   PendingRequestsKeeper pending_keeper_;
-  ServingSequences sequences_;
   FailedTries failed_tries_;
+  ServingSequences sequences_;
   ClientPresence client_presence_;
   // The windows a lagging client opened for mails that had already returned.
   vornik32::LateWindowSweeper late_windows_;

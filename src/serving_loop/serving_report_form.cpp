@@ -1,12 +1,11 @@
 #include "serving_loop/serving_report_form.h"
 
 #include "aol_automation/automation.h"
-#include "serving_engine/server_form.h"
-#include "serving_loop/program_view.h"
 #include "shared/addresses.h"
 #include "shared/ui/clipboard.h"
 #include "shared/ui/input_box.h"
 #include "shared/ui/message_box.h"
+#include "shared/ui/owner_window.h"
 #include "shared/ui/stay_on_top.h"
 
 namespace serving_loop {
@@ -33,8 +32,10 @@ TwipsRect LabelPlace(int row) {
 
 }  // namespace
 
-ServingReportForm::ServingReportForm(ProgramView& program)
-    : form(program.ws(), program.registry(), "servingreportFrm", "Serving Report", kReportSize),
+ServingReportForm::ServingReportForm(winsys::WindowSystem& ws, ui::Registry& registry,
+                                     ui::OwnerWindow& server_window,
+                                     const vornik32::WaitBounds& bounds)
+    : form(ws, registry, "servingreportFrm", "Serving Report", kReportSize),
       Frame1(form, "Frame1", "Statistics:", TwipsRect{120, 120, 3375, 2400}),
       Label1(Frame1, "Label1", kDatePrefix, LabelPlace(0)),
       Label2(Frame1, "Label2", kScreennamePrefix, LabelPlace(1)),
@@ -47,7 +48,9 @@ ServingReportForm::ServingReportForm(ProgramView& program)
       Command1(form, "Command1", "&Copy", TwipsRect{120, 2640, 1035, 375}),
       Command2(form, "Command2", "&Send", TwipsRect{1290, 2640, 1035, 375}),
       Command3(form, "Command3", "C&ancel", TwipsRect{2460, 2640, 1035, 375}),
-      program_(program) {
+      ws_(ws),
+      server_window_(server_window),
+      bounds_(bounds) {
   form.on_load = [this] { Form_Load(); };
   form.on_unload = [this] { Form_Unload(); };
   Command1.on_click = [this] { Command1_Click(); };
@@ -86,28 +89,27 @@ std::string ServingReportForm::ReportText() const {
 }
 
 void ServingReportForm::Form_Load() {
-  program_.serverFrm().form.Disable();
-  ui::StayOnTop(program_.ws(), form.hwnd());
+  server_window_.Disable();
+  ui::StayOnTop(ws_, form.hwnd());
 }
 
 void ServingReportForm::Form_Unload() {
-  program_.serverFrm().form.Enable();
+  server_window_.Enable();
 }
 
 void ServingReportForm::Command1_Click() {
-  ui::Clipboard(program_.ws()).SetText(ReportText());
-  ui::MsgBox(program_.ws(), form.hwnd(), "The serving report has been copied to the clipboard.",
+  ui::Clipboard(ws_).SetText(ReportText());
+  ui::MsgBox(ws_, form.hwnd(), "The serving report has been copied to the clipboard.",
              ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kInformation, shared::kProgramTitle);
 }
 
 void ServingReportForm::Command2_Click() {
-  winsys::WindowSystem& ws = program_.ws();
   std::string recipient =
-      ui::InputBox(ws, form.hwnd(), "Who do you want to send the serving report to?",
+      ui::InputBox(ws_, form.hwnd(), "Who do you want to send the serving report to?",
                    "Send to who?", kSendToExample);
-  if (!vornik32::IsValidScreenName(ws, recipient)) return;
-  vornik32::WaitSeconds(ws, kPauseBeforeSending);
-  vornik32::SendMailForClient(ws, recipient, kReportTitle, ReportText(), program_.bounds());
+  if (!vornik32::IsValidScreenName(ws_, recipient)) return;
+  vornik32::WaitSeconds(ws_, kPauseBeforeSending);
+  vornik32::SendMailForClient(ws_, recipient, kReportTitle, ReportText(), bounds_);
 }
 
 void ServingReportForm::Command3_Click() {

@@ -6,14 +6,17 @@
 
 #include <string>
 
+#include "aol_automation/wait_bounds.h"
 #include "shared/ui/button.h"
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
 #include "shared/ui/label.h"
 
-namespace serving_loop {
+namespace ui {
+class OwnerWindow;
+}
 
-class ProgramView;
+namespace serving_loop {
 
 inline constexpr char kReportTitle[] = "!! Tollmere Serving Report !!";
 inline constexpr char kDatePrefix[] = "Date:  ";
@@ -39,7 +42,9 @@ struct ReportValues {
 
 class ServingReportForm {
  public:
-  explicit ServingReportForm(ProgramView& program);
+  // server_window is disabled while the report is open.
+  ServingReportForm(winsys::WindowSystem& ws, ui::Registry& registry,
+                    ui::OwnerWindow& server_window, const vornik32::WaitBounds& bounds);
   ~ServingReportForm();
   ServingReportForm(const ServingReportForm&) = delete;
   ServingReportForm& operator=(const ServingReportForm&) = delete;
@@ -74,7 +79,9 @@ class ServingReportForm {
   void Command3_Click();
 
  private:
-  ProgramView& program_;
+  winsys::WindowSystem& ws_;
+  ui::OwnerWindow& server_window_;
+  const vornik32::WaitBounds& bounds_;
 };
 
 }  // namespace serving_loop

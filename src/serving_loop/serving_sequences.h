@@ -3,15 +3,31 @@
 // (timers off, the question about pending commands, the serving report), the pause sequence and
 // the first step of a finish, and the end of a finish once its last item is served.
 
+#include "aol_automation/wait_bounds.h"
+#include "shared/variables.h"
+#include "shared/winsys/window_system.h"
+
+namespace serving_engine {
+class ServerForm;
+class Settings;
+}  // namespace serving_engine
+
 namespace serving_loop {
 
-class ProgramView;
-
+class FailedTries;
+class PendingRequestsKeeper;
+class ServingReportForm;
 struct ReportValues;
 
 class ServingSequences {
  public:
-  explicit ServingSequences(ProgramView& program);
+  // The server window's timers, buttons, queues and counters are what the sequences change; the
+  // stop fills and shows the report, starts the failed tries over and ends keeping the pending
+  // requests.
+  ServingSequences(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
+                   shared::Variables& variables, const serving_engine::Settings& settings,
+                   const vornik32::WaitBounds& bounds, ServingReportForm& report,
+                   FailedTries& failed_tries, PendingRequestsKeeper& pending_keeper);
 
   void Stop();
   void Pause();
@@ -24,7 +40,14 @@ class ServingSequences {
   void AskToRemovePendingCommands();
   ReportValues CollectReport();
 
-  ProgramView& program_;
+  winsys::WindowSystem& ws_;
+  serving_engine::ServerForm& server_;
+  shared::Variables& variables_;
+  const serving_engine::Settings& settings_;
+  const vornik32::WaitBounds& bounds_;
+  ServingReportForm& report_;
+  FailedTries& failed_tries_;
+  PendingRequestsKeeper& pending_keeper_;
 };
 
 }  // namespace serving_loop
