@@ -56,7 +56,7 @@ serving_loop::MenuForm& Program::menuFrm() {
 serving_loop::ServingLoop& Program::servingLoop() {
   if (!serving_loop_) {
     serving_loop_ = std::make_shared<serving_loop::ServingLoop>(
-        ws(), serverFrm(), variables(), settings(), listdesignerFrm(), messagesFrm(),
+        ws(), serverFrm(), variables(), programEnd(), settings(), listdesignerFrm(), messagesFrm(),
         servingreportFrm(), bounds());
   }
   return *serving_loop_;

@@ -11,9 +11,7 @@ ProgramView::ProgramView(winsys::WindowSystem& ws, ui::Registry& registry,
 ProgramView::~ProgramView() = default;
 
 void ProgramView::End() {
-  if (ended_) return;
-  ended_ = true;
-  ws_.PostQuitMessage(0);
+  if (end_.End()) ws_.PostQuitMessage(0);
 }
 
 RequestQueues ProgramView::queues() {

@@ -10,6 +10,7 @@
 
 #include "aol_automation/wait_bounds.h"
 #include "serving_engine/request_queue.h"
+#include "shared/program_end.h"
 #include "shared/ui/menu_entry.h"
 #include "shared/ui/registry.h"
 #include "shared/variables.h"
@@ -38,7 +39,8 @@ class ProgramView {
   const vornik32::WaitBounds& bounds() const { return bounds_; }
 
   // Whether the server window was closed, which ends the program.
-  bool ended() const { return ended_; }
+  bool ended() const { return end_.ended(); }
+  shared::ProgramEnd& programEnd() { return end_; }
   void End();
 
   // --- The windows -------------------------------------------------------------------------------
@@ -66,7 +68,7 @@ class ProgramView {
   ui::Registry& registry_;
   shared::Variables variables_;
   vornik32::WaitBounds bounds_;
-  bool ended_ = false;
+  shared::ProgramEnd end_;
 };
 
 }  // namespace serving_engine

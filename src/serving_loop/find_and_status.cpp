@@ -31,7 +31,7 @@ std::string Quoted(std::string_view text) {
 }  // namespace
 
 FindAndStatus::FindAndStatus(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
-                             const shared::Variables& variables,
+                             const shared::Variables& variables, const shared::ProgramEnd& end,
                              const serving_engine::Settings& settings,
                              const serving_engine::ListResults& results,
                              const vornik32::WaitBounds& bounds, FailedTries& failed_tries,
@@ -39,6 +39,7 @@ FindAndStatus::FindAndStatus(winsys::WindowSystem& ws, serving_engine::ServerFor
     : ws_(ws),
       server_(server),
       variables_(variables),
+      end_(end),
       settings_(settings),
       results_(results),
       bounds_(bounds),
@@ -49,7 +50,7 @@ TickFlow FindAndStatus::StatusStep() {
   serving_engine::RequestQueue& statuss = server_.queues().statuss;
   const int asked = statuss.Count();
   for (int i = 0; i < asked && statuss.Count() > 0; ++i) {
-    if (TickMustEnd(variables_)) return TickFlow::kEndTick;
+    if (TickMustEnd(variables_, end_)) return TickFlow::kEndTick;
     const std::string requester = statuss.Entry(0);
     statuss.RemoveAt(0);
     AnswerStatus(requester);
@@ -71,7 +72,7 @@ TickFlow FindAndStatus::FindStep() {
   failed_tries_.KeepOnlyQueued(QueueKind::kFinds, finds);
   const int asked = finds.Count();
   for (int i = 0; i < asked && finds.Count() > 0; ++i) {
-    if (TickMustEnd(variables_)) return TickFlow::kEndTick;
+    if (TickMustEnd(variables_, end_)) return TickFlow::kEndTick;
     const std::string entry = finds.Entry(0);
     const std::string requester(serving_engine::RequesterOf(entry));
     const auto separator = entry.find(serving_engine::kEntrySeparator);

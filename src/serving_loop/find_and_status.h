@@ -27,7 +27,8 @@ class FindAndStatus {
   // The server window holds the queues and announces what is pending; the titles searched are
   // the List Designer's.
   FindAndStatus(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
-                const shared::Variables& variables, const serving_engine::Settings& settings,
+                const shared::Variables& variables, const shared::ProgramEnd& end,
+                const serving_engine::Settings& settings,
                 const serving_engine::ListResults& results, const vornik32::WaitBounds& bounds,
                 FailedTries& failed_tries, vornik32::LateWindowSweeper& late_windows);
 
@@ -47,6 +48,7 @@ class FindAndStatus {
   winsys::WindowSystem& ws_;
   serving_engine::ServerForm& server_;
   const shared::Variables& variables_;
+  const shared::ProgramEnd& end_;
   const serving_engine::Settings& settings_;
   const serving_engine::ListResults& results_;
   const vornik32::WaitBounds& bounds_;

@@ -9,9 +9,9 @@
 #include "serving_engine/request_queue.h"
 #include "serving_loop/pending_requests.h"
 #include "shared/addresses.h"
+#include "shared/program_end.h"
 #include "shared/ui/message_box.h"
 #include "shared/ui/owner_window.h"
-#include "shared/variables.h"
 #include "shared/winsys/disk.h"
 
 namespace serving_loop {
@@ -44,8 +44,8 @@ std::string KeptName(const std::string& path, int number) {
 
 PendingRequestsKeeper::PendingRequestsKeeper(ui::OwnerWindow& owner,
                                              serving_engine::RequestQueue& requests,
-                                             const shared::Variables& variables)
-    : owner_(owner), requests_(requests), variables_(variables) {}
+                                             const shared::ProgramEnd& end)
+    : owner_(owner), requests_(requests), end_(end) {}
 
 // A file that is there is never lost: what is not loaded from it is moved aside under a name the
 // user is told, before the first save could replace it.
@@ -71,7 +71,7 @@ void PendingRequestsKeeper::OfferSavedRequests() {
                  "Load the " + std::to_string(loadable.size()) +
                      " requests that were pending when tollmere last ended?",
                  ui::MsgBoxButtons::kYesNo, ui::MsgBoxIcon::kQuestion, shared::kProgramTitle);
-  if (variables_.ProgramEnded) return;
+  if (end_.ended()) return;
   if (answer != ui::MsgBoxAnswer::kYes) {
     KeepAside("The pending requests file " + path_ + " was not loaded");
     return;
@@ -116,7 +116,7 @@ void PendingRequestsKeeper::SaveIfDue() {
 void PendingRequestsKeeper::EndServing() {
   if (!serving_) return;
   serving_ = false;
-  if (SaveNow() || variables_.ProgramEnded) return;
+  if (SaveNow() || end_.ended()) return;
   ui::MsgBox(owner_.ws(), owner_.hwnd(),
              "The pending requests could not be saved to " + path_ + "!", ui::MsgBoxButtons::kOk,
              ui::MsgBoxIcon::kExclamation, shared::kProgramTitle);

@@ -22,7 +22,7 @@ class RequestQueue;
 }
 
 namespace shared {
-struct Variables;
+class ProgramEnd;
 }
 
 namespace ui {
@@ -42,7 +42,7 @@ class PendingRequestsKeeper {
 
   // The boxes it shows belong to owner (the server window); requests is the item queue.
   PendingRequestsKeeper(ui::OwnerWindow& owner, serving_engine::RequestQueue& requests,
-                        const shared::Variables& variables);
+                        const shared::ProgramEnd& end);
 
   // Where the requests are kept; until it is given (the scenario runner, the demo and most tests
   // give none), nothing is. Set before the program starts.
@@ -77,7 +77,7 @@ class PendingRequestsKeeper {
 
   ui::OwnerWindow& owner_;
   serving_engine::RequestQueue& requests_;
-  const shared::Variables& variables_;
+  const shared::ProgramEnd& end_;
   std::string path_;
   bool serving_ = false;
   std::vector<std::string> in_flight_;

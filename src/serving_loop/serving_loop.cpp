@@ -90,21 +90,24 @@ class TickGuard {
 }  // namespace
 
 ServingLoop::ServingLoop(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
-                         shared::Variables& variables, const serving_engine::Settings& settings,
+                         shared::Variables& variables, const shared::ProgramEnd& end,
+                         const serving_engine::Settings& settings,
                          const serving_engine::ListResults& results,
                          const list_designer::MessagesForm& messages, ServingReportForm& report,
                          const vornik32::WaitBounds& bounds)
     : ws_(ws),
       server_(server),
       variables_(variables),
+      end_(end),
       settings_(settings),
       results_(results),
       messages_(messages),
       bounds_(bounds),
-      pending_keeper_(server.form, server.Requests, variables),
-      sequences_(ws, server, variables, settings, bounds, report, failed_tries_, pending_keeper_),
+      pending_keeper_(server.form, server.Requests, end),
+      sequences_(ws, server, variables, end, settings, bounds, report, failed_tries_,
+                 pending_keeper_),
       client_presence_(ws, server),
-      find_and_status_(ws, server, variables, settings, results, bounds, failed_tries_,
+      find_and_status_(ws, server, variables, end, settings, results, bounds, failed_tries_,
                        late_windows_) {}
 
 ServingLoop::~ServingLoop() = default;
@@ -150,21 +153,23 @@ void ServingLoop::Tick() {
   late_windows_.CloseArrived(ws_);
   // A client that is gone, or does not answer, could take no mail: nothing leaves the queues
   // until it is back.
-  if (!client_presence_.ReadyToServe(DueWork(variables, queues)) || TickMustEnd(variables_)) return;
+  if (!client_presence_.ReadyToServe(DueWork(variables, queues)) || TickMustEnd(variables, end_)) {
+    return;
+  }
   if (variables.AdvertDue) AdvertStep();
   // Stop pressed during the advert's waits ends the tick before the list step takes requesters
   // from their queue, who would otherwise be lost with the batch that never goes out.
-  if (TickMustEnd(variables_)) return;
+  if (TickMustEnd(variables_, end_)) return;
   if (queues.lists.Count() > 0 && variables.ListsDue && ListStep() == TickFlow::kEndTick) return;
   if (queues.statuss.Count() > 0 && find_and_status_.StatusStep() == TickFlow::kEndTick) return;
   if (queues.finds.Count() > 0 && find_and_status_.FindStep() == TickFlow::kEndTick) return;
-  if (queues.requests.Count() > 0 && !TickMustEnd(variables_)) ItemStep();
+  if (queues.requests.Count() > 0 && !TickMustEnd(variables_, end_)) ItemStep();
 }
 
 void ServingLoop::AdvertStep() {
   variables_.AdvertDue = false;
   vornik32::WaitSeconds(ws_, kPauseAroundAdvert);
-  if (variables_.ProgramEnded) return;
+  if (end_.ended()) return;
   server_.PostAdvert();
   vornik32::WaitSeconds(ws_, kPauseAroundAdvert);
 }
@@ -177,9 +182,8 @@ TickFlow ServingLoop::ListStep() {
   const serving_engine::ListResults& results = results_;
   const int list_count = HighestListNumber(results);
   const std::optional<std::string> custom_message =
-      variables_.CustomMessages
-          ? std::optional<std::string>(messages_.MailMessage())
-          : std::nullopt;
+      variables_.CustomMessages ? std::optional<std::string>(messages_.MailMessage())
+                                : std::nullopt;
   // A request gets lists 1 to the highest, each once: with one missing (lists 1 and 3 found, say)
   // none goes, rather than a part of them with every try.
   bool all_sent = true;
@@ -187,7 +191,7 @@ TickFlow ServingLoop::ListStep() {
     all_sent = PlaceOfList(results, list_number).has_value();
   }
   for (int list_number = 1; list_number <= list_count && all_sent; ++list_number) {
-    if (TickMustEnd(variables_)) return TickFlow::kEndTick;
+    if (TickMustEnd(variables_, end_)) return TickFlow::kEndTick;
     // Read afresh after every wait: the List Designer owns the list, not this loop.
     const std::optional<std::string> place = PlaceOfList(results, list_number);
     if (!place) {
@@ -244,9 +248,8 @@ void ServingLoop::ListsNotSent(const std::vector<std::string>& requesters) {
   variables_.ListsDue = back > 0;
   if (dropped.empty()) return;
   failed_tries_.CountMailNotSent();
-  vornik32::ChatSend(ws_,
-                     serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) +
-                                                " the lists could not be sent"));
+  vornik32::ChatSend(ws_, serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) +
+                                                     " the lists could not be sent"));
   vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
 }
 
@@ -275,19 +278,17 @@ void ServingLoop::ItemStep() {
   }
 
   const std::optional<std::string> custom_message =
-      variables_.CustomMessages
-          ? std::optional<std::string>(messages_.MailMessage())
-          : std::nullopt;
+      variables_.CustomMessages ? std::optional<std::string>(messages_.MailMessage())
+                                : std::nullopt;
   // The item is the title it stands for in the mail list, not a mailbox line: an item the list
   // no longer holds (the designer ran again meanwhile) cannot be sent.
   const std::optional<std::string> title =
       ItemTitle(static_cast<std::int64_t>(*position) - variables_.ItemOffset);
   pending_keeper_.HoldInFlight(batch);
   const vornik32::MailResult result =
-      title ? vornik32::ForwardMailForClient(ws_, RecipientsOf(batch),
-                                             MailNote(ItemNoteLine(item_text), custom_message),
-                                             vornik32::MailTitled(*position, *title),
-                                             vornik32::CloseAfter::kYes, bounds_)
+      title ? vornik32::ForwardMailForClient(
+                  ws_, RecipientsOf(batch), MailNote(ItemNoteLine(item_text), custom_message),
+                  vornik32::MailTitled(*position, *title), vornik32::CloseAfter::kYes, bounds_)
             : vornik32::MailResult(vornik32::Outcome::kGaveUp, vornik32::MailStep::kSelect);
   late_windows_.Watch(result);
   vornik32::WaitSeconds(ws_, kPauseAfterItemForward);
@@ -307,11 +308,10 @@ void ServingLoop::ItemServed(const std::vector<std::string>& batch, const std::s
     failed_tries_.Forget(QueueKind::kItems, entry);
   }
   const shared::Variables& variables = variables_;
-  const std::string ending = variables.CustomMessages ? " " + messages_.ChatSuffix()
-                                                      : std::string(" was sent");
-  vornik32::ChatSend(
-      ws_,
-      serving_engine::BulletLine(ShownRecipients(RecipientsOf(batch)) + " " + item_text + ending));
+  const std::string ending =
+      variables.CustomMessages ? " " + messages_.ChatSuffix() : std::string(" was sent");
+  vornik32::ChatSend(ws_, serving_engine::BulletLine(ShownRecipients(RecipientsOf(batch)) + " " +
+                                                     item_text + ending));
   vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
   counters.ShowServedCounts(counters.MailsServed() + 1);
   AfterItemServed();
@@ -330,9 +330,8 @@ void ServingLoop::ItemNotSent(const std::vector<std::string>& batch, const std::
   }
   if (!dropped.empty()) {
     failed_tries_.CountMailNotSent();
-    vornik32::ChatSend(ws_,
-                       serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) + " " +
-                                                  item_text + " could not be sent"));
+    vornik32::ChatSend(ws_, serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) +
+                                                       " " + item_text + " could not be sent"));
     vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
   }
   EndFinishWhenAllServed();

@@ -21,6 +21,7 @@
 #include "serving_loop/pending_requests_keeper.h"
 #include "serving_loop/serving_sequences.h"
 #include "serving_loop/tick_flow.h"
+#include "shared/program_end.h"
 #include "shared/variables.h"
 #include "shared/winsys/window_system.h"
 
@@ -48,8 +49,8 @@ class ServingLoop : public serving_engine::ServingWork {
   // It serves from the server window's queues, with the List Designer's mail list and serving
   // lists and, when they are on, the messages window's texts; a stop shows the report.
   ServingLoop(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
-              shared::Variables& variables, const serving_engine::Settings& settings,
-              const serving_engine::ListResults& results,
+              shared::Variables& variables, const shared::ProgramEnd& end,
+              const serving_engine::Settings& settings, const serving_engine::ListResults& results,
               const list_designer::MessagesForm& messages, ServingReportForm& report,
               const vornik32::WaitBounds& bounds);
   ~ServingLoop() override;
@@ -96,6 +97,7 @@ class ServingLoop : public serving_engine::ServingWork {
   winsys::WindowSystem& ws_;
   serving_engine::ServerForm& server_;
   shared::Variables& variables_;
+  const shared::ProgramEnd& end_;
   const serving_engine::Settings& settings_;
   const serving_engine::ListResults& results_;
   const list_designer::MessagesForm& messages_;

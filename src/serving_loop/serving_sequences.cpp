@@ -21,13 +21,14 @@ constexpr double kPauseAfterFinishNotice = 0.5;
 }  // namespace
 
 ServingSequences::ServingSequences(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
-                                   shared::Variables& variables,
+                                   shared::Variables& variables, const shared::ProgramEnd& end,
                                    const serving_engine::Settings& settings,
                                    const vornik32::WaitBounds& bounds, ServingReportForm& report,
                                    FailedTries& failed_tries, PendingRequestsKeeper& pending_keeper)
     : ws_(ws),
       server_(server),
       variables_(variables),
+      end_(end),
       settings_(settings),
       bounds_(bounds),
       report_(report),
@@ -46,7 +47,7 @@ void ServingSequences::Stop() {
   server_.Command3.Enable();
   vornik32::WaitSeconds(ws_, kPauseAroundNotice);
   // The server window was closed during the wait: the program is ending, with nothing to report.
-  if (variables_.ProgramEnded) return;
+  if (end_.ended()) return;
   vornik32::ChatSend(
       ws_, serving_engine::BulletLine("tollmere server off - " +
                                       std::to_string(server_.MailsServed()) + " mail(s) served"));
@@ -95,7 +96,7 @@ void ServingSequences::Pause() {
   server_.WindowTimer.Disable();
   server_.ListTimer.Disable();
   vornik32::WaitSeconds(ws_, kPauseAroundNotice);
-  if (variables_.ProgramEnded) return;
+  if (end_.ended()) return;
   vornik32::ChatSend(ws_,
                      serving_engine::BulletLine("tollmere server paused, still taking requests"));
   server_.Command2.Enable();

@@ -4,6 +4,7 @@
 // the first step of a finish, and the end of a finish once its last item is served.
 
 #include "aol_automation/wait_bounds.h"
+#include "shared/program_end.h"
 #include "shared/variables.h"
 #include "shared/winsys/window_system.h"
 
@@ -25,9 +26,10 @@ class ServingSequences {
   // stop fills and shows the report, starts the failed tries over and ends keeping the pending
   // requests.
   ServingSequences(winsys::WindowSystem& ws, serving_engine::ServerForm& server,
-                   shared::Variables& variables, const serving_engine::Settings& settings,
-                   const vornik32::WaitBounds& bounds, ServingReportForm& report,
-                   FailedTries& failed_tries, PendingRequestsKeeper& pending_keeper);
+                   shared::Variables& variables, const shared::ProgramEnd& end,
+                   const serving_engine::Settings& settings, const vornik32::WaitBounds& bounds,
+                   ServingReportForm& report, FailedTries& failed_tries,
+                   PendingRequestsKeeper& pending_keeper);
 
   void Stop();
   void Pause();
@@ -43,6 +45,7 @@ class ServingSequences {
   winsys::WindowSystem& ws_;
   serving_engine::ServerForm& server_;
   shared::Variables& variables_;
+  const shared::ProgramEnd& end_;
   const serving_engine::Settings& settings_;
   const vornik32::WaitBounds& bounds_;
   ServingReportForm& report_;
