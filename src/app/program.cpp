@@ -41,7 +41,13 @@ void Program::KeepPendingRequestsIn(std::string path) {
 }
 
 serving_engine::ServerForm& Program::serverFrm() {
-  return MadeOnFirstUse(server_form_, *this);
+  if (!server_form_) {
+    server_form_ = std::make_shared<serving_engine::ServerForm>(ws(), registry(), variables(),
+                                                                bounds(), programEnd());
+    server_form_->Wire({settings(), listResults(), banningFrm(), servingWork(),
+                        menuFrm().optionsMenu, banningFrm().form});
+  }
+  return *server_form_;
 }
 
 serving_loop::MenuForm& Program::menuFrm() {
@@ -101,24 +107,12 @@ list_designer::MessagesForm& Program::messagesFrm() {
   return MadeOnFirstUse(messages_form_, *this);
 }
 
-ui::MenuEntry& Program::optionsMenu() {
-  return menuFrm().optionsMenu;
-}
-
-void Program::ShowBanning() {
-  banningFrm().Show();
-}
-
 serving_engine::Settings& Program::settings() {
   return menuFrm();
 }
 
 const serving_engine::ListResults& Program::listResults() {
   return listdesignerFrm();
-}
-
-const serving_engine::BanList& Program::banList() {
-  return banningFrm();
 }
 
 serving_engine::ServingWork& Program::servingWork() {

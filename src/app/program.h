@@ -47,11 +47,8 @@ class Program final : public list_designer::ProgramView {
   list_designer::BanningForm& banningFrm() override;
   list_designer::MessagesForm& messagesFrm() override;
 
-  ui::MenuEntry& optionsMenu() override;
-  void ShowBanning() override;
   serving_engine::Settings& settings() override;
   const serving_engine::ListResults& listResults() override;
-  const serving_engine::BanList& banList() override;
   serving_engine::ServingWork& servingWork() override;
 
  private:

@@ -10,10 +10,6 @@ ProgramView::ProgramView(winsys::WindowSystem& ws, ui::Registry& registry,
 
 ProgramView::~ProgramView() = default;
 
-void ProgramView::End() {
-  if (end_.End()) ws_.PostQuitMessage(0);
-}
-
 RequestQueues ProgramView::queues() {
   return serverFrm().queues();
 }

@@ -5,20 +5,17 @@
 // serving_loop::ProgramView); app::Program makes them all, each the first time it is asked for.
 //
 // A window of a higher layer is reached from here only through a narrow view of what is read
-// (settings, the List Designer's results, the ban list) or set going (the serving work), or by
-// the window calls the design has (showing the Banning window, popping up the options menu).
+// (settings, the List Designer's results) or set going (the serving work).
 
 #include "aol_automation/wait_bounds.h"
 #include "serving_engine/request_queue.h"
 #include "shared/program_end.h"
-#include "shared/ui/menu_entry.h"
 #include "shared/ui/registry.h"
 #include "shared/variables.h"
 #include "shared/winsys/window_system.h"
 
 namespace serving_engine {
 
-class BanList;
 class ListResults;
 class ServedCounters;
 class ServerForm;
@@ -41,14 +38,9 @@ class ProgramView {
   // Whether the server window was closed, which ends the program.
   bool ended() const { return end_.ended(); }
   shared::ProgramEnd& programEnd() { return end_; }
-  void End();
 
   // --- The windows -------------------------------------------------------------------------------
   virtual ServerForm& serverFrm() = 0;
-  // The options menu, as the server's Options button pops it up.
-  virtual ui::MenuEntry& optionsMenu() = 0;
-  // Shows the Banning window, as the server's Banning button does.
-  virtual void ShowBanning() = 0;
 
   // --- Narrow views of the windows' data ---------------------------------------------------------
   // The server window's queues and served counters.
@@ -58,8 +50,6 @@ class ProgramView {
   virtual Settings& settings() = 0;
   // The List Designer's results.
   virtual const ListResults& listResults() = 0;
-  // The Banning window's list.
-  virtual const BanList& banList() = 0;
   // The serving loop, as the server window's timers and buttons drive it.
   virtual ServingWork& servingWork() = 0;
 

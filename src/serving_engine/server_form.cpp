@@ -6,11 +6,12 @@
 #include "serving_engine/ban_list.h"
 #include "serving_engine/chat_lines.h"
 #include "serving_engine/list_results.h"
-#include "serving_engine/program_view.h"
 #include "serving_engine/serving_work.h"
 #include "serving_engine/setting_caption.h"
 #include "shared/addresses.h"
+#include "shared/ui/menu_entry.h"
 #include "shared/ui/message_box.h"
+#include "shared/ui/registry.h"
 #include "shared/ui/stay_on_top.h"
 
 namespace serving_engine {
@@ -47,15 +48,15 @@ std::string ServedCountsText(int mails_served, int people_served) {
 // What the chat intake reads, from the windows that own it.
 class ServerForm::Sources : public IntakeSources {
  public:
-  explicit Sources(ProgramView& program, ServerForm& server) : program_(program), server_(server) {}
+  explicit Sources(ServerForm& server) : server_(server) {}
 
-  std::string ServingHandle() const override { return program_.settings().ServingHandle(); }
-  std::int64_t ItemRequestLimit() const override { return program_.settings().ItemRequestLimit(); }
-  std::int64_t FindRequestLimit() const override { return program_.settings().FindRequestLimit(); }
+  std::string ServingHandle() const override { return settings().ServingHandle(); }
+  std::int64_t ItemRequestLimit() const override { return settings().ItemRequestLimit(); }
+  std::int64_t FindRequestLimit() const override { return settings().FindRequestLimit(); }
   bool IsBanned(std::string_view sender) const override {
-    return program_.variables().BanListUsed && program_.banList().IsBanned(sender);
+    return server_.variables_.BanListUsed && server_.above_->bans.IsBanned(sender);
   }
-  std::int64_t MailCount() const override { return program_.listResults().MailCount(); }
+  std::int64_t MailCount() const override { return server_.above_->lists.MailCount(); }
   bool IsValidNumber(std::int64_t number) const override { return server_.IsValidNumber(number); }
   bool IsInRoom(std::string_view sender) const override {
     return members_.empty() || members_.contains(vornik32::LowerCase(sender));
@@ -65,7 +66,7 @@ class ServerForm::Sources : public IntakeSources {
   // be read (the client's memory closed to the program) tells nobody's absence.
   void ReadRoomMembers() {
     MemberNames names;
-    vornik32::AddRoomMembers(program_.ws(), names, vornik32::IncludeSelf::kYes,
+    vornik32::AddRoomMembers(server_.ws_, names, vornik32::IncludeSelf::kYes,
                              vornik32::UniqueOnly::kNo);
     members_ = std::move(names.lowered);
     members_.erase("");
@@ -80,13 +81,16 @@ class ServerForm::Sources : public IntakeSources {
     std::set<std::string> lowered;
   };
 
-  ProgramView& program_;
+  const Settings& settings() const { return server_.above_->settings; }
+
   ServerForm& server_;
   std::set<std::string> members_;
 };
 
-ServerForm::ServerForm(ProgramView& program)
-    : form(program.ws(), program.registry(), "serverFrm", kServerCaption, kServerSize),
+ServerForm::ServerForm(winsys::WindowSystem& ws, ui::Registry& registry,
+                       shared::Variables& variables, const vornik32::WaitBounds& bounds,
+                       shared::ProgramEnd& end)
+    : form(ws, registry, "serverFrm", kServerCaption, kServerSize),
       Toolbar1(form, "Toolbar1", TwipsRect{0, 0, 4605, 420}),
       Command1(form, "Command1", kStartCaption, TwipsRect{45, 75, 900, 285}),
       Command2(form, "Command2", kPauseCaption, TwipsRect{945, 75, 900, 285}),
@@ -109,8 +113,12 @@ ServerForm::ServerForm(ProgramView& program)
       WindowTimer(form, "WindowTimer", 100, TimerState::kDisabled),
       AdvTimer(form, "AdvTimer", 60000, TimerState::kDisabled),
       ListTimer(form, "ListTimer", 60000, TimerState::kDisabled),
-      program_(program),
-      sources_(std::make_unique<Sources>(program, *this)),
+      ws_(ws),
+      registry_(registry),
+      variables_(variables),
+      bounds_(bounds),
+      end_(end),
+      sources_(std::make_unique<Sources>(*this)),
       intake_(queues(), *sources_) {
   form.set_font_name("Arial");
   form.on_load = [this] { Form_Load(); };
@@ -136,22 +144,21 @@ ServerForm::~ServerForm() = default;
 // --- Load, resize, unload ------------------------------------------------------------------------
 
 void ServerForm::Form_Load() {
-  winsys::WindowSystem& ws = program_.ws();
-  vornik32::ChatSend(ws, BulletLine(kGreetingText));
-  vornik32::WaitSeconds(ws, kAdvertLinePause);
-  if (program_.ended()) return;
-  vornik32::ChatSend(ws, DownloadLinkLine());
-  if (vornik32::IsSignedOn(ws)) program_.settings().SetServingHandle(vornik32::UserScreenName(ws));
-  ui::MsgBox(ws, form.hwnd(),
+  vornik32::ChatSend(ws_, BulletLine(kGreetingText));
+  vornik32::WaitSeconds(ws_, kAdvertLinePause);
+  if (end_.ended()) return;
+  vornik32::ChatSend(ws_, DownloadLinkLine());
+  if (vornik32::IsSignedOn(ws_)) above_->settings.SetServingHandle(vornik32::UserScreenName(ws_));
+  ui::MsgBox(ws_, form.hwnd(),
              std::string("Remember to visit ") + shared::kAuthorAddress + " and " +
                  shared::kProductAddress + "!",
              ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kInformation, shared::kProgramTitle);
   // The user may have closed the program from under the box.
   if (!form.is_loaded()) return;
   form.Show();
-  ui::StayOnTop(ws, form.hwnd());
-  program_.variables().BanListUsed = false;
-  program_.variables().CustomMessages = false;
+  ui::StayOnTop(ws_, form.hwnd());
+  variables_.BanListUsed = false;
+  variables_.CustomMessages = false;
   Requests.list_for_events().SetFocus();
 }
 
@@ -159,7 +166,7 @@ void ServerForm::Form_Resize() {
   // The window keeps its designed size; moving it back may itself report a resize.
   if (resizing_ || !form.is_loaded()) return;
   winsys::Rect rect;
-  if (!program_.ws().GetWindowRect(form.hwnd(), rect)) return;
+  if (!ws_.GetWindowRect(form.hwnd(), rect)) return;
   if (rect.right - rect.left == ui::TwipsToPixels(kServerSize.width) &&
       rect.bottom - rect.top == ui::TwipsToPixels(kServerSize.height)) {
     return;
@@ -180,16 +187,16 @@ void ServerForm::Form_Unload() {
     timer->Disable();
   }
   if (ServingHasInstantMessagesOff()) {
-    vornik32::InstantMessagesOn(program_.ws(), program_.bounds());
+    vornik32::InstantMessagesOn(ws_, bounds_);
     instant_messages_off_ = false;
   }
-  const std::vector<ui::Form*> forms = program_.registry().forms();
+  const std::vector<ui::Form*> forms = registry_.forms();
   for (ui::Form* other : forms) {
     if (other != &form && other->is_loaded()) other->Unload();
   }
-  program_.End();
+  if (end_.End()) ws_.PostQuitMessage(0);
   // Closed while serving: what is pending is on disk for the next start.
-  program_.servingWork().EndServing();
+  above_->work.EndServing();
 }
 
 // --- Start / Stop, Pause / Resume, Finish, Banning, Options --------------------------------------
@@ -206,7 +213,7 @@ bool ServerForm::ServingHasInstantMessagesOff() const {
 
 void ServerForm::Command1_Click() {
   if (IsServing()) {
-    program_.variables().StopRequested = true;
+    variables_.StopRequested = true;
     Command1.Disable();
     Command1.set_caption(kStartCaption);
     // While paused the serving timer is off, and Resume no longer acts once this button reads
@@ -215,20 +222,19 @@ void ServerForm::Command1_Click() {
     if (!RequestTimer.enabled()) RequestTimer.Enable();
     return;
   }
-  winsys::WindowSystem& ws = program_.ws();
-  if (!vornik32::IsSignedOn(ws)) {
+  if (!vornik32::IsSignedOn(ws_)) {
     Refuse("Not signed on!");
     return;
   }
-  if (program_.listResults().MailCount() == 0) {
+  if (above_->lists.MailCount() == 0) {
     Refuse("No mail list found!");
     return;
   }
-  if (const std::optional<std::string> why = program_.listResults().WhyNotServable()) {
+  if (const std::optional<std::string> why = above_->lists.WhyNotServable()) {
     Refuse(*why);
     return;
   }
-  if (vornik32::FindChatRoom(ws) == winsys::kNoWindow) {
+  if (vornik32::FindChatRoom(ws_) == winsys::kNoWindow) {
     Refuse("Chatroom not found!");
     return;
   }
@@ -236,58 +242,55 @@ void ServerForm::Command1_Click() {
 }
 
 void ServerForm::StartServing() {
-  winsys::WindowSystem& ws = program_.ws();
-  Settings& settings = program_.settings();
-  if (settings.HandleIsPlaceholder()) settings.SetServingHandle(vornik32::UserScreenName(ws));
+  Settings& settings = above_->settings;
+  if (settings.HandleIsPlaceholder()) settings.SetServingHandle(vornik32::UserScreenName(ws_));
   Command1.Disable();
   Command1.set_caption(kStopCaption);
   // What was said before Start is never a request; what is said while Start waits for the
   // client (the mailbox stands still for seconds before it counts as loaded) is kept for the
   // first chat tick.
-  vornik32::ClearChatText(ws);
+  vornik32::ClearChatText(ws_);
   // Pause and Finish pressed while Start waits for the client are kept for the first tick to
   // carry out: the flags are cleared before the first wait, not after the last.
-  shared::Variables& variables = program_.variables();
-  variables.StopRequested = false;
-  variables.PauseRequested = false;
-  variables.FinishRequested = false;
+  variables_.StopRequested = false;
+  variables_.PauseRequested = false;
+  variables_.FinishRequested = false;
   // Counted as off from the moment the client is asked, so a close during the asking switches
   // them on again.
   instant_messages_off_ = true;
-  vornik32::InstantMessagesOff(ws, program_.bounds());
-  const bool mailbox_open = !program_.ended() && OpenAndHideMailbox();
-  if (program_.ended()) return;
+  vornik32::InstantMessagesOff(ws_, bounds_);
+  const bool mailbox_open = !end_.ended() && OpenAndHideMailbox();
+  if (end_.ended()) return;
   if (!mailbox_open) {
     // Serving never started: instant messages come back on, the buttons read as before Start.
-    vornik32::InstantMessagesOn(ws, program_.bounds());
+    vornik32::InstantMessagesOn(ws_, bounds_);
     instant_messages_off_ = false;
-    if (program_.ended()) return;
+    if (end_.ended()) return;
     ForgetPauseAndFinish();
     Command1.set_caption(kStartCaption);
     Command1.Enable();
-    Refuse(Mailbox(ws) == winsys::kNoWindow ? kMailboxDidNotOpen : kMailboxDidNotFill);
+    Refuse(Mailbox(ws_) == winsys::kNoWindow ? kMailboxDidNotOpen : kMailboxDidNotFill);
     return;
   }
   advert_minutes_ = 0;
   list_minutes_ = 0;
-  variables.ListsDue = true;
-  variables.TimeStarted = ws.clock().TimeOfDayText(ws.clock().Local());
+  variables_.ListsDue = true;
+  variables_.TimeStarted = ws_.clock().TimeOfDayText(ws_.clock().Local());
   ChatTimer.Enable();
   WindowTimer.Enable();
   RequestTimer.Enable();
   AdvTimer.Enable();
   ListTimer.Enable();
   PostAdvert();
-  if (program_.ended()) return;
-  program_.servingWork().BeginServing();
+  if (end_.ended()) return;
+  above_->work.BeginServing();
   Command1.Enable();
 }
 
 // A Start that gave up leaves no Pause or Finish waiting for a serving that never began.
 void ServerForm::ForgetPauseAndFinish() {
-  shared::Variables& variables = program_.variables();
-  variables.PauseRequested = false;
-  variables.FinishRequested = false;
+  variables_.PauseRequested = false;
+  variables_.FinishRequested = false;
   Command2.set_caption(kPauseCaption);
   Command2.Enable();
 }
@@ -296,14 +299,13 @@ void ServerForm::ForgetPauseAndFinish() {
 // that never shows, or whose list never stops growing, ends the start with a message instead of
 // holding the program forever, and is never served from as if it had loaded.
 bool ServerForm::OpenAndHideMailbox() {
-  winsys::WindowSystem& ws = program_.ws();
-  if (Mailbox(ws) == winsys::kNoWindow &&
-      vornik32::OpenMailboxForClient(ws, program_.bounds()) == vornik32::Outcome::kGaveUp) {
+  if (Mailbox(ws_) == winsys::kNoWindow &&
+      vornik32::OpenMailboxForClient(ws_, bounds_) == vornik32::Outcome::kGaveUp) {
     return false;
   }
-  const winsys::HWND mailbox = Mailbox(ws);
+  const winsys::HWND mailbox = Mailbox(ws_);
   if (mailbox == winsys::kNoWindow) return false;
-  vornik32::HideWindow(ws, mailbox);
+  vornik32::HideWindow(ws_, mailbox);
   return true;
 }
 
@@ -312,10 +314,10 @@ void ServerForm::Command2_Click() {
   if (Command2.caption() == kPauseCaption) {
     Command2.Disable();
     Command2.set_caption(kResumeCaption);
-    program_.variables().PauseRequested = true;
+    variables_.PauseRequested = true;
     return;
   }
-  vornik32::ChatSend(program_.ws(), BulletLine(kUnpausedText));
+  vornik32::ChatSend(ws_, BulletLine(kUnpausedText));
   Command2.set_caption(kPauseCaption);
   WindowTimer.Enable();
   RequestTimer.Enable();
@@ -323,21 +325,21 @@ void ServerForm::Command2_Click() {
 }
 
 void ServerForm::Command3_Click() {
-  if (IsServing()) program_.variables().FinishRequested = true;
+  if (IsServing()) variables_.FinishRequested = true;
 }
 
 void ServerForm::Command4_Click() {
-  program_.ShowBanning();
+  above_->banning.Show();
 }
 
 void ServerForm::Command5_Click() {
   // Top-left corner at the button's left edge, 30 twips above its bottom edge.
   const ui::TwipsRect& button = Command5.position();
-  program_.optionsMenu().Popup(form, button.left, button.top + button.height - 30);
+  above_->options_menu.Popup(form, button.left, button.top + button.height - 30);
 }
 
 void ServerForm::Refuse(std::string_view text) {
-  ui::MsgBox(program_.ws(), form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kCritical,
+  ui::MsgBox(ws_, form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kCritical,
              shared::kProgramTitle);
 }
 
@@ -366,7 +368,7 @@ void ServerForm::AddToServed(const std::string& screen_name) {
 }
 
 bool ServerForm::IsValidNumber(std::int64_t number) const {
-  return number >= 0 && number < program_.listResults().MailCount();
+  return number >= 0 && number < above_->lists.MailCount();
 }
 
 int ServerForm::MailsServed() const {
@@ -385,63 +387,61 @@ void ServerForm::ShowServedCountsWithNote(int mails_served, std::string_view not
 // --- Timers --------------------------------------------------------------------------------------
 
 void ServerForm::ChatTimer_Timer() {
-  winsys::WindowSystem& ws = program_.ws();
-  const std::string transcript = vornik32::ChatText(ws);
+  const std::string transcript = vornik32::ChatText(ws_);
   // Emptying an empty transcript changes nothing, except when the reading failed: a client too
   // busy to answer reads as empty, and the emptying, queued behind its work, would then wipe
   // requests that were never read.
   if (!transcript.empty()) {
-    vornik32::ClearChatText(ws);
+    vornik32::ClearChatText(ws_);
     sources_->ReadRoomMembers();
   }
-  intake_.TakeTranscript(transcript, vornik32::UserScreenName(ws));
+  intake_.TakeTranscript(transcript, vornik32::UserScreenName(ws_));
   MarkListsDueOnRequest();
-  program_.servingWork().SavePendingIfDue();
+  above_->work.SavePendingIfDue();
 }
 
 // With "On Request" no timer marks list requests due. They are then served as they come: after
 // every chat tick that finds list requests queued, including those a batch left behind, the
 // next serving tick serves them.
 void ServerForm::MarkListsDueOnRequest() {
-  if (program_.settings().ListsOnRequest() && Lists.Count() > 0) {
-    program_.variables().ListsDue = true;
+  if (above_->settings.ListsOnRequest() && Lists.Count() > 0) {
+    variables_.ListsDue = true;
   }
 }
 
 void ServerForm::RequestTimer_Timer() {
-  program_.servingWork().RequestTimer_Timer();
+  above_->work.RequestTimer_Timer();
 }
 
 void ServerForm::WindowTimer_Timer() {
-  winsys::WindowSystem& ws = program_.ws();
-  const winsys::HWND main = ws.FindWindow(vornik32::kMainWindowClass, nullptr);
-  const winsys::HWND mdi = vornik32::FirstChild(ws, main, kWatchdogMdiClass);
+  const winsys::HWND main = ws_.FindWindow(vornik32::kMainWindowClass, nullptr);
+  const winsys::HWND mdi = vornik32::FirstChild(ws_, main, kWatchdogMdiClass);
   for (const char* caption : {kStatusCaption, kErrorCaption}) {
     const winsys::HWND dialog =
-        vornik32::FirstChild(ws, mdi, vornik32::kContentWindowClass, caption);
-    if (dialog != winsys::kNoWindow) ws.PostMessage(dialog, winsys::WM_CLOSE, 0, 0);
+        vornik32::FirstChild(ws_, mdi, vornik32::kContentWindowClass, caption);
+    if (dialog != winsys::kNoWindow) ws_.PostMessage(dialog, winsys::WM_CLOSE, 0, 0);
   }
-  const winsys::HWND modal = ws.FindWindow(kAolModalClass, vornik32::kNoticeCaption);
-  vornik32::ClickWindow(ws, vornik32::FirstChild(ws, modal, vornik32::kIconClass));
-  const winsys::HWND notice = ws.FindWindow(vornik32::kMessageBoxClass, vornik32::kNoticeCaption);
-  const winsys::HWND ok = vornik32::FirstChild(ws, notice, vornik32::kPlainButtonClass, "OK");
+  const winsys::HWND modal = ws_.FindWindow(kAolModalClass, vornik32::kNoticeCaption);
+  vornik32::ClickWindow(ws_, vornik32::FirstChild(ws_, modal, vornik32::kIconClass));
+  const winsys::HWND notice = ws_.FindWindow(vornik32::kMessageBoxClass, vornik32::kNoticeCaption);
+  const winsys::HWND ok = vornik32::FirstChild(ws_, notice, vornik32::kPlainButtonClass, "OK");
   if (ok != winsys::kNoWindow) {
-    ws.SendMessage(ok, winsys::WM_KEYDOWN, winsys::VK_SPACE, 0);
-    ws.SendMessage(ok, winsys::WM_KEYUP, winsys::VK_SPACE, 0);
+    ws_.SendMessage(ok, winsys::WM_KEYDOWN, winsys::VK_SPACE, 0);
+    ws_.SendMessage(ok, winsys::WM_KEYUP, winsys::VK_SPACE, 0);
   }
 }
 
 void ServerForm::AdvTimer_Timer() {
   ++advert_minutes_;
-  if (!MinuteEntryDue(program_.settings().AdvertiseEvery(), advert_minutes_)) return;
-  program_.variables().AdvertDue = true;
+  if (!MinuteEntryDue(above_->settings.AdvertiseEvery(), advert_minutes_)) return;
+  variables_.AdvertDue = true;
   advert_minutes_ = 0;
 }
 
 void ServerForm::ListTimer_Timer() {
   ++list_minutes_;
-  if (!MinuteEntryDue(program_.settings().SendListsEvery(), list_minutes_)) return;
-  program_.variables().ListsDue = true;
+  if (!MinuteEntryDue(above_->settings.SendListsEvery(), list_minutes_)) return;
+  variables_.ListsDue = true;
   list_minutes_ = 0;
 }
 
@@ -457,8 +457,8 @@ bool ServerForm::MinuteEntryDue(const Settings::MinuteChecks& checked, int minut
 // --- Adverts -------------------------------------------------------------------------------------
 
 std::vector<std::string> ServerForm::AdvertLines() const {
-  const std::string handle = program_.settings().ServingHandle();
-  const ListResults& lists = program_.listResults();
+  const std::string handle = above_->settings.ServingHandle();
+  const ListResults& lists = above_->lists;
   const std::string quote = "\"";
   return {
       BulletLine("tollmere serving " + std::to_string(lists.MailCount()) + " mail(s)/" +
@@ -470,27 +470,25 @@ std::vector<std::string> ServerForm::AdvertLines() const {
 }
 
 void ServerForm::PostAdvert() {
-  winsys::WindowSystem& ws = program_.ws();
   const std::vector<std::string> lines = AdvertLines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) vornik32::WaitSeconds(ws, kAdvertLinePause);
+    if (i > 0) vornik32::WaitSeconds(ws_, kAdvertLinePause);
     // The server window was closed during the pause: nothing more is said in its name.
-    if (program_.ended()) return;
-    vornik32::ChatSend(ws, lines[i]);
+    if (end_.ended()) return;
+    vornik32::ChatSend(ws_, lines[i]);
   }
 }
 
 void ServerForm::AdvCommands() {
   if (++announcement_calls_ < kAnnouncementEvery) return;
   announcement_calls_ = 0;
-  winsys::WindowSystem& ws = program_.ws();
-  vornik32::WaitSeconds(ws, kAnnouncementPause);
-  if (program_.ended()) return;
+  vornik32::WaitSeconds(ws_, kAnnouncementPause);
+  if (end_.ended()) return;
   vornik32::ChatSend(
-      ws, BulletLine("There are " + std::to_string(Requests.Count()) + " item request(s), " +
-                     std::to_string(Lists.Count()) + " list request(s), and " +
-                     std::to_string(Finds.Count()) + " find request(s) pending"));
-  vornik32::WaitSeconds(ws, kAnnouncementPause);
+      ws_, BulletLine("There are " + std::to_string(Requests.Count()) + " item request(s), " +
+                      std::to_string(Lists.Count()) + " list request(s), and " +
+                      std::to_string(Finds.Count()) + " find request(s) pending"));
+  vornik32::WaitSeconds(ws_, kAnnouncementPause);
 }
 
 std::string ServerForm::DownloadLinkLine() {

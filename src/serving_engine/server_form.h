@@ -11,14 +11,17 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "aol_automation/wait_bounds.h"
 #include "serving_engine/chat_intake.h"
 #include "serving_engine/request_queue.h"
 #include "serving_engine/served_counters.h"
 #include "serving_engine/settings.h"
+#include "shared/program_end.h"
 #include "shared/ui/button.h"
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
@@ -26,10 +29,18 @@
 #include "shared/ui/status_bar.h"
 #include "shared/ui/timer.h"
 #include "shared/ui/toolbar.h"
+#include "shared/variables.h"
+
+namespace ui {
+class MenuEntry;
+class Registry;
+}  // namespace ui
 
 namespace serving_engine {
 
-class ProgramView;
+class BanList;
+class ListResults;
+class ServingWork;
 
 inline constexpr char kServerCaption[] = "tollmere server for aol 4/5 by vornik";
 inline constexpr ui::TwipsSize kServerSize{4725, 5070};
@@ -48,10 +59,23 @@ std::string ServedCountsText(int mails_served, int people_served);
 
 class ServerForm : public ServedCounters {
  public:
-  explicit ServerForm(ProgramView& program);
+  ServerForm(winsys::WindowSystem& ws, ui::Registry& registry, shared::Variables& variables,
+             const vornik32::WaitBounds& bounds, shared::ProgramEnd& end);
   ~ServerForm() override;
   ServerForm(const ServerForm&) = delete;
   ServerForm& operator=(const ServerForm&) = delete;
+
+  // What the server window reads of the windows above it and sets going. They point back at it,
+  // so they are made after it and given to it before the program starts.
+  struct WindowsAbove {
+    Settings& settings;
+    const ListResults& lists;
+    const BanList& bans;
+    ServingWork& work;
+    ui::MenuEntry& options_menu;  // popped up by Options
+    ui::Form& banning;            // shown by Banning
+  };
+  void Wire(const WindowsAbove& above) { above_.emplace(above); }
 
   // --- The window and its controls, as designed ------------------------------------------------
   ui::Form form;
@@ -140,7 +164,12 @@ class ServerForm : public ServedCounters {
   static bool MinuteEntryDue(const Settings::MinuteChecks& checked, int minutes);
   static std::string DownloadLinkLine();
 
-  ProgramView& program_;
+  winsys::WindowSystem& ws_;
+  ui::Registry& registry_;
+  shared::Variables& variables_;
+  const vornik32::WaitBounds& bounds_;
+  shared::ProgramEnd& end_;
+  std::optional<WindowsAbove> above_;
   std::unique_ptr<Sources> sources_;
   ChatIntake intake_;
   int advert_minutes_ = 0;
