@@ -40,6 +40,12 @@ void Program::KeepPendingRequestsIn(std::string path) {
   servingLoop().pendingRequestsKeeper().KeepIn(std::move(path));
 }
 
+// Making the server window makes the windows it reads, which point back at it: a window that
+// points at it asks for it before it looks whether it was made itself.
+ui::Form& Program::ServerWindow() {
+  return serverFrm().form;
+}
+
 serving_engine::ServerForm& Program::serverFrm() {
   if (!server_form_) {
     server_form_ = std::make_shared<serving_engine::ServerForm>(ws(), registry(), variables(),
@@ -51,6 +57,7 @@ serving_engine::ServerForm& Program::serverFrm() {
 }
 
 serving_loop::MenuForm& Program::menuFrm() {
+  ServerWindow();
   if (!menu_form_) {
     menu_form_ = std::make_shared<serving_loop::MenuForm>(ws(), registry(), serverFrm(),
                                                           requestsFile(), listdesignerFrm(),
@@ -60,6 +67,7 @@ serving_loop::MenuForm& Program::menuFrm() {
 }
 
 serving_loop::ServingLoop& Program::servingLoop() {
+  ServerWindow();
   if (!serving_loop_) {
     serving_loop_ = std::make_shared<serving_loop::ServingLoop>(
         ws(), serverFrm(), variables(), programEnd(), settings(), listdesignerFrm(), messagesFrm(),
@@ -69,6 +77,7 @@ serving_loop::ServingLoop& Program::servingLoop() {
 }
 
 serving_loop::ServingReportForm& Program::servingreportFrm() {
+  ServerWindow();
   if (!serving_report_form_) {
     serving_report_form_ = std::make_shared<serving_loop::ServingReportForm>(
         ws(), registry(), serverFrm().form, bounds());
@@ -77,6 +86,7 @@ serving_loop::ServingReportForm& Program::servingreportFrm() {
 }
 
 serving_loop::RequestsFile& Program::requestsFile() {
+  ServerWindow();
   if (!requests_file_) {
     requests_file_ =
         std::make_shared<serving_loop::RequestsFile>(serverFrm().form, serverFrm().Requests);
@@ -92,19 +102,38 @@ serving_loop::ClientCheckForm& Program::clientcheckFrm() {
 }
 
 list_designer::ListDesignerForm& Program::listdesignerFrm() {
-  return MadeOnFirstUse(list_designer_form_, *this);
+  ui::Form& server = ServerWindow();
+  if (!list_designer_form_) {
+    list_designer_form_ = std::make_shared<list_designer::ListDesignerForm>(
+        ws(), registry(), server, listdesignerstatusFrm(), variables(), bounds(), programEnd());
+  }
+  return *list_designer_form_;
 }
 
 list_designer::ListDesignerStatusForm& Program::listdesignerstatusFrm() {
-  return MadeOnFirstUse(list_designer_status_form_, *this);
+  if (!list_designer_status_form_) {
+    list_designer_status_form_ =
+        std::make_shared<list_designer::ListDesignerStatusForm>(ws(), registry());
+  }
+  return *list_designer_status_form_;
 }
 
 list_designer::BanningForm& Program::banningFrm() {
-  return MadeOnFirstUse(banning_form_, *this);
+  ui::Form& server = ServerWindow();
+  if (!banning_form_) {
+    banning_form_ =
+        std::make_shared<list_designer::BanningForm>(ws(), registry(), server, variables());
+  }
+  return *banning_form_;
 }
 
 list_designer::MessagesForm& Program::messagesFrm() {
-  return MadeOnFirstUse(messages_form_, *this);
+  ui::Form& server = ServerWindow();
+  if (!messages_form_) {
+    messages_form_ =
+        std::make_shared<list_designer::MessagesForm>(ws(), registry(), server, variables());
+  }
+  return *messages_form_;
 }
 
 serving_engine::Settings& Program::settings() {

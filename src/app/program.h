@@ -53,6 +53,7 @@ class Program final : public list_designer::ProgramView {
 
  private:
   serving_loop::RequestsFile& requestsFile();
+  ui::Form& ServerWindow();
 
   // shared_ptr keeps each form's deleter from where it was made, so this header needs no form's
   // definition. Declared in the order they are destroyed last to first.

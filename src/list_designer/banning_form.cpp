@@ -4,8 +4,6 @@
 #include <string>
 
 #include "aol_automation/automation.h"
-#include "list_designer/program_view.h"
-#include "serving_engine/server_form.h"
 #include "shared/ui/stay_on_top.h"
 
 namespace list_designer {
@@ -28,12 +26,14 @@ class ComboNames : public vornik32::NameList {
 
 }  // namespace
 
-BanningForm::BanningForm(ProgramView& program)
-    : form(program.ws(), program.registry(), "banningFrm", "Banning", {3120, 4005}),
+BanningForm::BanningForm(winsys::WindowSystem& ws, ui::Registry& registry, ui::OwnerWindow& server,
+                         shared::Variables& variables)
+    : form(ws, registry, "banningFrm", "Banning", {3120, 4005}),
       Combo1(form, "Combo1", {120, 120, 2775, 315}),
       Frame1(form, "Frame1", "Banned:  0", {120, 540, 2775, 2895}),
       List1(Frame1, "List1", {120, 285, 2535, 2490}),
-      program_(program) {
+      server_(server),
+      variables_(variables) {
   form.set_font_name("Arial");
   form.on_load = [this] { Form_Load(); };
   form.on_activate = [this] { Form_Activate(); };
@@ -56,22 +56,22 @@ bool BanningForm::IsBanned(std::string_view sender) const {
 }
 
 void BanningForm::Form_Load() {
-  ui::StayOnTop(program_.ws(), form.hwnd());
+  ui::StayOnTop(form.ws(), form.hwnd());
 }
 
 // The room's members are offered afresh every time the window comes to the front.
 void BanningForm::Form_Activate() {
   Combo1.clear();
   ComboNames names(Combo1);
-  vornik32::AddRoomMembers(program_.ws(), names, vornik32::IncludeSelf::kNo,
+  vornik32::AddRoomMembers(form.ws(), names, vornik32::IncludeSelf::kNo,
                            vornik32::UniqueOnly::kYes);
-  program_.serverFrm().form.Disable();
+  server_.Disable();
 }
 
 void BanningForm::Form_QueryUnload(ui::CloseAction& action) {
   action = ui::CloseAction::kHide;
-  program_.serverFrm().form.Enable();
-  program_.variables().BanListUsed = true;
+  server_.Enable();
+  variables_.BanListUsed = true;
 }
 
 // Enter bans the name typed or picked; any other key edits the text as usual. Enter itself is

@@ -10,14 +10,16 @@
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
 #include "shared/ui/list_box.h"
+#include "shared/ui/owner_window.h"
+#include "shared/variables.h"
 
 namespace list_designer {
 
-class ProgramView;
-
 class BanningForm : public serving_engine::BanList {
  public:
-  explicit BanningForm(ProgramView& program);
+  // server: the window disabled while this one is at the front.
+  BanningForm(winsys::WindowSystem& ws, ui::Registry& registry, ui::OwnerWindow& server,
+              shared::Variables& variables);
   ~BanningForm() override;
   BanningForm(const BanningForm&) = delete;
   BanningForm& operator=(const BanningForm&) = delete;
@@ -43,7 +45,8 @@ class BanningForm : public serving_engine::BanList {
  private:
   void ShowBannedCount();
 
-  ProgramView& program_;
+  ui::OwnerWindow& server_;
+  shared::Variables& variables_;
 };
 
 }  // namespace list_designer

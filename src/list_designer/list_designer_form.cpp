@@ -4,9 +4,7 @@
 
 #include "aol_automation/automation.h"
 #include "list_designer/list_designer_status_form.h"
-#include "list_designer/program_view.h"
 #include "list_designer/serving_lists.h"
-#include "serving_engine/server_form.h"
 #include "shared/addresses.h"
 #include "shared/ui/message_box.h"
 #include "shared/ui/stay_on_top.h"
@@ -75,8 +73,11 @@ std::vector<std::int32_t> ListNumbersOf(const std::vector<std::string>& entries)
 
 }  // namespace
 
-ListDesignerForm::ListDesignerForm(ProgramView& program)
-    : form(program.ws(), program.registry(), "listdesignerFrm", "List Designer", {4935, 3270}),
+ListDesignerForm::ListDesignerForm(winsys::WindowSystem& ws, ui::Registry& registry,
+                                   ui::OwnerWindow& server, ListDesignerStatusForm& status,
+                                   shared::Variables& variables, const vornik32::WaitBounds& bounds,
+                                   const shared::ProgramEnd& end)
+    : form(ws, registry, "listdesignerFrm", "List Designer", {4935, 3270}),
       Frame1(form, "Frame1", "Step:  1", {120, 120, 1575, 2655}),
       List1(Frame1, "List1", {105, 285, 1365, 2250}),
       Frame2(form, "Frame2", "Description", {1815, 120, 2880, 2655}),
@@ -88,8 +89,13 @@ ListDesignerForm::ListDesignerForm(ProgramView& program)
       ServList(form, "ServList", "", {0, 0, 1200, 1200}, ui::TextBoxStyle::kMultiLine,
                ui::Visibility::kHidden),
       ServingLists(form, "ServingLists", {0, 0, 1200, 1200}, ui::Visibility::kHidden),
-      program_(program),
-      procedures_(program, ServList) {
+      ws_(ws),
+      server_(server),
+      status_(status),
+      variables_(variables),
+      bounds_(bounds),
+      end_(end),
+      procedures_(ws, bounds, status, ServList) {
   form.set_font_name("Arial");
   form.on_load = [this] { Form_Load(); };
   form.on_close = [this](ui::CloseAction& action) { Form_QueryUnload(action); };
@@ -111,16 +117,16 @@ void ListDesignerForm::Show() {
 // The server window is disabled here and enabled on every close, so it is disabled only while
 // the designer is open for the first time in a run.
 void ListDesignerForm::Form_Load() {
-  program_.serverFrm().form.Disable();
+  server_.Disable();
   List1.clear();
   for (int step = 1; step <= kStepCount; ++step) List1.add("Step #" + std::to_string(step));
   List1.set_selected_index(0);
-  ui::StayOnTop(program_.ws(), form.hwnd());
+  ui::StayOnTop(ws_, form.hwnd());
 }
 
 void ListDesignerForm::Form_QueryUnload(ui::CloseAction& action) {
   action = ui::CloseAction::kHide;
-  program_.serverFrm().form.Enable();
+  server_.Enable();
 }
 
 void ListDesignerForm::List1_Click() {
@@ -166,15 +172,15 @@ void ListDesignerForm::Command3_Click() {
 
 void ListDesignerForm::Inform(const std::string& text) {
   // The server window was closed during the step: the program is ending, with nothing to say.
-  if (program_.ended()) return;
-  ui::MsgBox(program_.ws(), form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kInformation,
+  if (end_.ended()) return;
+  ui::MsgBox(ws_, form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kInformation,
              shared::kProgramTitle);
   FocusDesigner();
 }
 
 void ListDesignerForm::Refuse(const std::string& text) {
-  if (program_.ended()) return;
-  ui::MsgBox(program_.ws(), form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kCritical,
+  if (end_.ended()) return;
+  ui::MsgBox(ws_, form.hwnd(), text, ui::MsgBoxButtons::kOk, ui::MsgBoxIcon::kCritical,
              shared::kProgramTitle);
   FocusDesigner();
 }
@@ -182,13 +188,13 @@ void ListDesignerForm::Refuse(const std::string& text) {
 // After its closing box the designer takes the keyboard focus back: the box had it, and the
 // person goes on with the next step from here.
 void ListDesignerForm::FocusDesigner() {
-  if (form.is_visible()) program_.ws().SetFocus(form.hwnd());
+  if (form.is_visible()) ws_.SetFocus(form.hwnd());
 }
 
 // A run that gave up after it deleted or sent a list leaves the mailbox in a state no data
 // describes: the lists go, so that Start refuses until a step completes.
 void ListDesignerForm::GiveUp(const std::string& what) {
-  if (program_.ended()) return;
+  if (end_.ended()) return;
   CloseProgress();
   if (!procedures_.ChangedMailbox()) {
     if (procedures_.RanFlashSession()) AfterFlashSession();
@@ -209,27 +215,33 @@ void ListDesignerForm::AfterFlashSession() {
 }
 
 bool ListDesignerForm::CheckSignedOn() {
-  if (vornik32::IsSignedOn(program_.ws())) return true;
+  if (vornik32::IsSignedOn(ws_)) return true;
   Refuse(kNotSignedOn);
   return false;
 }
 
+// The designer is disabled while its progress window is up, which keeps a second procedure from
+// starting, and the pointer is the hourglass.
 void ListDesignerForm::OpenProgress() {
   procedures_.BeginRun();
-  program_.listdesignerstatusFrm().Open();
+  status_.Open();
+  form.Disable();
+  ws_.SetPointerShape(winsys::PointerShape::kBusy);
 }
 
 void ListDesignerForm::CloseProgress() {
-  program_.listdesignerstatusFrm().Close();
+  status_.Close();
+  form.Enable();
+  ws_.SetPointerShape(winsys::PointerShape::kNormal);
 }
 
 ListDraft ListDesignerForm::CurrentData() const {
   ListDraft draft;
   draft.titles = MailList.items();
   draft.gathered_mail_count = GatheredMailCount;
-  draft.serving_list_count = program_.variables().ServingListCount;
+  draft.serving_list_count = variables_.ServingListCount;
   draft.serving_lists = ServingLists.items();
-  draft.item_offset = program_.variables().ItemOffset;
+  draft.item_offset = variables_.ItemOffset;
   return draft;
 }
 
@@ -249,8 +261,8 @@ void ListDesignerForm::Adopt(const ListDraft& draft) {
     for (const std::string& entry : draft.serving_lists) ServingLists.add(entry);
   }
   GatheredMailCount = draft.gathered_mail_count;
-  program_.variables().ServingListCount = draft.serving_list_count;
-  program_.variables().ItemOffset = draft.item_offset;
+  variables_.ServingListCount = draft.serving_list_count;
+  variables_.ItemOffset = draft.item_offset;
   not_servable_.reset();
 }
 
@@ -264,8 +276,8 @@ void ListDesignerForm::Step1() {
 void ListDesignerForm::StartFlashSession(int next_step) {
   RunningStep running(running_);
   if (!CheckSignedOn()) return;
-  const vornik32::Outcome started = vornik32::RunFlashSessionForClient(
-      program_.ws(), vornik32::Check::kCleared, program_.bounds());
+  const vornik32::Outcome started =
+      vornik32::RunFlashSessionForClient(ws_, vornik32::Check::kCleared, bounds_);
   // One that gave up may have begun all the same.
   AfterFlashSession();
   if (started == vornik32::Outcome::kGaveUp) {
@@ -293,7 +305,7 @@ void ListDesignerForm::Step2() {
   if (!failure) failure = procedures_.GatherMailTitles(draft);
   if (!failure) failure = procedures_.CreateAndSendLists(draft);
   if (failure) return GiveUp(*failure);
-  if (program_.ended()) return;
+  if (end_.ended()) return;
   CloseProgress();
   titles_source_ = TitlesSource::kSteps;
   // The old lists are deleted and the titles are every line of the mailbox: item i is line i,
@@ -329,7 +341,7 @@ void ListDesignerForm::Step4() {
   ListDraft draft = CurrentData();
   if (Failure failure = procedures_.OpenFlashMailbox()) return GiveUp(*failure);
   if (Failure failure = procedures_.FindServingLists(draft)) return GiveUp(*failure);
-  if (program_.ended()) return;
+  if (end_.ended()) return;
   CloseProgress();
   const bool all_found =
       draft.serving_list_count <= static_cast<std::int64_t>(draft.serving_lists.size());
@@ -365,7 +377,7 @@ void ListDesignerForm::RunAllSteps() {
   if (!failure) failure = procedures_.OpenFlashMailbox();
   if (!failure) failure = procedures_.FindServingLists(draft);
   if (failure) return GiveUp(*failure);
-  if (program_.ended()) return;
+  if (end_.ended()) return;
   CloseProgress();
   // The lists made must be the lists found, with the titles where they say, or the run did not
   // prepare anything that can be served.
@@ -412,7 +424,7 @@ void ListDesignerForm::UseOldLists() {
   if (Failure failure = procedures_.GatherTitlesFromKey(search_key, draft)) {
     return GiveUp(*failure);
   }
-  if (program_.ended()) return;
+  if (end_.ended()) return;
   CloseProgress();
   draft.serving_list_count = static_cast<std::int32_t>(draft.serving_lists.size());
   titles_source_ = TitlesSource::kOldLists;

@@ -10,22 +10,30 @@
 #include <string>
 #include <vector>
 
+#include "aol_automation/wait_bounds.h"
 #include "list_designer/list_procedures.h"
 #include "serving_engine/list_results.h"
+#include "shared/program_end.h"
 #include "shared/ui/button.h"
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
 #include "shared/ui/label.h"
 #include "shared/ui/list_box.h"
+#include "shared/ui/owner_window.h"
 #include "shared/ui/text_box.h"
+#include "shared/variables.h"
 
 namespace list_designer {
 
-class ProgramView;
+class ListDesignerStatusForm;
 
 class ListDesignerForm : public serving_engine::ListResults {
  public:
-  explicit ListDesignerForm(ProgramView& program);
+  // server: the window disabled while the designer is open for the first time; status: the
+  // progress window of the long procedures.
+  ListDesignerForm(winsys::WindowSystem& ws, ui::Registry& registry, ui::OwnerWindow& server,
+                   ListDesignerStatusForm& status, shared::Variables& variables,
+                   const vornik32::WaitBounds& bounds, const shared::ProgramEnd& end);
   ~ListDesignerForm() override;
   ListDesignerForm(const ListDesignerForm&) = delete;
   ListDesignerForm& operator=(const ListDesignerForm&) = delete;
@@ -98,7 +106,12 @@ class ListDesignerForm : public serving_engine::ListResults {
   // Where the titles of MailList came from: Step 4 can only find lists that Step 2 made.
   enum class TitlesSource { kNone, kSteps, kOldLists };
 
-  ProgramView& program_;
+  winsys::WindowSystem& ws_;
+  ui::OwnerWindow& server_;
+  ListDesignerStatusForm& status_;
+  shared::Variables& variables_;
+  const vornik32::WaitBounds& bounds_;
+  const shared::ProgramEnd& end_;
   ListProcedures procedures_;
   // A step is running (Steps 1 and 3 wait for the client without the progress window that
   // would otherwise keep the designer from starting a second one meanwhile).

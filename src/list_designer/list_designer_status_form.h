@@ -1,7 +1,7 @@
 #pragma once
 // The List Designer's progress window: a status line and a bar from 0 to 100. It is loaded at
 // the start of each long procedure and unloaded at its end, so every run starts with
-// "Please wait..." and an empty bar; while it is loaded the designer takes no input.
+// "Please wait..." and an empty bar. The designer disables itself meanwhile.
 
 #include <string>
 
@@ -11,18 +11,15 @@
 
 namespace list_designer {
 
-class ProgramView;
-
 class ListDesignerStatusForm {
  public:
-  explicit ListDesignerStatusForm(ProgramView& program);
+  ListDesignerStatusForm(winsys::WindowSystem& ws, ui::Registry& registry);
   ~ListDesignerStatusForm();
   ListDesignerStatusForm(const ListDesignerStatusForm&) = delete;
   ListDesignerStatusForm& operator=(const ListDesignerStatusForm&) = delete;
 
-  // Loads and shows the window and disables the designer.
+  // Loads the window afresh and shows it.
   void Open();
-  // Unloads the window and enables the designer again.
   void Close();
   void SetStatus(std::string text);
   void SetProgress(int percent);
@@ -30,9 +27,6 @@ class ListDesignerStatusForm {
   ui::Form form;
   ui::Label Label1;
   ui::ProgressBar ProgressBar1;
-
- private:
-  ProgramView& program_;
 };
 
 }  // namespace list_designer

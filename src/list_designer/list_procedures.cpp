@@ -6,7 +6,6 @@
 
 #include "aol_automation/automation.h"
 #include "list_designer/list_designer_status_form.h"
-#include "list_designer/program_view.h"
 #include "list_designer/serving_lists.h"
 #include "shared/ui/text_box.h"
 
@@ -43,17 +42,18 @@ std::string ListDeliveryFailure(int list_number, const char* what) {
 
 }  // namespace
 
-ListProcedures::ListProcedures(ProgramView& program, ui::TextBox& serv_list)
-    : program_(program), ws_(program.ws()), serv_list_(serv_list) {}
+ListProcedures::ListProcedures(winsys::WindowSystem& ws, const vornik32::WaitBounds& bounds,
+                               ListDesignerStatusForm& status, ui::TextBox& serv_list)
+    : ws_(ws), bounds_(bounds), status_(status), serv_list_(serv_list) {}
 
 // --- Reporting -----------------------------------------------------------------------------------
 
 void ListProcedures::Status(std::string text) {
-  program_.listdesignerstatusFrm().SetStatus(std::move(text));
+  status_.SetStatus(std::move(text));
 }
 
 void ListProcedures::Progress(int percent) {
-  program_.listdesignerstatusFrm().SetProgress(percent);
+  status_.SetProgress(percent);
 }
 
 void ListProcedures::ProgressOf(int done, int total) {
@@ -113,14 +113,13 @@ void ListProcedures::CloseMailbox() {
 // --- Flash sessions ------------------------------------------------------------------------------
 
 Failure ListProcedures::RunFlashAndWait() {
-  const vornik32::WaitBounds& bounds = program_.bounds();
   Status("Running flash session... Please wait");
   ran_flash_session_ = true;
-  if (vornik32::RunFlashSessionForClient(ws_, vornik32::Check::kCleared, bounds) ==
+  if (vornik32::RunFlashSessionForClient(ws_, vornik32::Check::kCleared, bounds_) ==
       vornik32::Outcome::kGaveUp) {
     return "The flash session did not start.";
   }
-  const auto finished = vornik32::RepeatUntil(ws_, bounds.flash_session_ends, [&] {
+  const auto finished = vornik32::RepeatUntil(ws_, bounds_.flash_session_ends, [&] {
     Yield();
     const HWND view = vornik32::FirstChild(ws_, SessionStatusWindow(), vornik32::kViewClass);
     vornik32::WaitSeconds(ws_, 0.3);
@@ -128,7 +127,7 @@ Failure ListProcedures::RunFlashAndWait() {
   });
   if (finished == vornik32::Outcome::kGaveUp) return "The flash session did not finish.";
   vornik32::CloseWindow(ws_, SessionStatusWindow());
-  const auto closed = vornik32::RepeatUntil(ws_, bounds.window_closes, [&] {
+  const auto closed = vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
     Yield();
     const HWND status = SessionStatusWindow();
     vornik32::WaitSeconds(ws_, 0.1);
@@ -145,7 +144,7 @@ Failure ListProcedures::CloseStatusWindow() {
   if (SessionStatusWindow() == kNoWindow) return {};
   Status("Closing status window...");
   vornik32::CloseWindow(ws_, SessionStatusWindow());
-  const auto closed = vornik32::RepeatUntil(ws_, program_.bounds().window_closes, [&] {
+  const auto closed = vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
     Yield();
     const HWND status = SessionStatusWindow();
     vornik32::WaitSeconds(ws_, 0.1);
@@ -159,9 +158,8 @@ Failure ListProcedures::CloseStatusWindow() {
 
 Failure ListProcedures::OpenFlashMailbox() {
   Status("Opening flashmail...");
-  const bool gave_up =
-      MailboxWindow() == kNoWindow &&
-      vornik32::OpenMailboxForClient(ws_, program_.bounds()) == vornik32::Outcome::kGaveUp;
+  const bool gave_up = MailboxWindow() == kNoWindow &&
+                       vornik32::OpenMailboxForClient(ws_, bounds_) == vornik32::Outcome::kGaveUp;
   tree_ = MailboxTree();
   if (tree_ == kNoWindow) return "The Flash mailbox did not open.";
   // What a list still filling holds is not the mailbox: its titles would be some of them.
@@ -172,9 +170,9 @@ Failure ListProcedures::OpenFlashMailbox() {
 void ListProcedures::SetMailPreferences() {
   Status("Setting mail preferences...");
   if (aol432::IsAOL5(ws_)) {
-    vornik32::SetMailPreferences(ws_, program_.bounds());
+    vornik32::SetMailPreferences(ws_, bounds_);
   } else {
-    aol432::SetMailPreferences(ws_, program_.bounds());
+    aol432::SetMailPreferences(ws_, bounds_);
     vornik32::WaitSeconds(ws_, 0.1);
   }
 }
@@ -203,7 +201,6 @@ bool ListProcedures::HoldsServingList() {
 }
 
 Failure ListProcedures::DeleteListsOnce() {
-  const vornik32::WaitBounds& bounds = program_.bounds();
   // The bound is fixed at the start: after deletions the last positions read as empty lines.
   const int total = Lines(tree_);
   int count = total;
@@ -220,7 +217,7 @@ Failure ListProcedures::DeleteListsOnce() {
       vornik32::ClickWindow(
           ws_, vornik32::NthChild(ws_, MailboxWindow(), vornik32::kIconClass, kMailboxDeleteIcon));
       bool deleted_unasked = false;
-      const auto asked = vornik32::RepeatUntil(ws_, bounds.window_appears, [&] {
+      const auto asked = vornik32::RepeatUntil(ws_, bounds_.window_appears, [&] {
         Yield();
         const HWND dialog = ConfirmationDialog();
         if (Lines(MailboxTree()) == count - 1) {
@@ -248,7 +245,7 @@ Failure ListProcedures::DeleteListsOnce() {
 }
 
 Failure ListProcedures::AnswerDeletionQuestion(int count) {
-  const auto answered = vornik32::RepeatUntil(ws_, program_.bounds().window_closes, [&] {
+  const auto answered = vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
     Yield();
     const HWND button =
         vornik32::FirstChild(ws_, ConfirmationDialog(), vornik32::kPlainButtonClass);
@@ -267,7 +264,7 @@ Failure ListProcedures::AnswerDeletionQuestion(int count) {
 }
 
 bool ListProcedures::MailboxReaches(int lines) {
-  return vornik32::RepeatUntil(ws_, program_.bounds().window_closes, [&] {
+  return vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
            Yield();
            if (Lines(MailboxTree()) == lines) return true;
            vornik32::WaitSeconds(ws_, 0.1);
@@ -328,7 +325,7 @@ Failure ListProcedures::SendList(int list_number, const std::string& body) {
   // Send is clicked again every two seconds while the window stays: the client sends a mail
   // once, however often.
   const vornik32::MailResult sent = vornik32::SendMailAndWaitForClient(
-      ws_, recipient, ListSubject(list_number), body, kPauseBetweenSendClicks, program_.bounds());
+      ws_, recipient, ListSubject(list_number), body, kPauseBetweenSendClicks, bounds_);
   if (sent.sent()) return {};
   if (sent.stopped_at == vornik32::MailStep::kComposeWindow) {
     return ListDeliveryFailure(list_number, "the Write Mail window did not open.");
@@ -372,7 +369,6 @@ int ListProcedures::SearchServingLists(ListDraft& draft) {
 }
 
 Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key) {
-  const vornik32::WaitBounds& bounds = program_.bounds();
   Progress(0);
   Status("Gathering mail list... Please wait");
   ws_.SendMessage(tree_, winsys::LB_SETCURSEL, static_cast<winsys::WPARAM>(mailbox_index), 0);
@@ -382,7 +378,7 @@ Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key
   // another mail, and a person may have mails of their own open, which are neither read nor
   // closed.
   HWND list_mail = kNoWindow;
-  const auto opened = vornik32::RepeatUntil(ws_, bounds.mail_opens, [&] {
+  const auto opened = vornik32::RepeatUntil(ws_, bounds_.mail_opens, [&] {
     Yield();
     list_mail = kNoWindow;
     for (const HWND mail : vornik32::WindowsOfShape(ws_, vornik32::kReadMailShape)) {
@@ -400,7 +396,7 @@ Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key
   const std::string line = vornik32::GetLine(*text, kFirstItemLine);
   search_key = FirstTitleIn(line);
   vornik32::CloseWindow(ws_, list_mail);
-  const auto closed = vornik32::RepeatUntil(ws_, bounds.window_closes, [&] {
+  const auto closed = vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
     Yield();
     vornik32::WaitSeconds(ws_, 0.3);
     return !ws_.IsWindow(list_mail);

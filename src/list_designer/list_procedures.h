@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "aol_automation/wait_bounds.h"
 #include "shared/winsys/window_system.h"
 
 namespace ui {
@@ -22,8 +23,6 @@ class TextBox;
 }
 
 namespace list_designer {
-
-class ProgramView;
 
 class ListDesignerStatusForm;
 
@@ -41,8 +40,10 @@ using Failure = std::optional<std::string>;
 
 class ListProcedures {
  public:
-  // serv_list: the hidden text box that holds the body of the list being built.
-  ListProcedures(ProgramView& program, ui::TextBox& serv_list);
+  // status: the progress window they report on; serv_list: the hidden text box that holds the
+  // body of the list being built.
+  ListProcedures(winsys::WindowSystem& ws, const vornik32::WaitBounds& bounds,
+                 ListDesignerStatusForm& status, ui::TextBox& serv_list);
 
   // A step begins: nothing of the mailbox has been changed by it yet.
   void BeginRun() {
@@ -127,8 +128,9 @@ class ListProcedures {
   // Waits for the mailbox to have lines lines; false when it keeps another number.
   bool MailboxReaches(int lines);
 
-  ProgramView& program_;
   winsys::WindowSystem& ws_;
+  const vornik32::WaitBounds& bounds_;
+  ListDesignerStatusForm& status_;
   ui::TextBox& serv_list_;
   winsys::HWND tree_ = winsys::kNoWindow;
   bool changed_mailbox_ = false;

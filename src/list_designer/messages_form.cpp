@@ -1,8 +1,6 @@
 #include "list_designer/messages_form.h"
 
 #include "aol_automation/automation.h"
-#include "list_designer/program_view.h"
-#include "serving_engine/server_form.h"
 #include "shared/ui/stay_on_top.h"
 
 namespace list_designer {
@@ -12,8 +10,9 @@ constexpr char kTextExtension[] = ".txt";
 
 }  // namespace
 
-MessagesForm::MessagesForm(ProgramView& program)
-    : form(program.ws(), program.registry(), "messagesFrm", "Server Messages", {4800, 4200}),
+MessagesForm::MessagesForm(winsys::WindowSystem& ws, ui::Registry& registry,
+                           ui::OwnerWindow& server, shared::Variables& variables)
+    : form(ws, registry, "messagesFrm", "Server Messages", {4800, 4200}),
       Frame1(form, "Frame1", "Chat Suffix:", {120, 120, 4455, 690}),
       Text1(Frame1, "Text1", "was sent", {120, 285, 4215, 285}),
       Frame2(form, "Frame2", "Mail Message:", {120, 900, 4455, 2415}),
@@ -22,7 +21,8 @@ MessagesForm::MessagesForm(ProgramView& program)
       Command1(form, "Command1", "Load", {120, 3405, 1335, 345}),
       Command2(form, "Command2", "Save", {3240, 3405, 1335, 345}),
       CommonDialog1(form),
-      program_(program) {
+      server_(server),
+      variables_(variables) {
   form.set_font_name("Arial");
   form.on_load = [this] { Form_Load(); };
   form.on_activate = [this] { Form_Activate(); };
@@ -46,18 +46,18 @@ std::string MessagesForm::MailMessage() const {
 }
 
 void MessagesForm::Form_Load() {
-  ui::StayOnTop(program_.ws(), form.hwnd());
+  ui::StayOnTop(form.ws(), form.hwnd());
 }
 
 void MessagesForm::Form_Activate() {
-  program_.serverFrm().form.Disable();
+  server_.Disable();
 }
 
 // Closing the window once is what puts the texts in force, changed or not.
 void MessagesForm::Form_QueryUnload(ui::CloseAction& action) {
   action = ui::CloseAction::kHide;
-  program_.serverFrm().form.Enable();
-  program_.variables().CustomMessages = true;
+  server_.Enable();
+  variables_.CustomMessages = true;
 }
 
 // A cancelled dialog or a file that cannot be read leaves the message as it was.

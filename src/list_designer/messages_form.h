@@ -10,15 +10,17 @@
 #include "shared/ui/common_dialog.h"
 #include "shared/ui/form.h"
 #include "shared/ui/frame.h"
+#include "shared/ui/owner_window.h"
 #include "shared/ui/text_box.h"
+#include "shared/variables.h"
 
 namespace list_designer {
 
-class ProgramView;
-
 class MessagesForm {
  public:
-  explicit MessagesForm(ProgramView& program);
+  // server: the window disabled while this one is at the front.
+  MessagesForm(winsys::WindowSystem& ws, ui::Registry& registry, ui::OwnerWindow& server,
+               shared::Variables& variables);
   ~MessagesForm();
   MessagesForm(const MessagesForm&) = delete;
   MessagesForm& operator=(const MessagesForm&) = delete;
@@ -46,7 +48,8 @@ class MessagesForm {
   void Command2_Click();
 
  private:
-  ProgramView& program_;
+  ui::OwnerWindow& server_;
+  shared::Variables& variables_;
 };
 
 }  // namespace list_designer
