@@ -41,19 +41,9 @@ Names NamesOf(const Command& command) {
   }
 }
 
-// The program with every one of its windows made (not loaded), to read their names from.
+// The program, whose windows are all made with it (not loaded), to read their names from.
 class EveryWindow {
  public:
-  EveryWindow() {
-    program_.serverFrm();
-    program_.menuFrm();
-    program_.servingreportFrm();
-    program_.listdesignerFrm();
-    program_.listdesignerstatusFrm();
-    program_.banningFrm();
-    program_.messagesFrm();
-    program_.clientcheckFrm();
-  }
   const ui::Registry& registry() const { return registry_; }
 
  private:
