@@ -14,4 +14,5 @@
 #include "aol_automation/toolbar_menu.h"
 #include "aol_automation/vornik32_mail.h"
 #include "aol_automation/wait_bounds.h"
+#include "aol_automation/wait_for_window.h"
 #include "aol_automation/window_operations.h"

@@ -10,6 +10,7 @@
 #include "aol_automation/shape_finder.h"
 #include "aol_automation/text_case.h"
 #include "aol_automation/window_operations.h"
+#include "shared/winsys/wait.h"
 
 namespace vornik32 {
 namespace {
@@ -85,7 +86,7 @@ void ChatSend(winsys::WindowSystem& ws, std::string_view line) {
   const HWND input = ws.FindWindowEx(room, transcript, kRichTextClass, nullptr);
   SetWindowTextByMessage(ws, input, line.substr(0, kLongestChatLine));
   ws.SendMessage(input, winsys::WM_CHAR, kEnter, 0);
-  vornik32::WaitSeconds(ws, kPauseBetweenEnters);
+  winsys::WaitSeconds(ws, kPauseBetweenEnters);
   ws.SendMessage(input, winsys::WM_CHAR, kEnter, 0);
 }
 

@@ -4,7 +4,9 @@
 
 #include "aol_automation/client_windows.h"
 #include "aol_automation/toolbar_menu.h"
+#include "aol_automation/wait_for_window.h"
 #include "aol_automation/window_operations.h"
+#include "shared/winsys/wait.h"
 
 namespace vornik32 {
 namespace {
@@ -49,31 +51,27 @@ Outcome SendInstantMessage(winsys::WindowSystem& ws, std::string_view recipient,
       Outcome::kGaveUp) {
     return Outcome::kGaveUp;
   }
-  vornik32::WaitSeconds(ws, kPauseAfterMenu);
+  winsys::WaitSeconds(ws, kPauseAfterMenu);
   NewMessageWindow form;
-  if (RepeatUntil(ws, bounds.window_appears, [&] {
-        ws.DoEvents();
+  if (WaitForWindow(ws, bounds.window_appears, kPause).Until([&] {
         form = LookForNewMessageWindow(ws);
-        vornik32::WaitSeconds(ws, kPause);
         return form.complete();
       }) == Outcome::kGaveUp) {
     return Outcome::kGaveUp;
   }
-  vornik32::WaitSeconds(ws, kPause);
+  winsys::WaitSeconds(ws, kPause);
   SetWindowTextByMessage(ws, form.recipient, recipient);
   SetWindowTextByMessage(ws, form.message, message);
-  vornik32::WaitSeconds(ws, kPause);
+  winsys::WaitSeconds(ws, kPause);
   PostClick(ws, form.send);
 
   // The conversation window's caption carries the recipient exactly as it was passed.
   const std::string conversation_caption = kConversationCaptionStart + std::string(recipient);
   HWND conversation = kNoWindow;
   HWND notice = kNoWindow;
-  if (RepeatUntil(ws, bounds.instant_message_answer, [&] {
-        ws.DoEvents();
+  if (WaitForWindow(ws, bounds.instant_message_answer, kPause).Until([&] {
         conversation = ContentWindow(ws, conversation_caption.c_str());
         notice = ws.FindWindow(kMessageBoxClass, kNoticeCaption);
-        vornik32::WaitSeconds(ws, kPause);
         return conversation != kNoWindow || notice != kNoWindow;
       }) == Outcome::kGaveUp) {
     return Outcome::kGaveUp;

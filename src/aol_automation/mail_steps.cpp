@@ -7,6 +7,7 @@
 
 #include "aol_automation/shape_finder.h"
 #include "aol_automation/toolbar_menu.h"
+#include "aol_automation/wait_for_window.h"
 #include "aol_automation/window_operations.h"
 #include "shared/winsys/wait.h"
 
@@ -197,12 +198,8 @@ namespace {
 // Waits, without posting anything to it, for a window that was sent to close by itself: a window
 // closed by the program would prove nothing about the mail.
 Outcome WaitUntilGone(winsys::WindowSystem& ws, HWND window, double bound_seconds) {
-  return RepeatUntil(ws, bound_seconds, [&] {
-    ws.DoEvents();
-    if (!ws.IsWindow(window)) return true;
-    vornik32::WaitSeconds(ws, kPause);
-    return !ws.IsWindow(window);
-  });
+  const auto gone = [&] { return !ws.IsWindow(window); };
+  return WaitForWindow(ws, bound_seconds, kPause).UntilAtOnce(gone, gone);
 }
 
 // The mailbox is taken as loaded once its count has stood still for mailbox_settles seconds of
@@ -292,21 +289,19 @@ WrittenMail WriteMailAndClickSend(winsys::WindowSystem& ws, const MailLayout& la
   WrittenMail mail;
   HWND subject_field = kNoWindow;
   HWND body_field = kNoWindow;
-  if (RepeatUntil(ws, bounds.window_appears, [&] {
-        ws.DoEvents();
+  if (WaitForWindow(ws, bounds.window_appears, kPause).Until([&] {
         const std::vector<HWND> arrived = NewWriteMails(ws, before);
         mail.window = arrived.empty() ? kNoWindow : arrived.back();
         subject_field = NthChild(ws, mail.window, kEditClass, kSubjectEdit);
         body_field = FirstChild(ws, mail.window, kRichTextClass);
         mail.send = NthChild(ws, mail.window, kIconClass, layout.write_mail_send_button);
-        vornik32::WaitSeconds(ws, kPause);
         return mail.window != kNoWindow && subject_field != kNoWindow && body_field != kNoWindow &&
                mail.send != kNoWindow;
       }) == Outcome::kGaveUp) {
     mail.result = OwedWriteMail(before, NewWriteMails(ws, before), clicked_at);
     return mail;
   }
-  vornik32::WaitSeconds(ws, kPause);
+  winsys::WaitSeconds(ws, kPause);
   const std::vector<HWND> arrived = NewWriteMails(ws, before);
   if (arrived.size() != 1 || !IsEmptyWriteMail(ws, mail.window)) {
     mail.result = OwedWriteMail(before, arrived, clicked_at);
@@ -318,7 +313,7 @@ WrittenMail WriteMailAndClickSend(winsys::WindowSystem& ws, const MailLayout& la
     mail.result = StoppedAt(MailStep::kFields);
     return mail;
   }
-  vornik32::WaitSeconds(ws, kPauseBeforeSend);
+  winsys::WaitSeconds(ws, kPauseBeforeSend);
   PostClick(ws, mail.send);
   mail.result = {Outcome::kDone, MailStep::kSend};
   return mail;
@@ -354,11 +349,8 @@ Outcome OpenMailboxWith(winsys::WindowSystem& ws, const MailLayout& layout,
                      kFirstSubmenuItem, bounds) == Outcome::kGaveUp) {
     return Outcome::kGaveUp;
   }
-  if (RepeatUntil(ws, bounds.window_appears, [&] {
-        ws.DoEvents();
-        const bool shown = MailboxTree(ws) != kNoWindow;
-        vornik32::WaitSeconds(ws, kPause);
-        return shown;
+  if (WaitForWindow(ws, bounds.window_appears, kPause).Until([&] {
+        return MailboxTree(ws) != kNoWindow;
       }) == Outcome::kGaveUp) {
     return Outcome::kGaveUp;
   }
@@ -395,11 +387,9 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
 
   // The client keeps streaming the mail's text in; stopping it makes the open mail usable at once.
   HWND open_mail = kNoWindow;
-  if (RepeatUntil(ws, bounds.mail_opens, [&] {
-        ws.DoEvents();
+  if (WaitForWindow(ws, bounds.mail_opens, kPause).Until([&] {
         open_mail = own.NewOpenMail();
         RunMenuItem(ws, kStopIncomingText);
-        vornik32::WaitSeconds(ws, kPause);
         return open_mail != kNoWindow;
       }) == Outcome::kGaveUp) {
     return own.GiveUpAt(MailStep::kOpenMail);
@@ -407,20 +397,22 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
 
   HWND forward = kNoWindow;
   std::optional<double> clicked_at;
-  if (RepeatUntil(ws, bounds.window_appears, [&] {
-        ws.DoEvents();
-        forward = own.NewForwardWindow();
-        if (forward != kNoWindow) return true;
-        const double now = ws.clock().Now();
-        if (!clicked_at || now - *clicked_at >= kForwardClickInterval) {
-          SendClick(ws, NthChild(ws, open_mail, kIconClass, layout.forward_button));
-          own.AskedForForward();
-          clicked_at = now;
-        }
-        vornik32::WaitSeconds(ws, kPause);
-        forward = own.NewForwardWindow();
-        return forward != kNoWindow;
-      }) == Outcome::kGaveUp) {
+  const auto forward_came = [&] {
+    forward = own.NewForwardWindow();
+    return forward != kNoWindow;
+  };
+  const auto came_or_clicked = [&] {
+    if (forward_came()) return true;
+    const double now = ws.clock().Now();
+    if (!clicked_at || now - *clicked_at >= kForwardClickInterval) {
+      SendClick(ws, NthChild(ws, open_mail, kIconClass, layout.forward_button));
+      own.AskedForForward();
+      clicked_at = now;
+    }
+    return false;
+  };
+  if (WaitForWindow(ws, bounds.window_appears, kPause).UntilAtOnce(came_or_clicked, forward_came) ==
+      Outcome::kGaveUp) {
     return own.GiveUpAt(own.SawOtherForward() ? MailStep::kSubject : MailStep::kComposeWindow);
   }
 
@@ -439,7 +431,7 @@ MailResult ForwardMailWith(winsys::WindowSystem& ws, const MailLayout& layout,
   PostClick(ws, send);
   if (close_after == CloseAfter::kNo) return own.WithLateWindows({Outcome::kDone, MailStep::kSend});
 
-  vornik32::WaitSeconds(ws, kPauseBeforeClosing);
+  winsys::WaitSeconds(ws, kPauseBeforeClosing);
   if (WaitUntilGone(ws, forward, bounds.window_closes) == Outcome::kGaveUp) {
     return own.GiveUpAt(MailStep::kSend);
   }
@@ -462,11 +454,9 @@ MailResult SendMailAndWaitWith(winsys::WindowSystem& ws, const MailLayout& layou
   if (mail.result.outcome == Outcome::kGaveUp) return mail.result;
   // The client sometimes keeps a Write Mail window after Send; clicking Send again sees it
   // through, and a client sends a mail once however often Send is clicked.
-  if (RepeatUntil(ws, bounds.window_closes, [&] {
-        ws.DoEvents();
+  if (WaitForWindow(ws, bounds.window_closes, resend_pause).UntilAtOnce([&] {
         if (!ws.IsWindow(mail.window)) return true;
         ClickWindow(ws, mail.send);
-        vornik32::WaitSeconds(ws, resend_pause);
         return false;
       }) == Outcome::kGaveUp) {
     // Not sent: the window is closed so that nothing of this mail is left on screen.
@@ -482,14 +472,11 @@ Outcome RunFlashSessionWith(winsys::WindowSystem& ws, const MailLayout& layout, 
       Outcome::kGaveUp) {
     return Outcome::kGaveUp;
   }
-  vornik32::WaitSeconds(ws, kPauseAfterFlashMenu);
+  winsys::WaitSeconds(ws, kPauseAfterFlashMenu);
   HWND automatic = kNoWindow;
-  if (RepeatUntil(ws, bounds.window_appears, [&] {
-        ws.DoEvents();
+  if (WaitForWindow(ws, bounds.window_appears, kPause).Until([&] {
         automatic = ContentWindow(ws, kAutomaticAolCaption);
-        const bool shown = FirstChild(ws, automatic, kCheckboxClass) != kNoWindow;
-        vornik32::WaitSeconds(ws, kPause);
-        return shown;
+        return FirstChild(ws, automatic, kCheckboxClass) != kNoWindow;
       }) == Outcome::kGaveUp) {
     return Outcome::kGaveUp;
   }
@@ -499,16 +486,13 @@ Outcome RunFlashSessionWith(winsys::WindowSystem& ws, const MailLayout& layout, 
              box == 2 ? Check::kSet : Check::kCleared);
   }
   const HWND start = NthChild(ws, automatic, kIconClass, 2);
-  vornik32::WaitSeconds(ws, kPause);
+  winsys::WaitSeconds(ws, kPause);
   PostClick(ws, start);
 
   HWND dialog = kNoWindow;
-  if (RepeatUntil(ws, bounds.window_appears, [&] {
-        ws.DoEvents();
+  if (WaitForWindow(ws, bounds.window_appears, kPause).Until([&] {
         dialog = ws.FindWindow(kClientDialogClass, nullptr);
-        const bool shown = ws.IsWindowVisible(dialog);
-        vornik32::WaitSeconds(ws, kPause);
-        return shown;
+        return ws.IsWindowVisible(dialog);
       }) == Outcome::kGaveUp) {
     return Outcome::kGaveUp;
   }
@@ -529,12 +513,9 @@ Outcome SetMailPreferencesWith(winsys::WindowSystem& ws, const MailLayout& layou
     return Outcome::kGaveUp;
   }
   HWND dialog = kNoWindow;
-  if (RepeatUntil(ws, bounds.window_appears, [&] {
-        ws.DoEvents();
+  if (WaitForWindow(ws, bounds.window_appears, kPause).Until([&] {
         dialog = ws.FindWindow(kClientDialogClass, kMailPreferencesCaption);
-        const bool shown = ws.IsWindowVisible(dialog);
-        vornik32::WaitSeconds(ws, kPause);
-        return shown;
+        return ws.IsWindowVisible(dialog);
       }) == Outcome::kGaveUp) {
     return Outcome::kGaveUp;
   }

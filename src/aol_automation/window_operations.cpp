@@ -4,7 +4,6 @@
 
 #include "aol_automation/client_windows.h"
 #include "aol_automation/shape_finder.h"
-#include "shared/winsys/wait.h"
 
 namespace vornik32 {
 namespace {
@@ -83,10 +82,6 @@ void SetListIndex(winsys::WindowSystem& ws, HWND list, int index) {
 
 void HideWindow(winsys::WindowSystem& ws, HWND window) {
   if (window != winsys::kNoWindow) ws.ShowWindow(window, winsys::SW_HIDE);
-}
-
-void WaitSeconds(winsys::WindowSystem& ws, double seconds) {
-  winsys::WaitSeconds(ws, seconds);
 }
 
 bool IsSignedOn(winsys::WindowSystem& ws) {

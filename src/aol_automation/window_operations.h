@@ -30,8 +30,6 @@ bool SetTextAnswered(winsys::WindowSystem& ws, HWND window, std::string_view tex
 // LB_SETCURSEL with the 0-based index.
 void SetListIndex(winsys::WindowSystem& ws, HWND list, int index);
 void HideWindow(winsys::WindowSystem& ws, HWND window);
-// The program's one wait: yields to the message loop while it waits (see winsys::WaitSeconds).
-void WaitSeconds(winsys::WindowSystem& ws, double seconds);
 
 // Whether the client's Welcome window is open.
 bool IsSignedOn(winsys::WindowSystem& ws);

@@ -8,6 +8,7 @@
 #include "list_designer/list_designer_status_form.h"
 #include "list_designer/serving_lists.h"
 #include "shared/ui/text_box.h"
+#include "shared/winsys/wait.h"
 
 namespace list_designer {
 namespace {
@@ -105,9 +106,9 @@ Failure ListProcedures::Silence() const {
 }
 
 void ListProcedures::CloseMailbox() {
-  vornik32::WaitSeconds(ws_, 0.1);
+  winsys::WaitSeconds(ws_, 0.1);
   vornik32::CloseWindow(ws_, MailboxWindow());
-  vornik32::WaitSeconds(ws_, 0.1);
+  winsys::WaitSeconds(ws_, 0.1);
 }
 
 // --- Flash sessions ------------------------------------------------------------------------------
@@ -119,19 +120,21 @@ Failure ListProcedures::RunFlashAndWait() {
       vornik32::Outcome::kGaveUp) {
     return "The flash session did not start.";
   }
-  const auto finished = vornik32::RepeatUntil(ws_, bounds_.flash_session_ends, [&] {
-    Yield();
-    const HWND view = vornik32::FirstChild(ws_, SessionStatusWindow(), vornik32::kViewClass);
-    vornik32::WaitSeconds(ws_, 0.3);
-    return vornik32::GetText(ws_, view).find(kSessionFinished) != std::string::npos;
-  });
+  HWND view = kNoWindow;
+  const auto finished =
+      vornik32::WaitForWindow(ws_, bounds_.flash_session_ends, 0.3)
+          .UntilAtOnce(
+              [&] {
+                view = vornik32::FirstChild(ws_, SessionStatusWindow(), vornik32::kViewClass);
+                return false;
+              },
+              [&] {
+                return vornik32::GetText(ws_, view).find(kSessionFinished) != std::string::npos;
+              });
   if (finished == vornik32::Outcome::kGaveUp) return "The flash session did not finish.";
   vornik32::CloseWindow(ws_, SessionStatusWindow());
-  const auto closed = vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
-    Yield();
-    const HWND status = SessionStatusWindow();
-    vornik32::WaitSeconds(ws_, 0.1);
-    return status == kNoWindow;
+  const auto closed = vornik32::WaitForWindow(ws_, bounds_.window_closes, 0.1).Until([&] {
+    return SessionStatusWindow() == kNoWindow;
   });
   if (closed == vornik32::Outcome::kGaveUp)
     return "The flash session's Status window did not close.";
@@ -144,11 +147,8 @@ Failure ListProcedures::CloseStatusWindow() {
   if (SessionStatusWindow() == kNoWindow) return {};
   Status("Closing status window...");
   vornik32::CloseWindow(ws_, SessionStatusWindow());
-  const auto closed = vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
-    Yield();
-    const HWND status = SessionStatusWindow();
-    vornik32::WaitSeconds(ws_, 0.1);
-    return status == kNoWindow;
+  const auto closed = vornik32::WaitForWindow(ws_, bounds_.window_closes, 0.1).Until([&] {
+    return SessionStatusWindow() == kNoWindow;
   });
   if (closed == vornik32::Outcome::kGaveUp) return "AOL's Status window did not close.";
   return {};
@@ -173,7 +173,7 @@ void ListProcedures::SetMailPreferences() {
     vornik32::SetMailPreferences(ws_, bounds_);
   } else {
     aol432::SetMailPreferences(ws_, bounds_);
-    vornik32::WaitSeconds(ws_, 0.1);
+    winsys::WaitSeconds(ws_, 0.1);
   }
 }
 
@@ -217,16 +217,15 @@ Failure ListProcedures::DeleteListsOnce() {
       vornik32::ClickWindow(
           ws_, vornik32::NthChild(ws_, MailboxWindow(), vornik32::kIconClass, kMailboxDeleteIcon));
       bool deleted_unasked = false;
-      const auto asked = vornik32::RepeatUntil(ws_, bounds_.window_appears, [&] {
-        Yield();
-        const HWND dialog = ConfirmationDialog();
-        if (Lines(MailboxTree()) == count - 1) {
-          deleted_unasked = true;
-          return true;
-        }
-        vornik32::WaitSeconds(ws_, 0.1);
-        return dialog != kNoWindow;
-      });
+      HWND dialog = kNoWindow;
+      const auto asked = vornik32::WaitForWindow(ws_, bounds_.window_appears, 0.1)
+                             .UntilAtOnce(
+                                 [&] {
+                                   dialog = ConfirmationDialog();
+                                   deleted_unasked = Lines(MailboxTree()) == count - 1;
+                                   return deleted_unasked;
+                                 },
+                                 [&] { return dialog != kNoWindow; });
       if (!deleted_unasked && asked == vornik32::Outcome::kGaveUp) {
         return "The client did not ask to confirm the deletion of an old list.";
       }
@@ -245,15 +244,16 @@ Failure ListProcedures::DeleteListsOnce() {
 }
 
 Failure ListProcedures::AnswerDeletionQuestion(int count) {
-  const auto answered = vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
-    Yield();
-    const HWND button =
-        vornik32::FirstChild(ws_, ConfirmationDialog(), vornik32::kPlainButtonClass);
-    ws_.PostMessage(button, winsys::WM_LBUTTONDOWN, 0, 0);
-    ws_.PostMessage(button, winsys::WM_LBUTTONUP, 0, 0);
-    vornik32::WaitSeconds(ws_, 0.1);
-    return ConfirmationDialog() == kNoWindow;
-  });
+  const auto answered = vornik32::WaitForWindow(ws_, bounds_.window_closes, 0.1)
+                            .UntilAtOnce(
+                                [&] {
+                                  const HWND button = vornik32::FirstChild(
+                                      ws_, ConfirmationDialog(), vornik32::kPlainButtonClass);
+                                  ws_.PostMessage(button, winsys::WM_LBUTTONDOWN, 0, 0);
+                                  ws_.PostMessage(button, winsys::WM_LBUTTONUP, 0, 0);
+                                  return false;
+                                },
+                                [&] { return ConfirmationDialog() == kNoWindow; });
   if (answered == vornik32::Outcome::kGaveUp) {
     return "The client's question about deleting an old list could not be answered.";
   }
@@ -264,12 +264,9 @@ Failure ListProcedures::AnswerDeletionQuestion(int count) {
 }
 
 bool ListProcedures::MailboxReaches(int lines) {
-  return vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
-           Yield();
-           if (Lines(MailboxTree()) == lines) return true;
-           vornik32::WaitSeconds(ws_, 0.1);
-           return false;
-         }) == vornik32::Outcome::kDone;
+  return vornik32::WaitForWindow(ws_, bounds_.window_closes, 0.1).UntilAtOnce([&] {
+    return Lines(MailboxTree()) == lines;
+  }) == vornik32::Outcome::kDone;
 }
 
 Failure ListProcedures::GatherMailTitles(ListDraft& draft) {
@@ -307,7 +304,7 @@ Failure ListProcedures::CreateAndSendLists(ListDraft& draft) {
       ProgressOf(j, range.last);
     }
     serv_list_.set_text(body);
-    vornik32::WaitSeconds(ws_, 0.3);
+    winsys::WaitSeconds(ws_, 0.3);
     Status("Sending list #" + std::to_string(k) + "... Please wait");
     Yield();
     // The body is sent as built, not read back from the text box: a platform edit may hold
@@ -378,16 +375,21 @@ Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key
   // another mail, and a person may have mails of their own open, which are neither read nor
   // closed.
   HWND list_mail = kNoWindow;
-  const auto opened = vornik32::RepeatUntil(ws_, bounds_.mail_opens, [&] {
-    Yield();
-    list_mail = kNoWindow;
-    for (const HWND mail : vornik32::WindowsOfShape(ws_, vornik32::kReadMailShape)) {
-      if (ServingListNumber(ws_.GetWindowText(mail)) == 1) list_mail = mail;
-    }
-    const HWND text = vornik32::FirstChild(ws_, list_mail, vornik32::kRichTextClass);
-    vornik32::WaitSeconds(ws_, 0.5);
-    return vornik32::GetText(ws_, text).find(kFirstItemMark) != std::string::npos;
-  });
+  HWND list_text = kNoWindow;
+  const auto opened =
+      vornik32::WaitForWindow(ws_, bounds_.mail_opens, 0.5)
+          .UntilAtOnce(
+              [&] {
+                list_mail = kNoWindow;
+                for (const HWND mail : vornik32::WindowsOfShape(ws_, vornik32::kReadMailShape)) {
+                  if (ServingListNumber(ws_.GetWindowText(mail)) == 1) list_mail = mail;
+                }
+                list_text = vornik32::FirstChild(ws_, list_mail, vornik32::kRichTextClass);
+                return false;
+              },
+              [&] {
+                return vornik32::GetText(ws_, list_text).find(kFirstItemMark) != std::string::npos;
+              });
   if (opened == vornik32::Outcome::kGaveUp) return "Serving list #1 did not open.";
   const std::optional<std::string> text =
       vornik32::AnsweredText(ws_, vornik32::FirstChild(ws_, list_mail, vornik32::kRichTextClass));
@@ -396,11 +398,9 @@ Failure ListProcedures::ReadSearchKey(int mailbox_index, std::string& search_key
   const std::string line = vornik32::GetLine(*text, kFirstItemLine);
   search_key = FirstTitleIn(line);
   vornik32::CloseWindow(ws_, list_mail);
-  const auto closed = vornik32::RepeatUntil(ws_, bounds_.window_closes, [&] {
-    Yield();
-    vornik32::WaitSeconds(ws_, 0.3);
-    return !ws_.IsWindow(list_mail);
-  });
+  const auto closed =
+      vornik32::WaitForWindow(ws_, bounds_.window_closes, 0.3)
+          .UntilAtOnce([] { return false; }, [&] { return !ws_.IsWindow(list_mail); });
   if (closed == vornik32::Outcome::kGaveUp) return "Serving list #1 did not close.";
   return {};
 }

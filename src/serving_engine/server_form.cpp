@@ -13,6 +13,7 @@
 #include "shared/ui/message_box.h"
 #include "shared/ui/registry.h"
 #include "shared/ui/stay_on_top.h"
+#include "shared/winsys/wait.h"
 
 namespace serving_engine {
 
@@ -145,7 +146,7 @@ ServerForm::~ServerForm() = default;
 
 void ServerForm::Form_Load() {
   vornik32::ChatSend(ws_, BulletLine(kGreetingText));
-  vornik32::WaitSeconds(ws_, kAdvertLinePause);
+  winsys::WaitSeconds(ws_, kAdvertLinePause);
   if (end_.ended()) return;
   vornik32::ChatSend(ws_, DownloadLinkLine());
   if (vornik32::IsSignedOn(ws_)) above_->settings.SetServingHandle(vornik32::UserScreenName(ws_));
@@ -472,7 +473,7 @@ std::vector<std::string> ServerForm::AdvertLines() const {
 void ServerForm::PostAdvert() {
   const std::vector<std::string> lines = AdvertLines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) vornik32::WaitSeconds(ws_, kAdvertLinePause);
+    if (i > 0) winsys::WaitSeconds(ws_, kAdvertLinePause);
     // The server window was closed during the pause: nothing more is said in its name.
     if (end_.ended()) return;
     vornik32::ChatSend(ws_, lines[i]);
@@ -482,13 +483,13 @@ void ServerForm::PostAdvert() {
 void ServerForm::AdvCommands() {
   if (++announcement_calls_ < kAnnouncementEvery) return;
   announcement_calls_ = 0;
-  vornik32::WaitSeconds(ws_, kAnnouncementPause);
+  winsys::WaitSeconds(ws_, kAnnouncementPause);
   if (end_.ended()) return;
   vornik32::ChatSend(
       ws_, BulletLine("There are " + std::to_string(Requests.Count()) + " item request(s), " +
                       std::to_string(Lists.Count()) + " list request(s), and " +
                       std::to_string(Finds.Count()) + " find request(s) pending"));
-  vornik32::WaitSeconds(ws_, kAnnouncementPause);
+  winsys::WaitSeconds(ws_, kAnnouncementPause);
 }
 
 std::string ServerForm::DownloadLinkLine() {

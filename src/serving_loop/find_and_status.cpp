@@ -7,6 +7,7 @@
 #include "serving_engine/settings.h"
 #include "serving_loop/html_text.h"
 #include "serving_loop/title_search.h"
+#include "shared/winsys/wait.h"
 
 namespace serving_loop {
 
@@ -60,11 +61,11 @@ TickFlow FindAndStatus::StatusStep() {
 
 void FindAndStatus::AnswerStatus(const std::string& requester) {
   const int pending = server_.queues().requests.PendingFor(requester);
-  vornik32::WaitSeconds(ws_, kPauseAroundStatus);
+  winsys::WaitSeconds(ws_, kPauseAroundStatus);
   vornik32::ChatSend(ws_,
                      serving_engine::BulletLine(EscapeHtml(requester) + ", you have " +
                                                 std::to_string(pending) + " request(s) pending"));
-  vornik32::WaitSeconds(ws_, kPauseAroundStatus);
+  winsys::WaitSeconds(ws_, kPauseAroundStatus);
 }
 
 TickFlow FindAndStatus::FindStep() {
@@ -101,7 +102,7 @@ bool FindAndStatus::AnswerFind(std::string_view requester, std::string_view word
   const std::string shown_words = Quoted(EscapeHtml(vornik32::LowerCase(words)));
   const std::string shown_requester = EscapeHtml(requester);
   if (results.matches == 0) {
-    vornik32::WaitSeconds(ws_, kPauseBeforeMiss);
+    winsys::WaitSeconds(ws_, kPauseBeforeMiss);
     vornik32::ChatSend(ws_, serving_engine::BulletLine(shown_requester + ", your search for " +
                                                        shown_words + " was not found"));
     return true;
@@ -113,7 +114,7 @@ bool FindAndStatus::AnswerFind(std::string_view requester, std::string_view word
   vornik32::ChatSend(
       ws_, serving_engine::BulletLine(shown_requester + ", " + std::to_string(results.matches) +
                                       " search result(s) for " + shown_words + " were sent"));
-  vornik32::WaitSeconds(ws_, kPauseAfterResults);
+  winsys::WaitSeconds(ws_, kPauseAfterResults);
   return true;
 }
 
@@ -128,7 +129,7 @@ void FindAndStatus::FindNotSent(const std::string& entry, std::string_view reque
       ws_, serving_engine::BulletLine(EscapeHtml(requester) + ", the search results for " +
                                       Quoted(EscapeHtml(vornik32::LowerCase(words))) +
                                       " could not be sent"));
-  vornik32::WaitSeconds(ws_, kPauseAfterResults);
+  winsys::WaitSeconds(ws_, kPauseAfterResults);
 }
 
 // A mail that could not be written, or whose Write Mail window would not close, did not go: the

@@ -15,6 +15,7 @@
 #include "serving_loop/html_text.h"
 #include "serving_loop/item_entry.h"
 #include "serving_loop/mail_note.h"
+#include "shared/winsys/wait.h"
 
 namespace serving_loop {
 
@@ -168,10 +169,10 @@ void ServingLoop::Tick() {
 
 void ServingLoop::AdvertStep() {
   variables_.AdvertDue = false;
-  vornik32::WaitSeconds(ws_, kPauseAroundAdvert);
+  winsys::WaitSeconds(ws_, kPauseAroundAdvert);
   if (end_.ended()) return;
   server_.PostAdvert();
-  vornik32::WaitSeconds(ws_, kPauseAroundAdvert);
+  winsys::WaitSeconds(ws_, kPauseAroundAdvert);
 }
 
 TickFlow ServingLoop::ListStep() {
@@ -205,7 +206,7 @@ TickFlow ServingLoop::ListStep() {
     // The others go on: the batch is tried again whole, as a requester is told only that all
     // the lists went.
     if (!result.sent()) all_sent = false;
-    vornik32::WaitSeconds(ws_, kPauseAfterListForward);
+    winsys::WaitSeconds(ws_, kPauseAfterListForward);
   }
   if (!all_sent) {
     ListsNotSent(requesters);
@@ -217,7 +218,7 @@ TickFlow ServingLoop::ListStep() {
   vornik32::ChatSend(ws_,
                      serving_engine::BulletLine(ShownRecipients(recipients) + " " +
                                                 std::to_string(list_count) + " list(s) were sent"));
-  vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
+  winsys::WaitSeconds(ws_, kPauseAfterConfirmation);
   if (settings_.AdvertisePendingNumber()) server_.AdvCommands();
   return TickFlow::kGoOn;
 }
@@ -250,7 +251,7 @@ void ServingLoop::ListsNotSent(const std::vector<std::string>& requesters) {
   failed_tries_.CountMailNotSent();
   vornik32::ChatSend(ws_, serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) +
                                                      " the lists could not be sent"));
-  vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
+  winsys::WaitSeconds(ws_, kPauseAfterConfirmation);
 }
 
 // An entry whose item text is not a whole number names no mail (only a loaded file could bring
@@ -291,7 +292,7 @@ void ServingLoop::ItemStep() {
                   vornik32::MailTitled(*position, *title), vornik32::CloseAfter::kYes, bounds_)
             : vornik32::MailResult(vornik32::Outcome::kGaveUp, vornik32::MailStep::kSelect);
   late_windows_.Watch(result);
-  vornik32::WaitSeconds(ws_, kPauseAfterItemForward);
+  winsys::WaitSeconds(ws_, kPauseAfterItemForward);
   // From here the batch is either served or, before the next yield, back in the queue.
   pending_keeper_.ReleaseInFlight();
   if (result.sent()) {
@@ -312,7 +313,7 @@ void ServingLoop::ItemServed(const std::vector<std::string>& batch, const std::s
       variables.CustomMessages ? " " + messages_.ChatSuffix() : std::string(" was sent");
   vornik32::ChatSend(ws_, serving_engine::BulletLine(ShownRecipients(RecipientsOf(batch)) + " " +
                                                      item_text + ending));
-  vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
+  winsys::WaitSeconds(ws_, kPauseAfterConfirmation);
   counters.ShowServedCounts(counters.MailsServed() + 1);
   AfterItemServed();
 }
@@ -332,7 +333,7 @@ void ServingLoop::ItemNotSent(const std::vector<std::string>& batch, const std::
     failed_tries_.CountMailNotSent();
     vornik32::ChatSend(ws_, serving_engine::BulletLine(ShownRecipients(RecipientsOf(dropped)) +
                                                        " " + item_text + " could not be sent"));
-    vornik32::WaitSeconds(ws_, kPauseAfterConfirmation);
+    winsys::WaitSeconds(ws_, kPauseAfterConfirmation);
   }
   EndFinishWhenAllServed();
 }

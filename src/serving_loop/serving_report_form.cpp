@@ -7,6 +7,7 @@
 #include "shared/ui/message_box.h"
 #include "shared/ui/owner_window.h"
 #include "shared/ui/stay_on_top.h"
+#include "shared/winsys/wait.h"
 
 namespace serving_loop {
 
@@ -108,7 +109,7 @@ void ServingReportForm::Command2_Click() {
       ui::InputBox(ws_, form.hwnd(), "Who do you want to send the serving report to?",
                    "Send to who?", kSendToExample);
   if (!vornik32::IsValidScreenName(ws_, recipient)) return;
-  vornik32::WaitSeconds(ws_, kPauseBeforeSending);
+  winsys::WaitSeconds(ws_, kPauseBeforeSending);
   vornik32::SendMailForClient(ws_, recipient, kReportTitle, ReportText(), bounds_);
 }
 

@@ -10,6 +10,7 @@
 #include "serving_loop/serving_report_form.h"
 #include "shared/addresses.h"
 #include "shared/ui/message_box.h"
+#include "shared/winsys/wait.h"
 
 namespace serving_loop {
 
@@ -45,7 +46,7 @@ void ServingSequences::Stop() {
   // so, nobody could pause again for the rest of the run.
   server_.Command2.Enable();
   server_.Command3.Enable();
-  vornik32::WaitSeconds(ws_, kPauseAroundNotice);
+  winsys::WaitSeconds(ws_, kPauseAroundNotice);
   // The server window was closed during the wait: the program is ending, with nothing to report.
   if (end_.ended()) return;
   vornik32::ChatSend(
@@ -95,7 +96,7 @@ void ServingSequences::Pause() {
   server_.RequestTimer.Disable();
   server_.WindowTimer.Disable();
   server_.ListTimer.Disable();
-  vornik32::WaitSeconds(ws_, kPauseAroundNotice);
+  winsys::WaitSeconds(ws_, kPauseAroundNotice);
   if (end_.ended()) return;
   vornik32::ChatSend(ws_,
                      serving_engine::BulletLine("tollmere server paused, still taking requests"));
@@ -116,10 +117,10 @@ void ServingSequences::FinishFirstStep() {
     queue->Clear();
     queue->RefreshCaption();
   }
-  vornik32::WaitSeconds(ws_, kPauseAroundNotice);
+  winsys::WaitSeconds(ws_, kPauseAroundNotice);
   vornik32::ChatSend(
       ws_, serving_engine::BulletLine("tollmere server off, pending requests will be sent"));
-  vornik32::WaitSeconds(ws_, kPauseAfterFinishNotice);
+  winsys::WaitSeconds(ws_, kPauseAfterFinishNotice);
 }
 
 void ServingSequences::RequestStopAfterFinish() {

@@ -7,6 +7,7 @@
 
 #include "aol_automation/automation.h"
 #include "aol_automation/automation_fixture.h"
+#include "shared/winsys/wait.h"
 
 namespace vornik32::testing {
 namespace {
@@ -92,7 +93,7 @@ TEST_P(WindowOperationsTest, OwnWindowsAreHidden) {
 TEST_P(WindowOperationsTest, WaitSecondsYieldsToTheProgramsTimers) {
   const ProgramTicker ticker(program_);
   const double start = Now();
-  vornik32::WaitSeconds(program_, 2);
+  winsys::WaitSeconds(program_, 2);
   EXPECT_GE(Now() - start, 1.5);
   EXPECT_LE(Now() - start, 2.5);
   EXPECT_GE(ticker.ticks(), 14);
