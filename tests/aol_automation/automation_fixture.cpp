@@ -64,14 +64,7 @@ AutomationScene::AutomationScene(aolsim::Layout layout)
       desktop_(clock_),
       client_process_(desktop_.CreateProcess("client")),
       program_(desktop_.CreateProcess("program")),
-      client_(client_process_, layout) {
-  bounds_.popup_menu = 2;
-  bounds_.window_appears = 5;
-  bounds_.mail_opens = 5;
-  bounds_.mailbox_fills = 60;
-  bounds_.window_closes = 5;
-  bounds_.instant_message_answer = 5;
-}
+      client_(client_process_, layout) {}
 
 void AutomationScene::SetUp() {
   desktop_.SetWatchdog(3600);

@@ -17,6 +17,7 @@
 #include "shared/winsys/sim/sim_desktop.h"
 #include "shared/winsys/sim/virtual_clock.h"
 #include "support/layout_name.h"
+#include "support/short_wait_bounds.h"
 
 namespace vornik32::testing {
 
@@ -93,7 +94,7 @@ class AutomationScene : public ::testing::Test {
   winsys::WindowSystem& client_process_;
   winsys::WindowSystem& program_;
   aolsim::Client client_;
-  WaitBounds bounds_;
+  WaitBounds bounds_ = tollmere_testing::ShortWaitBounds();
 };
 
 class AutomationFixture : public AutomationScene,

@@ -119,9 +119,7 @@ TEST(WithoutClientTest, EveryOperationAnswersNothingAndDoesNothing) {
   RunMenuItem(program, "S&top Incoming Text");
   GoToAddress(program, "keyword");
 
-  WaitBounds bounds;
-  bounds.popup_menu = 1;
-  bounds.window_appears = 1;
+  const WaitBounds bounds{.popup_menu = 1, .window_appears = 1};
   const winsys::Point cursor{12, 34};
   program.SetCursorPos(cursor.x, cursor.y);
   EXPECT_EQ(OpenMailboxForClient(program, bounds), Outcome::kGaveUp);

@@ -28,22 +28,10 @@
 #include "shared/winsys/sim/dialogs.h"
 #include "shared/winsys/sim/modal_answerer.h"
 #include "shared/winsys/sim/sim_desktop.h"
+#include "support/short_wait_bounds.h"
 #include "support/time_passes.h"
 
 namespace tollmere_testing {
-
-// Bounds short enough for tests, long enough for the stand-in's default delays.
-inline vornik32::WaitBounds ShortWaitBounds() {
-  vornik32::WaitBounds bounds;
-  bounds.popup_menu = 5;
-  bounds.window_appears = 5;
-  bounds.mail_opens = 5;
-  bounds.mailbox_fills = 60;
-  bounds.window_closes = 5;
-  bounds.instant_message_answer = 5;
-  bounds.flash_session_ends = 30;
-  return bounds;
-}
 
 // The person's answer to the next dialog.
 struct Answer {
