@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "aol_automation/text_case.h"
 #include "serving_engine/transcript_lines.h"
@@ -221,12 +222,22 @@ bool ChatIntake::TakeRange(const std::string& sender, const std::string& token) 
   if (CompareWholeNumbers(first, last) > 0) return false;
   // No number above the mail list's last can be valid, so the walk ends there.
   const std::int64_t end = std::min(WholeNumberValue(last), sources_.MailCount() - 1);
+  // Queued together, so that the count is shown once for the range, not once for each entry.
+  std::int64_t room = sources_.ItemRequestLimit() - queues_.requests.PendingFor(sender);
+  std::vector<std::string> entries;
+  bool under_limit = true;
   for (std::int64_t k = WholeNumberValue(first); k <= end; ++k) {
-    if (!UnderItemLimit(sender)) return false;
+    if (room <= 0) {
+      under_limit = false;
+      break;
+    }
     // Numbers from a range are not tested for duplicates.
-    if (sources_.IsValidNumber(k)) AppendItem(sender, k);
+    if (!sources_.IsValidNumber(k)) continue;
+    entries.push_back(sender + kEntrySeparator + std::to_string(k));
+    if (RequesterOf(entries.back()) == sender) --room;
   }
-  return true;
+  queues_.requests.AppendAll(std::move(entries));
+  return under_limit;
 }
 
 bool ChatIntake::UnderItemLimit(const std::string& sender) const {

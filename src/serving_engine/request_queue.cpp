@@ -1,6 +1,7 @@
 #include "serving_engine/request_queue.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace serving_engine {
@@ -31,19 +32,31 @@ RequestQueue::RequestQueue(ui::Container& container, std::string name)
     : list_(container, std::move(name), kHiddenPosition, ui::Visibility::kHidden) {}
 
 void RequestQueue::Append(std::string entry) {
-  ResyncIfListChanged();
-  CountEntry(entry);
-  list_.add(std::move(entry));
-  ++counted_entries_;
-  ++changes_;
+  AppendUnshown(std::move(entry));
   RefreshCaption();
+}
+
+void RequestQueue::AppendAll(std::vector<std::string> entries) {
+  for (std::string& entry : entries) AppendUnshown(std::move(entry));
+  if (!entries.empty()) RefreshCaption();
+}
+
+void RequestQueue::AppendUnshown(std::string entry) {
+  ResyncIfListChanged();
+  const Key key = KeyBefore(Count());
+  IndexEntry(entry, key);
+  keys_.push_back(key);
+  list_.add(std::move(entry));
+  ++changes_;
 }
 
 void RequestQueue::InsertAt(int index, std::string entry) {
   ResyncIfListChanged();
-  CountEntry(entry);
-  list_.insert(std::clamp(index, 0, Count()), std::move(entry));
-  ++counted_entries_;
+  index = std::clamp(index, 0, Count());
+  const Key key = KeyBefore(index);
+  IndexEntry(entry, key);
+  keys_.insert(static_cast<std::size_t>(index), key);
+  list_.insert(index, std::move(entry));
   ++changes_;
   RefreshCaption();
 }
@@ -56,25 +69,24 @@ void RequestQueue::RemoveAt(int index) {
 
 void RequestQueue::RemoveUnshown(int index) {
   ResyncIfListChanged();
-  UncountEntry(list_.text_at(index));
+  const auto at = static_cast<std::size_t>(index);
+  UnindexEntry(list_.text_at(index), keys_[at]);
+  keys_.erase(at);
   list_.remove_at(index);
-  --counted_entries_;
   ++changes_;
 }
 
 std::vector<std::string> RequestQueue::TakeForItem(std::string_view item_text, int limit) {
   ResyncIfListChanged();
   std::vector<std::string> taken;
-  const auto counted = per_item_.find(item_text);
-  if (counted == per_item_.end() || limit <= 0) return taken;
-  const auto wanted = static_cast<std::size_t>(std::min(counted->second, limit));
-  for (int i = 0; i < Count() && taken.size() < wanted;) {
-    if (ItemOf(list_.text_at(i)) != item_text) {
-      ++i;
-      continue;
-    }
-    taken.push_back(list_.text_at(i));
-    RemoveUnshown(i);
+  const auto indexed = per_item_.find(item_text);
+  if (indexed == per_item_.end() || limit <= 0) return taken;
+  // The oldest keys first; removing an entry unindexes it, so the front is always the next.
+  const auto wanted = std::min(indexed->second.size(), static_cast<std::size_t>(limit));
+  while (taken.size() < wanted) {
+    const int index = IndexOfKey(per_item_.find(item_text)->second.front());
+    taken.push_back(list_.text_at(index));
+    RemoveUnshown(index);
   }
   if (!taken.empty()) RefreshCaption();
   return taken;
@@ -84,7 +96,7 @@ void RequestQueue::Clear() {
   list_.clear();
   per_requester_.clear();
   per_item_.clear();
-  counted_entries_ = 0;
+  keys_.clear();
   ++changes_;
 }
 
@@ -113,22 +125,60 @@ void RequestQueue::Uncount(RequesterCounts& counts, std::string_view key) {
   if (--found->second == 0) counts.erase(found);
 }
 
-void RequestQueue::CountEntry(std::string_view entry) const {
+void RequestQueue::IndexEntry(std::string_view entry, Key key) const {
   Count(per_requester_, RequesterOf(entry));
-  if (const auto item = ItemOf(entry)) Count(per_item_, *item);
+  const auto item = ItemOf(entry);
+  if (!item) return;
+  auto indexed = per_item_.find(*item);
+  if (indexed == per_item_.end()) indexed = per_item_.try_emplace(std::string(*item)).first;
+  auto& keys = indexed->second;
+  keys.insert(std::lower_bound(keys.begin(), keys.end(), key), key);
 }
 
-void RequestQueue::UncountEntry(std::string_view entry) const {
+void RequestQueue::UnindexEntry(std::string_view entry, Key key) const {
   Uncount(per_requester_, RequesterOf(entry));
-  if (const auto item = ItemOf(entry)) Uncount(per_item_, *item);
+  const auto item = ItemOf(entry);
+  if (!item) return;
+  const auto indexed = per_item_.find(*item);
+  if (indexed == per_item_.end()) return;
+  auto& keys = indexed->second;
+  const auto found = std::lower_bound(keys.begin(), keys.end(), key);
+  if (found != keys.end() && *found == key) keys.erase(found);
+  if (keys.empty()) per_item_.erase(indexed);
+}
+
+RequestQueue::Key RequestQueue::KeyBefore(int index) {
+  const auto at = static_cast<std::size_t>(index);
+  const auto gap = [&]() -> std::pair<Key, Key> {
+    const Key low = at == 0 ? 0 : keys_[at - 1];
+    const Key high = at == keys_.size() ? low + 2 * kKeySpacing : keys_[at];
+    return {low, high};
+  };
+  auto [low, high] = gap();
+  if (high - low < 2 || high < low) {
+    Reindex();
+    std::tie(low, high) = gap();
+  }
+  return low + (high - low) / 2;
+}
+
+int RequestQueue::IndexOfKey(Key key) const {
+  return static_cast<int>(std::lower_bound(keys_.begin(), keys_.end(), key) - keys_.begin());
+}
+
+void RequestQueue::Reindex() const {
+  per_requester_.clear();
+  per_item_.clear();
+  keys_.clear();
+  for (int i = 0; i < list_.count(); ++i) {
+    const Key key = static_cast<Key>(i + 1) * kKeySpacing;
+    keys_.push_back(key);
+    IndexEntry(list_.text_at(i), key);
+  }
 }
 
 void RequestQueue::ResyncIfListChanged() const {
-  if (counted_entries_ == static_cast<std::size_t>(list_.count())) return;
-  per_requester_.clear();
-  per_item_.clear();
-  for (int i = 0; i < list_.count(); ++i) CountEntry(list_.text_at(i));
-  counted_entries_ = static_cast<std::size_t>(list_.count());
+  if (keys_.size() != static_cast<std::size_t>(list_.count())) Reindex();
 }
 
 }  // namespace serving_engine

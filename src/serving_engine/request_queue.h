@@ -18,6 +18,7 @@
 
 #include "shared/ui/frame.h"
 #include "shared/ui/list_box.h"
+#include "shared/winsys/block_list.h"
 
 namespace serving_engine {
 
@@ -39,6 +40,8 @@ class RequestQueue {
 
   // Appends at the end; a shown queue then shows its new count.
   void Append(std::string entry);
+  // Appends each at the end, in order; a shown queue then shows its new count once.
+  void AppendAll(std::vector<std::string> entries);
   int Count() const { return list_.count(); }
   // Entry i, 0 the oldest; the empty text out of range.
   std::string Entry(int index) const { return list_.item(index); }
@@ -49,8 +52,8 @@ class RequestQueue {
   void RemoveAt(int index);
   // Takes out the entries whose item part is item_text (compared exactly: 12 and 012 differ),
   // oldest first, up to limit, and answers them; a shown queue then shows its new count once.
-  // Costs the entries up to the last one taken, not the whole queue: the queue counts its entries
-  // by item, so it knows when it has seen them all.
+  // Costs the entries taken, not the queue: the queue keeps, for every item, where its entries
+  // stand.
   std::vector<std::string> TakeForItem(std::string_view item_text, int limit);
   // Removes every entry; the caption is the caller's to set.
   void Clear();
@@ -80,11 +83,25 @@ class RequestQueue {
     }
   };
   using RequesterCounts = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
+  // Every entry has a key that grows with its place in the queue, spaced so that an entry put
+  // back between two others can take one between theirs; the keys are given anew when no gap is
+  // left. An item's entries are found by their keys, oldest first.
+  using Key = std::uint64_t;
+  using ItemKeys = std::unordered_map<std::string, std::vector<Key>, TextHash, std::equal_to<>>;
+  static constexpr Key kKeySpacing = Key{1} << 20;
 
+  void AppendUnshown(std::string entry);
   static void Count(RequesterCounts& counts, std::string_view key);
   static void Uncount(RequesterCounts& counts, std::string_view key);
-  void CountEntry(std::string_view entry) const;
-  void UncountEntry(std::string_view entry) const;
+  void IndexEntry(std::string_view entry, Key key) const;
+  void UnindexEntry(std::string_view entry, Key key) const;
+  // A key between the entries at index - 1 and index, giving every entry a new key first when
+  // there is none left between them.
+  Key KeyBefore(int index);
+  // Where the entry with this key stands.
+  int IndexOfKey(Key key) const;
+  // Gives every entry a new key, spaced again, and indexes the entries afresh from the list.
+  void Reindex() const;
   // Removes entry i without showing the count: a change of several entries shows it once.
   void RemoveUnshown(int index);
   // The form puts its controls back to their design values when it unloads, behind the queue's
@@ -95,8 +112,8 @@ class RequestQueue {
   ui::ListBox list_;
   std::string label_;
   mutable RequesterCounts per_requester_;
-  mutable RequesterCounts per_item_;
-  mutable std::size_t counted_entries_ = 0;
+  mutable ItemKeys per_item_;
+  mutable winsys::BlockList<Key> keys_;  // the key of every entry, in the list's order
   std::uint64_t changes_ = 0;
 };
 

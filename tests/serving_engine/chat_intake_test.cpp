@@ -390,6 +390,20 @@ TEST(IntakeLimitTest, ItemLimitCountsOnlyTheRequestersOwnEntries) {
               ElementsAre("Mia - 1", "Mia - 2", "Joe - 1", "Joe - 3"));
 }
 
+// Entries put back at the head again and again, more often than there is room between their
+// places, are still taken for their item oldest first, and counted for their requester.
+TEST(RequestQueueTest, PutBacksAtTheHeadKeepTheItemsOrder) {
+  IntakeHarness harness;
+  harness.Requests.Append("Mia - 7");
+  for (int i = 0; i < 45; ++i) harness.Requests.InsertAt(0, "Joe" + std::to_string(i) + " - 7");
+  harness.Requests.InsertAt(1, "Kim - 8");
+  EXPECT_THAT(harness.Requests.TakeForItem("7", 3),
+              ElementsAre("Joe44 - 7", "Joe43 - 7", "Joe42 - 7"));
+  EXPECT_EQ(harness.Requests.Entry(0), "Kim - 8");
+  EXPECT_EQ(harness.Requests.TakeForItem("7", 50).back(), "Mia - 7");
+  EXPECT_EQ(harness.Requests.PendingFor("Kim"), harness.Requests.Count());
+}
+
 TEST(IntakeLimitTest, ALineLooksAtItsFirstTokensAndTerms) {
   IntakeHarness harness;
   harness.sources.mail_count = 300;

@@ -196,5 +196,26 @@ TEST_F(ListBoxTest, ManyItemsStayCheapAndExact) {
   EXPECT_EQ(Send(list, LB_GETITEMDATA, kItems - 1), 0x00400000 + 8 * (kItems - 1));
 }
 
+// Thousands of entries inserted and deleted anywhere, as the served queues do, read back in order.
+TEST_F(ListBoxTest, ManyInsertionsAndDeletionsAnywhereKeepTheOrder) {
+  const HWND list = CreateControl("ListBox", "", WS_VSCROLL, kListId);
+  std::vector<std::string> model;
+  unsigned next = 1;
+  for (int step = 0; step < 3000; ++step) {
+    next = next * 1103515245u + 12345u;
+    const auto at = static_cast<WPARAM>(next % (model.size() + 1));
+    if (step % 3 == 2 && !model.empty()) {
+      const WPARAM gone = at % model.size();
+      Send(list, LB_DELETESTRING, gone);
+      model.erase(model.begin() + static_cast<std::ptrdiff_t>(gone));
+    } else {
+      const std::string text = std::to_string(step);
+      Send(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(text.c_str()));
+      model.insert(model.begin() + static_cast<std::ptrdiff_t>(at), text);
+    }
+  }
+  EXPECT_EQ(Items(list), model);
+}
+
 }  // namespace
 }  // namespace winsys::sim::testing

@@ -27,12 +27,14 @@ LRESULT ListBox::Send(UINT message, WPARAM wparam, LPARAM lparam) const {
 }
 
 std::string ListBox::item(int index) const {
-  return valid(index) ? texts_[static_cast<std::size_t>(index)] : std::string();
+  return valid(index) ? text_at(index) : std::string();
 }
 
 const std::vector<std::string>& ListBox::items() const {
   if (whole_stale_) {
-    whole_.assign(texts_.begin(), texts_.end());
+    whole_.clear();
+    whole_.reserve(entries_.size());
+    for (const Entry& entry : entries_) whole_.push_back(entry.text);
     whole_stale_ = false;
   }
   return whole_;
@@ -52,9 +54,8 @@ void ListBox::Uncount(const std::string& text) {
 
 int ListBox::add(std::string text) {
   Count(text);
-  texts_.push_back(std::move(text));
-  data_.push_back(0);
-  if (hwnd() != kNoWindow) Send(LB_ADDSTRING, 0, TextParam(texts_.back()));
+  entries_.push_back(Entry{std::move(text)});
+  if (hwnd() != kNoWindow) Send(LB_ADDSTRING, 0, TextParam(entries_.back().text));
   return count() - 1;
 }
 
@@ -67,11 +68,9 @@ void ListBox::insert(int index, std::string text) {
   // asks for an append.
   if (index < 0 || index > count()) return;
   Count(text);
-  texts_.insert(texts_.begin() + index, std::move(text));
-  data_.insert(data_.begin() + index, 0);
+  entries_.insert(static_cast<std::size_t>(index), Entry{std::move(text)});
   if (hwnd() != kNoWindow) {
-    Send(LB_INSERTSTRING, static_cast<WPARAM>(index),
-         TextParam(texts_[static_cast<std::size_t>(index)]));
+    Send(LB_INSERTSTRING, static_cast<WPARAM>(index), TextParam(text_at(index)));
   } else if (selected_ >= index) {
     ++selected_;
   }
@@ -79,9 +78,8 @@ void ListBox::insert(int index, std::string text) {
 
 void ListBox::remove_at(int index) {
   if (!valid(index)) return;
-  Uncount(texts_[static_cast<std::size_t>(index)]);
-  texts_.erase(texts_.begin() + index);
-  data_.erase(data_.begin() + index);
+  Uncount(text_at(index));
+  entries_.erase(static_cast<std::size_t>(index));
   if (hwnd() != kNoWindow) {
     Send(LB_DELETESTRING, static_cast<WPARAM>(index), 0);
   } else if (selected_ == index) {
@@ -93,8 +91,7 @@ void ListBox::remove_at(int index) {
 
 void ListBox::clear() {
   whole_stale_ = true;
-  texts_.clear();
-  data_.clear();
+  entries_.clear();
   occurrences_.clear();
   selected_ = -1;
   if (hwnd() != kNoWindow) Send(LB_RESETCONTENT, 0, 0);
@@ -102,8 +99,9 @@ void ListBox::clear() {
 
 int ListBox::find_exact(std::string_view text) const {
   if (!contains(text)) return -1;
-  const auto found = std::find(texts_.begin(), texts_.end(), text);
-  return static_cast<int>(found - texts_.begin());
+  const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                  [&](const Entry& entry) { return entry.text == text; });
+  return static_cast<int>(found - entries_.begin());
 }
 
 bool ListBox::contains(std::string_view text) const {
@@ -128,28 +126,27 @@ void ListBox::set_selected_index(int index, ClickEvent event) {
 }
 
 LONG_PTR ListBox::item_data(int index) const {
-  return valid(index) ? data_[static_cast<std::size_t>(index)] : 0;
+  return valid(index) ? entries_[static_cast<std::size_t>(index)].data : 0;
 }
 
 void ListBox::set_item_data(int index, LONG_PTR data) {
   if (!valid(index)) return;
-  data_[static_cast<std::size_t>(index)] = data;
+  entries_[static_cast<std::size_t>(index)].data = data;
   if (hwnd() != kNoWindow) Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data);
 }
 
 void ListBox::AfterCreate() {
   for (int i = 0; i < count(); ++i) {
-    const auto at = static_cast<std::size_t>(i);
-    Send(LB_ADDSTRING, 0, TextParam(texts_[at]));
-    if (data_[at] != 0) Send(LB_SETITEMDATA, static_cast<WPARAM>(i), data_[at]);
+    const Entry& entry = entries_[static_cast<std::size_t>(i)];
+    Send(LB_ADDSTRING, 0, TextParam(entry.text));
+    if (entry.data != 0) Send(LB_SETITEMDATA, static_cast<WPARAM>(i), entry.data);
   }
   if (selected_ != -1) Send(LB_SETCURSEL, static_cast<WPARAM>(selected_), 0);
 }
 
 void ListBox::ResetProperties() {
   whole_stale_ = true;
-  texts_.clear();
-  data_.clear();
+  entries_.clear();
   occurrences_.clear();
   selected_ = -1;
 }

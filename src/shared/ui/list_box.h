@@ -9,7 +9,6 @@
 // wrapper, which makes the same change in the window; nothing else may add or remove entries
 // (a person can only select). The selection is read from the window, where a person changes it.
 
-#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "shared/ui/control.h"
+#include "shared/winsys/block_list.h"
 
 namespace ui {
 
@@ -28,11 +28,13 @@ class ListBox : public Control {
   ListBox(Container& container, std::string name, const TwipsRect& position,
           Visibility visibility = Visibility::kVisible);
 
-  int count() const override { return static_cast<int>(texts_.size()); }
+  int count() const override { return static_cast<int>(entries_.size()); }
   // The empty text for an index out of range.
   std::string item(int index) const override;
   // Entry index, read in place; the index must be in range.
-  const std::string& text_at(int index) const { return texts_[static_cast<std::size_t>(index)]; }
+  const std::string& text_at(int index) const {
+    return entries_[static_cast<std::size_t>(index)].text;
+  }
   // Every entry, as one list: made afresh on the first call after a change, so that a list
   // that changes often and is read whole seldom (a queue) pays for it only when it is read.
   const std::vector<std::string>& items() const;
@@ -77,10 +79,13 @@ class ListBox : public Control {
   void Uncount(const std::string& text);
   winsys::LRESULT Send(winsys::UINT message, winsys::WPARAM wparam, winsys::LPARAM lparam) const;
 
-  // Deques, so that removing an entry at either end moves none of the others: the request
-  // queues are served from their heads, thousands of entries deep.
-  std::deque<std::string> texts_;
-  std::deque<winsys::LONG_PTR> data_;
+  struct Entry {
+    std::string text;
+    winsys::LONG_PTR data = 0;
+  };
+  // In blocks, so that removing an entry from the head or the middle moves few of the others:
+  // the request queues are served from there, thousands of entries deep.
+  winsys::BlockList<Entry> entries_;
   mutable std::vector<std::string> whole_;
   mutable bool whole_stale_ = false;
   std::unordered_map<std::string, int> occurrences_;

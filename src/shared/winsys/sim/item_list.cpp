@@ -28,13 +28,13 @@ int ItemList::Insert(int index, std::string text) {
 }
 
 void ItemList::InsertAt(int index, std::string text) {
-  items_.insert(items_.begin() + index, Item{std::move(text), 0});
+  items_.insert(static_cast<std::size_t>(index), Item{std::move(text), 0});
   if (selected_ != kNone && index <= selected_) ++selected_;
 }
 
 int ItemList::Delete(int index) {
   if (!IsValid(index)) return kNone;
-  items_.erase(items_.begin() + index);
+  items_.erase(static_cast<std::size_t>(index));
   if (index == selected_) {
     selected_ = kNone;
   } else if (selected_ != kNone && index < selected_) {

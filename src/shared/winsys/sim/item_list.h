@@ -4,10 +4,10 @@
 // allow it). Sorted insertion and exact search compare without regard to case; sorting orders by
 // the folded bytes of the 8-bit set, not by a locale's collation (no list of the program sorts).
 
-#include <deque>
 #include <string>
 #include <string_view>
 
+#include "shared/winsys/block_list.h"
 #include "shared/winsys/types.h"
 
 namespace winsys::sim {
@@ -48,9 +48,9 @@ class ItemList {
   bool IsValid(int index) const { return index >= 0 && index < Count(); }
   void InsertAt(int index, std::string text);
 
-  // A deque, so that taking items off either end moves none of the others: a queue that is
-  // served from its head loses its first item again and again.
-  std::deque<Item> items_;
+  // In blocks, so that taking items off the head or the middle moves few of the others: a queue
+  // that is served from there loses items again and again.
+  BlockList<Item> items_;
   int selected_ = kNone;
 };
 

@@ -1,0 +1,157 @@
+#pragma once
+// A sequence kept in blocks of at most 128 elements, with where each block starts, so that
+// inserting or removing anywhere moves at most one block's elements and the starts after it,
+// and reaching an index is a binary search over the starts. The program's list boxes hold up to
+// 32,767 entries and lose them from the head and the middle as the queues are served; a vector
+// or a deque would move half of them for a removal from the middle.
+
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+#include <utility>
+#include <vector>
+
+namespace winsys {
+
+template <typename T>
+class BlockList {
+ public:
+  static constexpr std::size_t kBlockSize = 128;
+
+  // Random access by index: every step finds its block anew, so a loop costs a binary search
+  // over the blocks for each element; cheap for the sizes the lists reach.
+  template <typename List, typename Value>
+  class Iterator {
+   public:
+    using iterator_category = std::random_access_iterator_tag;
+    using value_type = T;
+    using difference_type = std::ptrdiff_t;
+    using pointer = Value*;
+    using reference = Value&;
+
+    Iterator() = default;
+    Iterator(List* list, std::size_t index) : list_(list), index_(index) {}
+    reference operator*() const { return (*list_)[index_]; }
+    pointer operator->() const { return &(*list_)[index_]; }
+    reference operator[](difference_type n) const { return *(*this + n); }
+    Iterator& operator++() { return *this += 1; }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      *this += 1;
+      return before;
+    }
+    Iterator& operator--() { return *this -= 1; }
+    Iterator operator--(int) {
+      Iterator before = *this;
+      *this -= 1;
+      return before;
+    }
+    Iterator& operator+=(difference_type n) {
+      index_ = static_cast<std::size_t>(static_cast<difference_type>(index_) + n);
+      return *this;
+    }
+    Iterator& operator-=(difference_type n) { return *this += -n; }
+    friend Iterator operator+(Iterator it, difference_type n) { return it += n; }
+    friend Iterator operator+(difference_type n, Iterator it) { return it += n; }
+    friend Iterator operator-(Iterator it, difference_type n) { return it -= n; }
+    friend difference_type operator-(const Iterator& a, const Iterator& b) {
+      return static_cast<difference_type>(a.index_) - static_cast<difference_type>(b.index_);
+    }
+    friend bool operator==(const Iterator& a, const Iterator& b) { return a.index_ == b.index_; }
+    friend auto operator<=>(const Iterator& a, const Iterator& b) { return a.index_ <=> b.index_; }
+    std::size_t index() const { return index_; }
+
+   private:
+    List* list_ = nullptr;
+    std::size_t index_ = 0;
+  };
+  using iterator = Iterator<BlockList, T>;
+  using const_iterator = Iterator<const BlockList, const T>;
+
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  iterator begin() { return {this, 0}; }
+  iterator end() { return {this, size_}; }
+  const_iterator begin() const { return {this, 0}; }
+  const_iterator end() const { return {this, size_}; }
+
+  T& operator[](std::size_t index) {
+    const auto [block, offset] = Locate(index);
+    return blocks_[block][offset];
+  }
+  const T& operator[](std::size_t index) const {
+    const auto [block, offset] = Locate(index);
+    return blocks_[block][offset];
+  }
+  T& back() { return blocks_.back().back(); }
+  const T& back() const { return blocks_.back().back(); }
+
+  void push_back(T value) { insert(size_, std::move(value)); }
+
+  // Before index; index size() appends.
+  void insert(std::size_t index, T value) {
+    if (blocks_.empty() || (index == size_ && blocks_.back().size() >= kBlockSize)) {
+      blocks_.emplace_back().reserve(kBlockSize);
+      starts_.push_back(size_);
+    }
+    auto [block, offset] =
+        index == size_ ? std::pair{blocks_.size() - 1, index - starts_.back()} : Locate(index);
+    if (blocks_[block].size() >= kBlockSize) {
+      Split(block);
+      if (offset > kBlockSize / 2) {
+        ++block;
+        offset -= kBlockSize / 2;
+      }
+    }
+    blocks_[block].insert(blocks_[block].begin() + static_cast<std::ptrdiff_t>(offset),
+                          std::move(value));
+    ++size_;
+    for (std::size_t after = block + 1; after < starts_.size(); ++after) ++starts_[after];
+  }
+
+  void erase(std::size_t index) {
+    const auto [block, offset] = Locate(index);
+    auto& elements = blocks_[block];
+    elements.erase(elements.begin() + static_cast<std::ptrdiff_t>(offset));
+    --size_;
+    if (elements.empty()) {
+      blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
+      starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(block));
+      for (std::size_t after = block; after < starts_.size(); ++after) --starts_[after];
+      return;
+    }
+    for (std::size_t after = block + 1; after < starts_.size(); ++after) --starts_[after];
+  }
+
+  void clear() {
+    blocks_.clear();
+    starts_.clear();
+    size_ = 0;
+  }
+
+ private:
+  // The block holding index and its place there; index must be in range.
+  std::pair<std::size_t, std::size_t> Locate(std::size_t index) const {
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), index);
+    const auto block = static_cast<std::size_t>(after - starts_.begin()) - 1;
+    return {block, index - starts_[block]};
+  }
+
+  void Split(std::size_t block) {
+    auto& full = blocks_[block];
+    std::vector<T> second;
+    second.reserve(kBlockSize);
+    const auto half = full.begin() + static_cast<std::ptrdiff_t>(kBlockSize / 2);
+    second.assign(std::make_move_iterator(half), std::make_move_iterator(full.end()));
+    full.erase(half, full.end());
+    const std::size_t second_start = starts_[block] + full.size();
+    blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(second));
+    starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(block) + 1, second_start);
+  }
+
+  std::vector<std::vector<T>> blocks_;
+  std::vector<std::size_t> starts_;  // the index of each block's first element
+  std::size_t size_ = 0;
+};
+
+}  // namespace winsys
