@@ -96,7 +96,12 @@ ChatRoom::ChatRoom(ClientContext& context, std::string_view title,
   for (const std::string& member : members) Join(member);
 }
 
+ChatRoom::~ChatRoom() {
+  ++context_.room_member_changes;
+}
+
 void ChatRoom::Join(std::string_view name) {
+  ++context_.room_member_changes;
   MemberRecord record = MakeRecord(name);
   // The text is only for whoever looks at the list inside the client; outside it is unreadable.
   const LRESULT index = ws().SendMessage(member_list_, winsys::LB_ADDSTRING, 0,
@@ -114,6 +119,7 @@ void ChatRoom::Leave(std::string_view name) {
                          [&](const MemberRecord& m) { return SameScreenName(m.name, name); });
   }
   if (found == members_.end()) return;
+  ++context_.room_member_changes;
   const auto index = static_cast<WPARAM>(found - members_.begin());
   ws().SendMessage(member_list_, winsys::LB_DELETESTRING, index, 0);
   WriteMemberName(ws(), found->name_address, "");

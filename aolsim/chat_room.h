@@ -51,6 +51,7 @@ void WriteMemberName(winsys::WindowSystem& ws, std::uint32_t name_address, std::
 class ChatRoom : public ClientWindow {
  public:
   ChatRoom(ClientContext& context, std::string_view title, const std::vector<std::string>& members);
+  ~ChatRoom() override;
 
   const std::string& title() const { return title_; }
   void Join(std::string_view name);

@@ -122,6 +122,8 @@ class Client {
   bool RoomOpen() const;
   std::string RoomTitle() const;
   std::vector<std::string> RoomMembers() const;
+  // Grows whenever a room opens or closes or its members change.
+  std::uint64_t RoomMemberChanges() const { return context_.room_member_changes; }
 
   // The Flash mailbox as stored (an open mailbox window may still be filling).
   std::vector<std::string> MailboxLines() const;

@@ -2,6 +2,7 @@
 // What every window of the client reaches: the window system, the message router, the timers,
 // the layout, the settings, the mail store, the journal, and where content windows go.
 
+#include <cstdint>
 #include <string>
 
 #include "aolsim/layout.h"
@@ -25,6 +26,9 @@ struct ClientContext {
   winsys::HWND main_window = winsys::kNoWindow;
   winsys::HWND mdi_client = winsys::kNoWindow;
   std::string screen_name;  // empty when signed off
+  // Grows whenever a room opens or closes or its members change, so that whoever keeps a copy of
+  // the members (the room's traffic) can tell cheaply when to take it again.
+  std::uint64_t room_member_changes = 0;
 
   const LayoutNumbers& numbers() const { return NumbersFor(layout); }
   Moment Now() const { return Moment{ws.clock().Now(), ws.clock().Local()}; }

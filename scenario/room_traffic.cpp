@@ -65,16 +65,27 @@ void RoomTraffic::Speak() {
   if (!sender.empty()) room_.say(sender, text);
 }
 
+const std::vector<std::string>& RoomTraffic::Others(const std::string& user) {
+  const std::uint64_t changes = room_.member_changes();
+  if (others_taken_ && changes == others_changes_ && user == others_user_) return others_;
+  const std::string handle = Lower(user);
+  others_.clear();
+  for (const std::string& member : room_.members()) {
+    if (Lower(member) != handle) others_.push_back(member);
+  }
+  others_user_ = user;
+  others_changes_ = changes;
+  others_taken_ = true;
+  return others_;
+}
+
 std::pair<std::string, std::string> RoomTraffic::NextLine() {
   const std::string user = room_.screen_name();
-  const std::vector<std::string> members = room_.members();
-  std::vector<std::string> others;
-  for (const std::string& member : members) {
-    if (Lower(member) != Lower(user)) others.push_back(member);
-  }
-  if (user.empty() || others.empty()) return {};
+  if (user.empty()) return {};
+  const std::vector<std::string>& others = Others(user);
+  if (others.empty()) return {};
   const std::string handle = Lower(user);
-  const int items = static_cast<int>(room_.titles().size());
+  const int items = room_.title_count();
   const std::string& member =
       others[static_cast<std::size_t>(Below(static_cast<int>(others.size())))];
   const int kind = Below(100);
@@ -123,10 +134,9 @@ std::string RoomTraffic::Malformed(const std::string& handle) {
 
 // A word of a stored mail's subject most of the time, else a word found nowhere.
 std::string RoomTraffic::FindWords() {
-  const std::vector<std::string> titles = room_.titles();
-  if (titles.empty() || Below(4) == 0) return kWordsFoundNowhere[Below(3)];
-  const std::string& title =
-      titles[static_cast<std::size_t>(Below(static_cast<int>(titles.size())))];
+  const int titles = room_.title_count();
+  if (titles == 0 || Below(4) == 0) return kWordsFoundNowhere[Below(3)];
+  const std::string title = room_.title(Below(titles));
   std::vector<std::string> words;
   std::string word;
   for (const char c : title + " ") {

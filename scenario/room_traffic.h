@@ -17,8 +17,11 @@ namespace scenario {
 // What the traffic reads of the scene and how it speaks.
 struct TrafficRoom {
   std::function<std::vector<std::string>()> members;  // who may speak, the user first
-  std::function<std::string()> screen_name;           // the signed-on user ("" when signed off)
-  std::function<std::vector<std::string>()> titles;   // the stored mails' subjects
+  // Grows whenever the members change: they are taken again only then, not for every line.
+  std::function<std::uint64_t()> member_changes;
+  std::function<std::string()> screen_name;  // the signed-on user ("" when signed off)
+  std::function<int()> title_count;          // how many mails are stored
+  std::function<std::string(int)> title;     // the subject of stored mail i
   std::function<void(const std::string& sender, const std::string& text)> say;
 };
 
@@ -34,6 +37,8 @@ class RoomTraffic {
   std::pair<std::string, std::string> NextLine();
 
  private:
+  // The members but the user, taken again only when the members or the user changed.
+  const std::vector<std::string>& Others(const std::string& user);
   void ScheduleNext();
   void Speak();
   std::string Request(const std::string& handle, int items);
@@ -48,6 +53,10 @@ class RoomTraffic {
   std::mt19937 random_;
   double mean_gap_;
   int scheduled_ = 0;
+  std::vector<std::string> others_;
+  std::string others_user_;
+  std::uint64_t others_changes_ = 0;
+  bool others_taken_ = false;
 };
 
 }  // namespace scenario

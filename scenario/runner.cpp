@@ -199,8 +199,12 @@ bool Runner::Execute(const Command& command) {
       traffic_ = std::make_unique<RoomTraffic>(
           world_->desktop(),
           TrafficRoom{[&client] { return client.RoomMembers(); },
+                      [&client] { return client.RoomMemberChanges(); },
                       [&client] { return client.screen_name(); },
-                      [&client] { return client.MailboxSubjects(); },
+                      [&client] { return static_cast<int>(client.mail().flash().size()); },
+                      [&client](int i) {
+                        return client.mail().flash()[static_cast<std::size_t>(i)].subject;
+                      },
                       [&client](const std::string& sender, const std::string& text) {
                         client.Say(sender, text);
                       }},

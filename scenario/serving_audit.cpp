@@ -4,6 +4,8 @@
 #include <cctype>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace scenario {
 namespace {
@@ -114,14 +116,44 @@ bool HasRecipient(const aolsim::Delivery& delivery, std::string_view name) {
 
 // --- Confirmations -------------------------------------------------------------------------------
 
+// The deliveries by what they carry, each list in the order they were made, so that a check looks
+// only at those that could fit: a day's audit would otherwise scan every delivery for every line.
+class DeliveryIndex {
+ public:
+  using Places = std::vector<std::size_t>;
+
+  explicit DeliveryIndex(const std::vector<aolsim::Delivery>& deliveries) {
+    for (std::size_t i = 0; i < deliveries.size(); ++i) {
+      if (deliveries[i].kind == aolsim::DeliveryKind::kNewMail) {
+        new_mails_.push_back(i);
+      } else {
+        forwards_[deliveries[i].stored_subject].push_back(i);
+      }
+    }
+  }
+  const Places& Forwards(const std::string& stored_subject) const {
+    const auto found = forwards_.find(stored_subject);
+    return found == forwards_.end() ? none_ : found->second;
+  }
+  const Places& NewMails() const { return new_mails_; }
+
+ private:
+  std::unordered_map<std::string, Places> forwards_;
+  Places new_mails_;
+  Places none_;
+};
+
 class Backing {
  public:
-  explicit Backing(const ServingFacts& facts) : facts_(facts), used_(facts.deliveries.size()) {}
+  explicit Backing(const ServingFacts& facts)
+      : facts_(facts), index_(facts.deliveries), used_(facts.deliveries.size()) {}
 
-  // Takes the oldest unused delivery before moment that fits; false when there is none.
+  const DeliveryIndex& index() const { return index_; }
+
+  // Takes the oldest unused delivery of places before moment that fits; false when there is none.
   template <typename Fits>
-  bool Take(double moment, Fits fits) {
-    for (std::size_t i = 0; i < facts_.deliveries.size(); ++i) {
+  bool Take(double moment, const DeliveryIndex::Places& places, Fits fits) {
+    for (const std::size_t i : places) {
       const aolsim::Delivery& delivery = facts_.deliveries[i];
       if (used_[i] || delivery.time.seconds > moment || !fits(delivery)) continue;
       used_[i] = true;
@@ -132,6 +164,7 @@ class Backing {
 
  private:
   const ServingFacts& facts_;
+  DeliveryIndex index_;
   std::vector<bool> used_;
 };
 
@@ -153,10 +186,11 @@ std::string CheckLine(const ServingFacts& facts, const aolsim::ChatLine& line, B
     const std::string_view words =
         body->substr(middle + kFindMiddle.size(),
                      body->size() - middle - kFindMiddle.size() - kFindEnding.size());
-    const bool backed = backing.Take(at, [&](const aolsim::Delivery& d) {
-      return d.kind == aolsim::DeliveryKind::kNewMail && IsSearchSubject(d.subject, words) &&
-             HasRecipient(d, requester);
-    });
+    const bool backed =
+        backing.Take(at, backing.index().NewMails(), [&](const aolsim::Delivery& d) {
+          return d.kind == aolsim::DeliveryKind::kNewMail && IsSearchSubject(d.subject, words) &&
+                 HasRecipient(d, requester);
+        });
     return backed ? std::string() : "no search-results mail to " + requester + " before it";
   }
   if (EndsWith(*body, kListEnding)) {
@@ -165,10 +199,11 @@ std::string CheckLine(const ServingFacts& facts, const aolsim::ChatLine& line, B
     if (blank == std::string_view::npos) return {};
     const std::string field = RecipientField(ShownNames(head.substr(0, blank)));
     for (const std::string& list : facts.list_subjects) {
-      const bool backed = backing.Take(at, [&](const aolsim::Delivery& d) {
-        return d.kind == aolsim::DeliveryKind::kForward && d.stored_subject == list &&
-               d.recipients_text == field;
-      });
+      const bool backed =
+          backing.Take(at, backing.index().Forwards(list), [&](const aolsim::Delivery& d) {
+            return d.kind == aolsim::DeliveryKind::kForward && d.stored_subject == list &&
+                   d.recipients_text == field;
+          });
       if (!backed) return "no forward of the list \"" + list + "\" to " + field + " before it";
     }
     return {};
@@ -181,10 +216,11 @@ std::string CheckLine(const ServingFacts& facts, const aolsim::ChatLine& line, B
   const std::string field = RecipientField(ShownNames(head.substr(0, blank)));
   const std::optional<std::string> title = TitleOf(facts, item);
   if (!title) return "item " + std::string(item) + " names no stored mail";
-  const bool backed = backing.Take(at, [&](const aolsim::Delivery& d) {
-    return d.kind == aolsim::DeliveryKind::kForward && d.stored_subject == *title &&
-           d.recipients_text == field;
-  });
+  const bool backed =
+      backing.Take(at, backing.index().Forwards(*title), [&](const aolsim::Delivery& d) {
+        return d.kind == aolsim::DeliveryKind::kForward && d.stored_subject == *title &&
+               d.recipients_text == field;
+      });
   return backed ? std::string() : "no forward of \"" + *title + "\" to " + field + " before it";
 }
 
@@ -215,7 +251,7 @@ std::string Trimmed(std::string_view text) {
 // Who of each delivery's recipients has not yet been counted as answered.
 class Answers {
  public:
-  explicit Answers(const ServingFacts& facts) : facts_(facts) {
+  explicit Answers(const ServingFacts& facts) : facts_(facts), index_(facts.deliveries) {
     for (const aolsim::Delivery& d : facts.deliveries) {
       std::vector<std::string> names;
       for (const aolsim::Recipient& r : d.recipients) names.push_back(r.name);
@@ -224,9 +260,11 @@ class Answers {
     for (const aolsim::ChatLine& line : facts.program_lines) lines_.push_back(line.text);
   }
 
+  const DeliveryIndex& index() const { return index_; }
+
   template <typename Fits>
-  bool TakeDelivery(std::string_view requester, Fits fits) {
-    for (std::size_t i = 0; i < facts_.deliveries.size(); ++i) {
+  bool TakeDelivery(std::string_view requester, const DeliveryIndex::Places& places, Fits fits) {
+    for (const std::size_t i : places) {
       if (!fits(facts_.deliveries[i])) continue;
       std::vector<std::string>& names = open_[i];
       const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
@@ -279,6 +317,7 @@ class Answers {
 
  private:
   const ServingFacts& facts_;
+  DeliveryIndex index_;
   std::vector<std::vector<std::string>> open_;
   std::vector<std::string> lines_;
 };
@@ -292,9 +331,11 @@ bool Answered(const ServingFacts& facts, const AdmittedRequest& request, Answers
   switch (request.queue) {
     case QueueKind::kItem: {
       const std::optional<std::string> title = TitleOf(facts, parts.rest);
-      if (title && answers.TakeDelivery(parts.requester, [&](const aolsim::Delivery& d) {
-            return d.kind == aolsim::DeliveryKind::kForward && d.stored_subject == *title;
-          })) {
+      if (title && answers.TakeDelivery(parts.requester, answers.index().Forwards(*title),
+                                        [&](const aolsim::Delivery& d) {
+                                          return d.kind == aolsim::DeliveryKind::kForward &&
+                                                 d.stored_subject == *title;
+                                        })) {
         return true;
       }
       return answers.TakeNameInLine(parts.requester, " " + parts.rest + " could not be sent");
@@ -302,17 +343,22 @@ bool Answered(const ServingFacts& facts, const AdmittedRequest& request, Answers
     case QueueKind::kList: {
       bool all = !facts.list_subjects.empty();
       for (const std::string& list : facts.list_subjects) {
-        all = answers.TakeDelivery(parts.requester, [&](const aolsim::Delivery& d) {
-          return d.kind == aolsim::DeliveryKind::kForward && d.stored_subject == list;
-        }) && all;
+        all = answers.TakeDelivery(parts.requester, answers.index().Forwards(list),
+                                   [&](const aolsim::Delivery& d) {
+                                     return d.kind == aolsim::DeliveryKind::kForward &&
+                                            d.stored_subject == list;
+                                   }) &&
+              all;
       }
       return all || answers.TakeNameInLine(parts.requester, " the lists could not be sent");
     }
     case QueueKind::kFind: {
       const std::string quoted = "\"" + Lower(Trimmed(parts.rest)) + "\"";
-      if (answers.TakeDelivery(parts.requester, [&](const aolsim::Delivery& d) {
-            return d.kind == aolsim::DeliveryKind::kNewMail && IsSearchSubject(d.subject, quoted);
-          })) {
+      if (answers.TakeDelivery(parts.requester, answers.index().NewMails(),
+                               [&](const aolsim::Delivery& d) {
+                                 return d.kind == aolsim::DeliveryKind::kNewMail &&
+                                        IsSearchSubject(d.subject, quoted);
+                               })) {
         return true;
       }
       // A search that found nothing is answered in the room, with no mail, in the room's escapes.

@@ -1,5 +1,7 @@
 #include "aol_automation/shape_finder.h"
 
+#include <algorithm>
+
 namespace vornik32 {
 
 using winsys::kNoWindow;
@@ -50,6 +52,12 @@ std::vector<HWND> WindowsOfShape(winsys::WindowSystem& ws, Signature signature) 
     if (HasShape(ws, window, signature)) found.push_back(window);
   }
   return found;
+}
+
+bool AnyWindowOfShape(winsys::WindowSystem& ws, Signature signature) {
+  const std::vector<HWND> windows = ContentWindowsInOrder(ws, MdiArea(ws));
+  return std::any_of(windows.begin(), windows.end(),
+                     [&](HWND window) { return HasShape(ws, window, signature); });
 }
 
 HWND FindChatRoom(winsys::WindowSystem& ws) {

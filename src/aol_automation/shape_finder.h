@@ -55,6 +55,8 @@ ShapeSearch FindByShape(winsys::WindowSystem& ws, Signature signature);
 // automation takes a snapshot before it acts, to tell the windows its action opens from those
 // that were there already (a person's).
 std::vector<HWND> WindowsOfShape(winsys::WindowSystem& ws, Signature signature);
+// Whether any content window has the shape, found without yielding and ending at the first.
+bool AnyWindowOfShape(winsys::WindowSystem& ws, Signature signature);
 
 HWND FindChatRoom(winsys::WindowSystem& ws);
 HWND FindReadMailWindow(winsys::WindowSystem& ws);

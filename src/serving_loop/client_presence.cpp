@@ -20,10 +20,8 @@ ClientPresence::ClientPresence(winsys::WindowSystem& ws, serving_engine::ServerF
 // The shapes are looked for without yielding to the message loop: this runs before every tick,
 // and a yield would let time pass where a client that behaves never cost any.
 std::string ClientPresence::MissingPart() {
-  if (vornik32::WindowsOfShape(ws_, vornik32::kWelcomeShape).empty()) {
-    return "the client to sign on";
-  }
-  if (vornik32::WindowsOfShape(ws_, vornik32::kChatRoomShape).empty()) return "the chat room";
+  if (!vornik32::AnyWindowOfShape(ws_, vornik32::kWelcomeShape)) return "the client to sign on";
+  if (!vornik32::AnyWindowOfShape(ws_, vornik32::kChatRoomShape)) return "the chat room";
   if (vornik32::ContentWindow(ws_, vornik32::kMailboxCaption) == winsys::kNoWindow &&
       !server_.OpenAndHideMailbox()) {
     return "the mailbox";

@@ -27,9 +27,11 @@ Said AnHourOf(std::uint32_t seed, double per_minute) {
         TrafficRoom{[] {
                       return std::vector<std::string>{"MailMaven", "Ann Lee", "Bob"};
                     },
-                    [] { return std::string("MailMaven"); },
-                    [] {
-                      return std::vector<std::string>{"Rock Roll", "Blue Moon", "Old Maps"};
+                    [] { return std::uint64_t{0}; }, [] { return std::string("MailMaven"); },
+                    [] { return 3; },
+                    [](int i) {
+                      return std::vector<std::string>{"Rock Roll", "Blue Moon",
+                                                      "Old Maps"}[static_cast<std::size_t>(i)];
                     },
                     [&](const std::string& sender, const std::string& text) {
                       said.emplace_back(sender, text);

@@ -306,7 +306,11 @@ HWND SimDesktop::Impl::FindWindowEx(HWND parent, HWND child_after, const char* c
   }
   auto position = list->begin();
   if (child_after != kNoWindow) {
-    position = std::find(list->begin(), list->end(), child_after);
+    // The place found last is checked before it is trusted: the list may have changed since.
+    const bool still_there = last_found_.siblings == list && last_found_.index < list->size() &&
+                             (*list)[last_found_.index] == child_after;
+    position = still_there ? list->begin() + static_cast<std::ptrdiff_t>(last_found_.index)
+                           : std::find(list->begin(), list->end(), child_after);
     if (position == list->end()) return kNoWindow;  // not a direct child: Windows finds nothing
     ++position;
   }
@@ -316,6 +320,7 @@ HWND SimDesktop::Impl::FindWindowEx(HWND parent, HWND child_after, const char* c
     if (candidate == nullptr) continue;
     if (class_name != nullptr && !MatchesFoldedKey(candidate->class_key, class_asked)) continue;
     if (caption != nullptr && !EqualsIgnoringCase(candidate->caption, caption)) continue;
+    last_found_ = {list, static_cast<std::size_t>(position - list->begin())};
     return candidate->handle;
   }
   return kNoWindow;

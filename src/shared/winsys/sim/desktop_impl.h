@@ -155,6 +155,13 @@ class SimDesktop::Impl {
   Clock& clock_;
   EventLoop loop_;
   WindowTree tree_;
+  // Where the last FindWindowEx found its window among its siblings: a walk over the children
+  // asks for the one after it next, and would otherwise search the list for it every step.
+  struct FoundPlace {
+    const std::vector<HWND>* siblings = nullptr;
+    std::size_t index = 0;
+  };
+  FoundPlace last_found_;
   MenuTable menus_;
   ModalStack modals_;
   HungProcesses hangs_;

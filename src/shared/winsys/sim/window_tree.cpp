@@ -4,15 +4,23 @@
 
 namespace winsys::sim {
 
+std::unique_ptr<SimWindow>* WindowTree::SlotOf(HWND handle) const {
+  if (handle <= kFirstHandle || (handle - kFirstHandle) % kHandleStep != 0) return nullptr;
+  const std::size_t slot = (handle - kFirstHandle) / kHandleStep - 1;
+  return slot < windows_.size() ? &windows_[slot] : nullptr;
+}
+
 SimWindow* WindowTree::Find(HWND handle) const {
-  if (handle == kNoWindow) return nullptr;
-  const auto found = windows_.find(handle);
-  return found == windows_.end() ? nullptr : found->second.get();
+  const auto* slot = SlotOf(handle);
+  return slot == nullptr ? nullptr : slot->get();
 }
 
 SimWindow& WindowTree::Add(std::unique_ptr<SimWindow> window, ZPlacement placement) {
   SimWindow& added = *window;
-  windows_[added.handle] = std::move(window);
+  const std::size_t slot = (added.handle - kFirstHandle) / kHandleStep - 1;
+  if (slot >= windows_.size()) windows_.resize(slot + 1);
+  windows_[slot] = std::move(window);
+  ++live_windows_;
   std::vector<HWND>* siblings = SiblingsOf(added);
   if (placement == ZPlacement::kFront) {
     siblings->insert(
@@ -28,7 +36,8 @@ void WindowTree::Remove(HWND handle) {
   SimWindow* window = Find(handle);
   if (window == nullptr) return;
   Unlink(*SiblingsOf(*window), handle);
-  windows_.erase(handle);
+  SlotOf(handle)->reset();
+  --live_windows_;
 }
 
 std::vector<HWND>* WindowTree::SiblingsOf(const SimWindow& window) {
@@ -96,7 +105,7 @@ bool WindowTree::IsWithin(HWND window, HWND ancestor) const {
   // Owner chains can only point at existing windows and never loop (an owner is always older),
   // but bound the walk anyway.
   const SimWindow* current = Find(window);
-  for (std::size_t steps = 0; current != nullptr && steps <= windows_.size(); ++steps) {
+  for (std::size_t steps = 0; current != nullptr && steps <= live_windows_; ++steps) {
     if (current->handle == ancestor) return true;
     current = Find(current->is_child() ? current->parent : current->owner);
   }

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "shared/winsys/window_system.h"
@@ -41,7 +40,7 @@ enum class ZPlacement { kFront, kBack };
 
 class WindowTree {
  public:
-  HWND NewHandle() { return next_handle_ += 2; }
+  HWND NewHandle() { return next_handle_ += kHandleStep; }
 
   SimWindow* Find(HWND handle) const;
   // Takes the window and links it among its parent's children (or the top-level windows).
@@ -64,15 +63,24 @@ class WindowTree {
   HWND RootOf(HWND handle) const;
   // True when ancestor is window itself or reached from it through parents and owners.
   bool IsWithin(HWND window, HWND ancestor) const;
-  std::size_t size() const { return windows_.size(); }
+  std::size_t size() const { return live_windows_; }
 
  private:
   std::size_t FrontOfBand(const std::vector<HWND>& siblings, bool topmost) const;
   void Unlink(std::vector<HWND>& siblings, HWND handle);
 
-  std::unordered_map<HWND, std::unique_ptr<SimWindow>> windows_;
+  static constexpr HWND kFirstHandle = 0x0001'0000;
+  static constexpr HWND kHandleStep = 2;
+  // Where the window with this handle is kept, or nothing for a handle never given out.
+  std::unique_ptr<SimWindow>* SlotOf(HWND handle) const;
+
+  // Indexed by handle: every handle comes from NewHandle, in steps from the first, and finding a
+  // window by its handle is the desktop's most frequent work. A slot is a pointer, so a day's
+  // hundred thousand windows cost under a megabyte.
+  mutable std::vector<std::unique_ptr<SimWindow>> windows_;
+  std::size_t live_windows_ = 0;
   std::vector<HWND> top_levels_;
-  HWND next_handle_ = 0x0001'0000;
+  HWND next_handle_ = kFirstHandle;
 };
 
 }  // namespace winsys::sim
