@@ -225,6 +225,8 @@ bool ChatIntake::TakeRange(const std::string& sender, const std::string& token) 
   // Queued together, so that the count is shown once for the range, not once for each entry.
   std::int64_t room = sources_.ItemRequestLimit() - queues_.requests.PendingFor(sender);
   std::vector<std::string> entries;
+  entries.reserve(static_cast<std::size_t>(
+      std::clamp<std::int64_t>(std::min(room, end - WholeNumberValue(first) + 1), 0, end + 1)));
   bool under_limit = true;
   for (std::int64_t k = WholeNumberValue(first); k <= end; ++k) {
     if (room <= 0) {

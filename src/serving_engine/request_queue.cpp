@@ -79,12 +79,12 @@ void RequestQueue::RemoveUnshown(int index) {
 std::vector<std::string> RequestQueue::TakeForItem(std::string_view item_text, int limit) {
   ResyncIfListChanged();
   std::vector<std::string> taken;
-  const auto indexed = per_item_.find(item_text);
-  if (indexed == per_item_.end() || limit <= 0) return taken;
+  const Keys* keys = KeysOf(item_text);
+  if (keys == nullptr || limit <= 0) return taken;
   // The oldest keys first; removing an entry unindexes it, so the front is always the next.
-  const auto wanted = std::min(indexed->second.size(), static_cast<std::size_t>(limit));
+  const auto wanted = std::min(keys->size(), static_cast<std::size_t>(limit));
   while (taken.size() < wanted) {
-    const int index = IndexOfKey(per_item_.find(item_text)->second.front());
+    const int index = IndexOfKey(KeysOf(item_text)->front());
     taken.push_back(list_.text_at(index));
     RemoveUnshown(index);
   }
@@ -95,7 +95,10 @@ std::vector<std::string> RequestQueue::TakeForItem(std::string_view item_text, i
 void RequestQueue::Clear() {
   list_.clear();
   per_requester_.clear();
+  last_requester_ = nullptr;
+  per_numbered_item_.clear();
   per_item_.clear();
+  without_item_.clear();
   keys_.clear();
   ++changes_;
 }
@@ -110,13 +113,14 @@ void RequestQueue::RefreshCaption() {
   if (frame_ != nullptr) frame_->set_caption(label_ + std::to_string(Count()));
 }
 
-void RequestQueue::Count(RequesterCounts& counts, std::string_view key) {
+RequestQueue::RequesterCounts::value_type& RequestQueue::Count(RequesterCounts& counts,
+                                                               std::string_view key) {
   const auto found = counts.find(key);
   if (found != counts.end()) {
     ++found->second;
-  } else {
-    counts.emplace(std::string(key), 1);
+    return *found;
   }
+  return *counts.emplace(std::string(key), 1).first;
 }
 
 void RequestQueue::Uncount(RequesterCounts& counts, std::string_view key) {
@@ -125,26 +129,82 @@ void RequestQueue::Uncount(RequesterCounts& counts, std::string_view key) {
   if (--found->second == 0) counts.erase(found);
 }
 
+namespace {
+
+// The number an item is written as, when it is a plain number (no leading zero) below bound.
+std::optional<std::size_t> PlainNumber(std::string_view item, std::size_t bound) {
+  if (item.empty() || item.size() > 9 || (item.size() > 1 && item[0] == '0')) return std::nullopt;
+  std::size_t number = 0;
+  for (const char c : item) {
+    if (c < '0' || c > '9') return std::nullopt;
+    number = number * 10 + static_cast<std::size_t>(c - '0');
+  }
+  return number < bound ? std::optional<std::size_t>(number) : std::nullopt;
+}
+
+}  // namespace
+
+RequestQueue::Keys* RequestQueue::KeysOf(std::string_view item) const {
+  if (const auto number = PlainNumber(item, kNumberedItems)) {
+    if (*number >= per_numbered_item_.size() || per_numbered_item_[*number].empty()) return nullptr;
+    return &per_numbered_item_[*number];
+  }
+  const auto found = per_item_.find(item);
+  return found == per_item_.end() ? nullptr : &found->second;
+}
+
+RequestQueue::Keys& RequestQueue::KeysFor(std::string_view item) const {
+  if (const auto number = PlainNumber(item, kNumberedItems)) {
+    if (*number >= per_numbered_item_.size()) per_numbered_item_.resize(*number + 1);
+    return per_numbered_item_[*number];
+  }
+  auto found = per_item_.find(item);
+  if (found == per_item_.end()) found = per_item_.try_emplace(std::string(item)).first;
+  return found->second;
+}
+
+void RequestQueue::ForgetIfNone(std::string_view item) const {
+  if (PlainNumber(item, kNumberedItems)) return;
+  const auto found = per_item_.find(item);
+  if (found != per_item_.end() && found->second.empty()) per_item_.erase(found);
+}
+
 void RequestQueue::IndexEntry(std::string_view entry, Key key) const {
-  Count(per_requester_, RequesterOf(entry));
+  const std::string_view requester = RequesterOf(entry);
+  if (last_requester_ != nullptr && last_requester_->first == requester) {
+    ++last_requester_->second;
+  } else {
+    last_requester_ = &Count(per_requester_, requester);
+  }
   const auto item = ItemOf(entry);
-  if (!item) return;
-  auto indexed = per_item_.find(*item);
-  if (indexed == per_item_.end()) indexed = per_item_.try_emplace(std::string(*item)).first;
-  auto& keys = indexed->second;
-  keys.insert(std::lower_bound(keys.begin(), keys.end(), key), key);
+  if (!item) {
+    Count(without_item_, entry);
+    return;
+  }
+  KeysFor(*item).Insert(key);
 }
 
 void RequestQueue::UnindexEntry(std::string_view entry, Key key) const {
+  last_requester_ = nullptr;  // its count may go, and the element with it
   Uncount(per_requester_, RequesterOf(entry));
   const auto item = ItemOf(entry);
-  if (!item) return;
-  const auto indexed = per_item_.find(*item);
-  if (indexed == per_item_.end()) return;
-  auto& keys = indexed->second;
-  const auto found = std::lower_bound(keys.begin(), keys.end(), key);
-  if (found != keys.end() && *found == key) keys.erase(found);
-  if (keys.empty()) per_item_.erase(indexed);
+  if (!item) {
+    Uncount(without_item_, entry);
+    return;
+  }
+  Keys* keys = KeysOf(*item);
+  if (keys == nullptr) return;
+  keys->Erase(key);
+  ForgetIfNone(*item);
+}
+
+bool RequestQueue::Contains(std::string_view text) const {
+  ResyncIfListChanged();
+  const auto item = ItemOf(text);
+  if (!item) return without_item_.find(text) != without_item_.end();
+  const Keys* keys = KeysOf(*item);
+  if (keys == nullptr) return false;
+  return keys->AnyOf([&](Key key) { return list_.text_at(IndexOfKey(key)) == text; });
 }
 
 RequestQueue::Key RequestQueue::KeyBefore(int index) {
@@ -168,7 +228,10 @@ int RequestQueue::IndexOfKey(Key key) const {
 
 void RequestQueue::Reindex() const {
   per_requester_.clear();
+  last_requester_ = nullptr;
+  per_numbered_item_.clear();
   per_item_.clear();
+  without_item_.clear();
   keys_.clear();
   for (int i = 0; i < list_.count(); ++i) {
     const Key key = static_cast<Key>(i + 1) * kKeySpacing;

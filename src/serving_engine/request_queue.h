@@ -16,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "serving_engine/entry_keys.h"
 #include "shared/ui/frame.h"
 #include "shared/ui/list_box.h"
 #include "shared/winsys/block_list.h"
@@ -60,7 +61,7 @@ class RequestQueue {
   // How many entries have this requester, compared exactly.
   int PendingFor(std::string_view requester) const;
   // Whether an entry equals text exactly.
-  bool Contains(std::string_view text) const { return list_.contains(text); }
+  bool Contains(std::string_view text) const;
   // Grows with every change of the entries, so that a reader can tell cheaply whether the queue
   // changed since it last looked.
   std::uint64_t changes() const { return changes_; }
@@ -87,11 +88,20 @@ class RequestQueue {
   // back between two others can take one between theirs; the keys are given anew when no gap is
   // left. An item's entries are found by their keys, oldest first.
   using Key = std::uint64_t;
-  using ItemKeys = std::unordered_map<std::string, std::vector<Key>, TextHash, std::equal_to<>>;
+  using Keys = EntryKeys;
+  using ItemKeys = std::unordered_map<std::string, Keys, TextHash, std::equal_to<>>;
   static constexpr Key kKeySpacing = Key{1} << 20;
+  // Items written as a plain number below this are found by their number, without hashing: a
+  // range line queues thousands of them at once.
+  static constexpr std::size_t kNumberedItems = 1 << 16;
+
+  // The keys of an item's entries, oldest first; nullptr when it has none.
+  Keys* KeysOf(std::string_view item) const;
+  Keys& KeysFor(std::string_view item) const;
+  void ForgetIfNone(std::string_view item) const;
 
   void AppendUnshown(std::string entry);
-  static void Count(RequesterCounts& counts, std::string_view key);
+  static RequesterCounts::value_type& Count(RequesterCounts& counts, std::string_view key);
   static void Uncount(RequesterCounts& counts, std::string_view key);
   void IndexEntry(std::string_view entry, Key key) const;
   void UnindexEntry(std::string_view entry, Key key) const;
@@ -112,8 +122,12 @@ class RequestQueue {
   ui::ListBox list_;
   std::string label_;
   mutable RequesterCounts per_requester_;
+  // The requester counted last: a range line counts one requester thousands of times.
+  mutable RequesterCounts::value_type* last_requester_ = nullptr;
+  mutable std::vector<Keys> per_numbered_item_;
   mutable ItemKeys per_item_;
-  mutable winsys::BlockList<Key> keys_;  // the key of every entry, in the list's order
+  mutable RequesterCounts without_item_;  // the entries without " - ", by their whole text
+  mutable winsys::BlockList<Key> keys_;   // the key of every entry, in the list's order
   std::uint64_t changes_ = 0;
 };
 

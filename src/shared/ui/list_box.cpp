@@ -42,11 +42,12 @@ const std::vector<std::string>& ListBox::items() const {
 
 void ListBox::Count(const std::string& text) {
   whole_stale_ = true;
-  ++occurrences_[text];
+  if (occurrences_counted_) ++occurrences_[text];
 }
 
 void ListBox::Uncount(const std::string& text) {
   whole_stale_ = true;
+  if (!occurrences_counted_) return;
   const auto found = occurrences_.find(text);
   if (found == occurrences_.end()) return;
   if (--found->second == 0) occurrences_.erase(found);
@@ -93,6 +94,7 @@ void ListBox::clear() {
   whole_stale_ = true;
   entries_.clear();
   occurrences_.clear();
+  occurrences_counted_ = false;
   selected_ = -1;
   if (hwnd() != kNoWindow) Send(LB_RESETCONTENT, 0, 0);
 }
@@ -105,6 +107,10 @@ int ListBox::find_exact(std::string_view text) const {
 }
 
 bool ListBox::contains(std::string_view text) const {
+  if (!occurrences_counted_) {
+    for (const Entry& entry : entries_) ++occurrences_[entry.text];
+    occurrences_counted_ = true;
+  }
   return occurrences_.find(std::string(text)) != occurrences_.end();
 }
 
@@ -148,6 +154,7 @@ void ListBox::ResetProperties() {
   whole_stale_ = true;
   entries_.clear();
   occurrences_.clear();
+  occurrences_counted_ = false;
   selected_ = -1;
 }
 

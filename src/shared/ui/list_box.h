@@ -51,7 +51,8 @@ class ListBox : public Control {
   // The first entry equal to text, comparing every character exactly (letter case counts);
   // -1 when there is none. Linear in memory, no messages.
   int find_exact(std::string_view text) const;
-  // Whether an entry equals text exactly; constant time on average.
+  // Whether an entry equals text exactly; constant time on average, once the first call has
+  // counted the entries (a list that is never asked pays nothing for it).
   bool contains(std::string_view text) const;
 
   // -1 when nothing is selected.
@@ -88,7 +89,8 @@ class ListBox : public Control {
   winsys::BlockList<Entry> entries_;
   mutable std::vector<std::string> whole_;
   mutable bool whole_stale_ = false;
-  std::unordered_map<std::string, int> occurrences_;
+  mutable std::unordered_map<std::string, int> occurrences_;
+  mutable bool occurrences_counted_ = false;
   int selected_ = -1;  // the selection while there is no window
 };
 
