@@ -315,11 +315,12 @@ HWND SimDesktop::Impl::FindWindowEx(HWND parent, HWND child_after, const char* c
     ++position;
   }
   const std::string_view class_asked = class_name == nullptr ? std::string_view() : class_name;
+  const std::string_view caption_asked = caption == nullptr ? std::string_view() : caption;
   for (; position != list->end(); ++position) {
     const SimWindow* candidate = tree_.Find(*position);
     if (candidate == nullptr) continue;
     if (class_name != nullptr && !MatchesFoldedKey(candidate->class_key, class_asked)) continue;
-    if (caption != nullptr && !EqualsIgnoringCase(candidate->caption, caption)) continue;
+    if (caption != nullptr && !EqualsIgnoringCase(candidate->caption, caption_asked)) continue;
     last_found_ = {list, static_cast<std::size_t>(position - list->begin())};
     return candidate->handle;
   }

@@ -2,16 +2,67 @@
 // Comparing class names and captions as the window system does: whole, and without regard to
 // case in the desktop's 8-bit character set (Windows-1252), where accented capitals fold too.
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace winsys::sim {
 
-char FoldCase(char c);
+namespace text_compare_detail {
+
+constexpr char FoldByRule(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte >= 'A' && byte <= 'Z') return static_cast<char>(byte + 0x20);
+  // Latin capitals with accents, except the multiplication sign.
+  if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return static_cast<char>(byte + 0x20);
+  switch (byte) {
+    case 0x8A:  // S caron
+    case 0x8C:  // OE ligature
+    case 0x8E:  // Z caron
+      return static_cast<char>(byte + 0x10);
+    case 0x9F:  // Y diaeresis
+      return static_cast<char>(0xFF);
+    default:
+      return c;
+  }
+}
+
+// Every byte's fold, worked out from the rule when the program is built: comparisons look a
+// byte up instead.
+constexpr std::array<char, 256> FoldTable() {
+  std::array<char, 256> folded{};
+  for (int byte = 0; byte < 256; ++byte) {
+    folded[static_cast<std::size_t>(byte)] = FoldByRule(static_cast<char>(byte));
+  }
+  return folded;
+}
+
+inline constexpr std::array<char, 256> kFolded = FoldTable();
+
+}  // namespace text_compare_detail
+
+// The comparisons are here, not out of line: the desktop's searches make one for every window
+// they pass, in every waiting loop.
+inline char FoldCase(char c) {
+  return text_compare_detail::kFolded[static_cast<unsigned char>(c)];
+}
 std::string FoldCase(std::string_view text);
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-// Whether text, folded, is key (a text folded already), compared in place: searches by class
-// compare the name asked for with every window they pass, in every waiting loop.
-bool MatchesFoldedKey(std::string_view key, std::string_view text);
+
+inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+  }
+  return true;
+}
+
+// Whether text, folded, is key (a text folded already), compared in place.
+inline bool MatchesFoldedKey(std::string_view key, std::string_view text) {
+  if (key.size() != text.size()) return false;
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    if (key[i] != FoldCase(text[i])) return false;
+  }
+  return true;
+}
 
 }  // namespace winsys::sim

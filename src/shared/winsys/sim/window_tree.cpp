@@ -4,17 +4,6 @@
 
 namespace winsys::sim {
 
-std::unique_ptr<SimWindow>* WindowTree::SlotOf(HWND handle) const {
-  if (handle <= kFirstHandle || (handle - kFirstHandle) % kHandleStep != 0) return nullptr;
-  const std::size_t slot = (handle - kFirstHandle) / kHandleStep - 1;
-  return slot < windows_.size() ? &windows_[slot] : nullptr;
-}
-
-SimWindow* WindowTree::Find(HWND handle) const {
-  const auto* slot = SlotOf(handle);
-  return slot == nullptr ? nullptr : slot->get();
-}
-
 SimWindow& WindowTree::Add(std::unique_ptr<SimWindow> window, ZPlacement placement) {
   SimWindow& added = *window;
   const std::size_t slot = (added.handle - kFirstHandle) / kHandleStep - 1;

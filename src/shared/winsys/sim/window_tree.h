@@ -42,7 +42,10 @@ class WindowTree {
  public:
   HWND NewHandle() { return next_handle_ += kHandleStep; }
 
-  SimWindow* Find(HWND handle) const;
+  SimWindow* Find(HWND handle) const {
+    const auto* slot = SlotOf(handle);
+    return slot == nullptr ? nullptr : slot->get();
+  }
   // Takes the window and links it among its parent's children (or the top-level windows).
   SimWindow& Add(std::unique_ptr<SimWindow> window, ZPlacement placement);
   // Unlinks and forgets the window (its children must already be gone).
@@ -72,7 +75,11 @@ class WindowTree {
   static constexpr HWND kFirstHandle = 0x0001'0000;
   static constexpr HWND kHandleStep = 2;
   // Where the window with this handle is kept, or nothing for a handle never given out.
-  std::unique_ptr<SimWindow>* SlotOf(HWND handle) const;
+  std::unique_ptr<SimWindow>* SlotOf(HWND handle) const {
+    if (handle <= kFirstHandle || (handle - kFirstHandle) % kHandleStep != 0) return nullptr;
+    const std::size_t slot = (handle - kFirstHandle) / kHandleStep - 1;
+    return slot < windows_.size() ? &windows_[slot] : nullptr;
+  }
 
   // Indexed by handle: every handle comes from NewHandle, in steps from the first, and finding a
   // window by its handle is the desktop's most frequent work. A slot is a pointer, so a day's
