@@ -1,6 +1,6 @@
 #include "aol_automation/shape_finder.h"
 
-#include <algorithm>
+#include "aol_automation/text_case.h"
 
 namespace vornik32 {
 
@@ -54,10 +54,18 @@ std::vector<HWND> WindowsOfShape(winsys::WindowSystem& ws, Signature signature) 
   return found;
 }
 
-bool AnyWindowOfShape(winsys::WindowSystem& ws, Signature signature) {
-  const std::vector<HWND> windows = ContentWindowsInOrder(ws, MdiArea(ws));
-  return std::any_of(windows.begin(), windows.end(),
-                     [&](HWND window) { return HasShape(ws, window, signature); });
+HWND WindowOfShapeFoundBefore(winsys::WindowSystem& ws, Signature signature, HWND last) {
+  const HWND mdi = MdiArea(ws);
+  if (mdi == kNoWindow) return kNoWindow;
+  if (last != kNoWindow && ws.GetParent(last) == mdi &&
+      EqualIgnoringCase(ws.GetClassName(last), kContentWindowClass) &&
+      HasShape(ws, last, signature)) {
+    return last;
+  }
+  for (const HWND window : ContentWindowsInOrder(ws, mdi)) {
+    if (HasShape(ws, window, signature)) return window;
+  }
+  return kNoWindow;
 }
 
 HWND FindChatRoom(winsys::WindowSystem& ws) {

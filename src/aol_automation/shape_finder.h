@@ -55,8 +55,12 @@ ShapeSearch FindByShape(winsys::WindowSystem& ws, Signature signature);
 // automation takes a snapshot before it acts, to tell the windows its action opens from those
 // that were there already (a person's).
 std::vector<HWND> WindowsOfShape(winsys::WindowSystem& ws, Signature signature);
-// Whether any content window has the shape, found without yielding and ending at the first.
-bool AnyWindowOfShape(winsys::WindowSystem& ws, Signature signature);
+// A content window that has the shape (0 when none has), found without yielding. last, the one
+// found at the previous look, is probed first: a look repeated every tick finds the same window
+// again without walking the others. A handle is not an identity (Windows gives a closed window's
+// handle out again), so last is probed only while it is still a content window of the MDI area;
+// when it is not, or has lost the shape, every content window is probed, the first match winning.
+HWND WindowOfShapeFoundBefore(winsys::WindowSystem& ws, Signature signature, HWND last);
 
 HWND FindChatRoom(winsys::WindowSystem& ws);
 HWND FindReadMailWindow(winsys::WindowSystem& ws);

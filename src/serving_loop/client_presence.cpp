@@ -20,8 +20,10 @@ ClientPresence::ClientPresence(winsys::WindowSystem& ws, serving_engine::ServerF
 // The shapes are looked for without yielding to the message loop: this runs before every tick,
 // and a yield would let time pass where a client that behaves never cost any.
 std::string ClientPresence::MissingPart() {
-  if (!vornik32::AnyWindowOfShape(ws_, vornik32::kWelcomeShape)) return "the client to sign on";
-  if (!vornik32::AnyWindowOfShape(ws_, vornik32::kChatRoomShape)) return "the chat room";
+  welcome_ = vornik32::WindowOfShapeFoundBefore(ws_, vornik32::kWelcomeShape, welcome_);
+  if (welcome_ == winsys::kNoWindow) return "the client to sign on";
+  chat_room_ = vornik32::WindowOfShapeFoundBefore(ws_, vornik32::kChatRoomShape, chat_room_);
+  if (chat_room_ == winsys::kNoWindow) return "the chat room";
   if (vornik32::ContentWindow(ws_, vornik32::kMailboxCaption) == winsys::kNoWindow &&
       !server_.OpenAndHideMailbox()) {
     return "the mailbox";

@@ -43,6 +43,9 @@ class ClientPresence {
   // The status bar says serving waits: the last look found the client not ready.
   bool waiting_ = false;
   double last_look_ = -std::numeric_limits<double>::infinity();
+  // The windows the last look found signed on and in the room, probed first at the next.
+  winsys::HWND welcome_ = winsys::kNoWindow;
+  winsys::HWND chat_room_ = winsys::kNoWindow;
 };
 
 }  // namespace serving_loop

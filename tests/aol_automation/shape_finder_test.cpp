@@ -107,6 +107,14 @@ TEST_P(ShapeFinderTest, NoMatchLooksAtEveryWindowOnce) {
   }
 }
 
+TEST_P(ShapeFinderTest, TheWindowFoundBeforeIsProbedAgainNotTrusted) {
+  const HWND gone = MakeContentWindow("Room", ChildrenOf(kChatRoomShape));
+  EXPECT_EQ(WindowOfShapeFoundBefore(program_, kChatRoomShape, winsys::kNoWindow), gone);
+  const HWND room = MakeContentWindow("Room", ChildrenOf(kChatRoomShape));
+  DestroyContentWindow(gone);
+  EXPECT_EQ(WindowOfShapeFoundBefore(program_, kChatRoomShape, gone), room);
+}
+
 TEST_P(ShapeFinderTest, EachFinderFindsTheClientsOwnWindow) {
   client_.SignOn(kUserName);
   client_.OpenRoom("Lobby", {"Bo"});
