@@ -152,16 +152,17 @@ bool EventLoop::FireDueTimers() {
   return fired;
 }
 
+// Only the hooks there were when the round began: one added by a hook has a higher id than any
+// before it, so the round ends at the highest id there was, without copying the ids out.
 bool EventLoop::RunIdleHooks() {
+  if (idle_hooks_.empty()) return false;
   const std::uint64_t before = activity_;
-  std::vector<int> ids;
-  ids.reserve(idle_hooks_.size());
-  for (const auto& entry : idle_hooks_) ids.push_back(entry.first);
-  for (int id : ids) {
-    const auto found = idle_hooks_.find(id);
-    if (found == idle_hooks_.end()) continue;
+  const int last = idle_hooks_.rbegin()->first;
+  for (auto found = idle_hooks_.begin(); found != idle_hooks_.end() && found->first <= last;) {
+    const int id = found->first;
     const std::shared_ptr<std::function<void()>> hook = found->second;
     (*hook)();
+    found = idle_hooks_.upper_bound(id);
   }
   return activity_ != before;
 }

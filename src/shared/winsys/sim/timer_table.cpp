@@ -8,18 +8,22 @@ namespace winsys::sim {
 void TimerTable::Set(HWND window, std::uintptr_t id, UINT milliseconds, double now) {
   const double period = std::max(kMinimumPeriod, milliseconds / 1000.0);
   timers_[TimerKey{window, id}] = Timer{period, now + period, ++next_order_};
+  earliest_.reset();
 }
 
 bool TimerTable::Kill(HWND window, std::uintptr_t id) {
+  earliest_.reset();
   return timers_.erase(TimerKey{window, id}) != 0;
 }
 
 void TimerTable::KillAllOf(HWND window) {
+  earliest_.reset();
   auto it = timers_.lower_bound(TimerKey{window, 0});
   while (it != timers_.end() && it->first.first == window) it = timers_.erase(it);
 }
 
 std::vector<TimerKey> TimerTable::Due(double now) const {
+  if (now < Earliest()) return {};
   std::vector<std::pair<std::pair<double, std::uint64_t>, TimerKey>> due;
   for (const auto& [key, timer] : timers_) {
     if (timer.due <= now) due.push_back({{timer.due, timer.order}, key});
@@ -32,24 +36,32 @@ std::vector<TimerKey> TimerTable::Due(double now) const {
 }
 
 bool TimerTable::AnyDue(double now) const {
-  return std::any_of(timers_.begin(), timers_.end(),
-                     [now](const auto& entry) { return entry.second.due <= now; });
+  return Earliest() <= now;
 }
 
 bool TimerTable::TakeIfDue(const TimerKey& key, double now) {
   const auto found = timers_.find(key);
   if (found == timers_.end() || found->second.due > now) return false;
   found->second.due = now + found->second.period;
+  earliest_.reset();
   return true;
 }
 
 double TimerTable::NextDue() const {
-  double next = std::numeric_limits<double>::infinity();
-  for (const auto& entry : timers_) next = std::min(next, entry.second.due);
-  return next;
+  return Earliest();
+}
+
+double TimerTable::Earliest() const {
+  if (!earliest_) {
+    double next = std::numeric_limits<double>::infinity();
+    for (const auto& entry : timers_) next = std::min(next, entry.second.due);
+    earliest_ = next;
+  }
+  return *earliest_;
 }
 
 bool TimerTable::AnyDue(double now, const std::function<bool(HWND)>& takes) const {
+  if (now < Earliest()) return false;
   return std::any_of(timers_.begin(), timers_.end(), [&](const auto& entry) {
     return entry.second.due <= now && takes(entry.first.first);
   });

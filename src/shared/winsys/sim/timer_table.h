@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -43,8 +44,13 @@ class TimerTable {
     double due = 0;
     std::uint64_t order = 0;
   };
+  // The earliest due time, worked out again only after a change: the loop asks whether anything
+  // is due far more often than a timer is set, fired or killed.
+  double Earliest() const;
+
   std::map<TimerKey, Timer> timers_;
   std::uint64_t next_order_ = 0;
+  mutable std::optional<double> earliest_;
 };
 
 }  // namespace winsys::sim
