@@ -6,10 +6,16 @@ namespace vornik32 {
 
 using winsys::kNoWindow;
 
+// The needs of a single child go first: each is one search, and they are what the other kinds
+// of content window lack, so a probe of a window of another kind mostly ends at its first search
+// instead of counting its way up to a dozen icons. The answer does not depend on the order.
 bool HasShape(winsys::WindowSystem& ws, HWND window, Signature signature) {
   if (window == kNoWindow) return false;
-  for (const ChildCount& need : signature) {
-    if (NthChild(ws, window, need.class_name, need.ordinal) == kNoWindow) return false;
+  for (const bool single : {true, false}) {
+    for (const ChildCount& need : signature) {
+      if ((need.ordinal == 1) != single) continue;
+      if (NthChild(ws, window, need.class_name, need.ordinal) == kNoWindow) return false;
+    }
   }
   return true;
 }
