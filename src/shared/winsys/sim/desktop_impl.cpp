@@ -319,7 +319,13 @@ HWND SimDesktop::Impl::FindWindowEx(HWND parent, HWND child_after, const char* c
   for (; position != list->end(); ++position) {
     const SimWindow* candidate = tree_.Find(*position);
     if (candidate == nullptr) continue;
-    if (class_name != nullptr && !MatchesFoldedKey(candidate->class_key, class_asked)) continue;
+    // A caption of another length rules a window out before its class is compared.
+    if (caption != nullptr && candidate->caption.size() != caption_asked.size()) continue;
+    // Searches mostly spell a class as it was registered: those compare as bytes.
+    if (class_name != nullptr && candidate->class_name != class_asked &&
+        !MatchesFoldedKey(candidate->class_key, class_asked)) {
+      continue;
+    }
     if (caption != nullptr && !EqualsIgnoringCase(candidate->caption, caption_asked)) continue;
     last_found_ = {list, static_cast<std::size_t>(position - list->begin())};
     return candidate->handle;

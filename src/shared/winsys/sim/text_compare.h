@@ -56,11 +56,12 @@ inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// Whether text, folded, is key (a text folded already), compared in place.
+// Whether text, folded, is key (a text folded already), compared in place. From the end: class
+// names of the same length mostly share a start ("_AOL_Icon", "_AOL_Edit") and differ last.
 inline bool MatchesFoldedKey(std::string_view key, std::string_view text) {
   if (key.size() != text.size()) return false;
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    if (key[i] != FoldCase(text[i])) return false;
+  for (std::size_t i = key.size(); i > 0; --i) {
+    if (key[i - 1] != FoldCase(text[i - 1])) return false;
   }
   return true;
 }
