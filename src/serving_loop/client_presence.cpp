@@ -24,12 +24,12 @@ std::string ClientPresence::MissingPart() {
   if (welcome_ == winsys::kNoWindow) return "the client to sign on";
   chat_room_ = vornik32::WindowOfShapeFoundBefore(ws_, vornik32::kChatRoomShape, chat_room_);
   if (chat_room_ == winsys::kNoWindow) return "the chat room";
-  if (vornik32::ContentWindow(ws_, vornik32::kMailboxCaption) == winsys::kNoWindow &&
-      !server_.OpenAndHideMailbox()) {
-    return "the mailbox";
+  winsys::HWND mailbox = vornik32::ContentWindow(ws_, vornik32::kMailboxCaption);
+  if (mailbox == winsys::kNoWindow) {
+    if (!server_.OpenAndHideMailbox()) return "the mailbox";
+    mailbox = vornik32::ContentWindow(ws_, vornik32::kMailboxCaption);
   }
-  const winsys::HWND tree = vornik32::FirstChild(
-      ws_, vornik32::ContentWindow(ws_, vornik32::kMailboxCaption), vornik32::kTreeClass);
+  const winsys::HWND tree = vornik32::FirstChild(ws_, mailbox, vornik32::kTreeClass);
   if (!vornik32::AnsweredListCount(ws_, tree)) return "the client to answer";
   return {};
 }
