@@ -53,21 +53,30 @@ double TimerTable::NextDue() const {
 
 double TimerTable::Earliest() const {
   if (!earliest_) {
-    double next = std::numeric_limits<double>::infinity();
-    for (const auto& entry : timers_) next = std::min(next, entry.second.due);
+    EarliestTimer next{std::numeric_limits<double>::infinity(), 0};
+    for (const auto& [key, timer] : timers_) {
+      if (timer.due < next.due) next = {timer.due, key.first};
+    }
     earliest_ = next;
   }
-  return *earliest_;
+  return earliest_->due;
+}
+
+HWND TimerTable::EarliestWindow() const {
+  Earliest();
+  return earliest_->window;
 }
 
 bool TimerTable::AnyDue(double now, const std::function<bool(HWND)>& takes) const {
   if (now < Earliest()) return false;
+  if (takes(EarliestWindow())) return true;
   return std::any_of(timers_.begin(), timers_.end(), [&](const auto& entry) {
     return entry.second.due <= now && takes(entry.first.first);
   });
 }
 
 double TimerTable::NextDue(const std::function<bool(HWND)>& takes) const {
+  if (!timers_.empty() && takes(EarliestWindow())) return Earliest();
   double next = std::numeric_limits<double>::infinity();
   for (const auto& entry : timers_) {
     if (takes(entry.first.first)) next = std::min(next, entry.second.due);

@@ -47,10 +47,17 @@ class TimerTable {
   // The earliest due time, worked out again only after a change: the loop asks whether anything
   // is due far more often than a timer is set, fired or killed.
   double Earliest() const;
+  // The window of a timer due at Earliest (0 when there is none): when that window takes
+  // messages, the earliest of the timers it counts is known without a walk.
+  HWND EarliestWindow() const;
 
   std::map<TimerKey, Timer> timers_;
   std::uint64_t next_order_ = 0;
-  mutable std::optional<double> earliest_;
+  struct EarliestTimer {
+    double due = 0;
+    HWND window = 0;
+  };
+  mutable std::optional<EarliestTimer> earliest_;
 };
 
 }  // namespace winsys::sim
