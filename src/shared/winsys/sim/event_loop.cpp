@@ -137,9 +137,18 @@ bool EventLoop::RunDueScheduled() {
 }
 
 bool EventLoop::FireDueTimers() {
+  if (fire_depth_ == due_timers_.size()) due_timers_.emplace_back();
+  std::vector<TimerKey>& due = due_timers_[fire_depth_];
+  timers_.Due(clock_.Now(), due);
+  if (due.empty()) return false;
+  // A handler's nested loop fires timers from a list of its own.
+  struct Nested {
+    std::size_t& depth;
+    ~Nested() { --depth; }
+  } nested{++fire_depth_};
   bool fired = false;
   const auto responds = [this](HWND window) { return Responds(window); };
-  for (const TimerKey& key : timers_.Due(clock_.Now())) {
+  for (const TimerKey& key : due) {
     if (queue_.Any(responds)) break;
     if (!Responds(key.first)) continue;  // a hung process's timers wait until it wakes
     // A nested loop in an earlier handler may have fired or killed this one meanwhile.

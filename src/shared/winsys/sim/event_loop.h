@@ -4,11 +4,13 @@
 // simulated programs share one thread: a wait in one lets the others run.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "shared/winsys/clock.h"
 #include "shared/winsys/sim/message_queue.h"
@@ -95,6 +97,10 @@ class EventLoop {
   Responsiveness responsiveness_;
   MessageQueue queue_;
   TimerTable timers_;
+  // The due timers FireDueTimers works through, a list for each depth of nested loops, kept from
+  // round to round (a deque, so that a nested loop's new list moves none of the others).
+  std::deque<std::vector<TimerKey>> due_timers_;
+  std::size_t fire_depth_ = 0;
   std::map<int, Scheduled> scheduled_;
   std::map<int, std::shared_ptr<std::function<void()>>> idle_hooks_;
   int next_scheduled_id_ = 0;

@@ -22,17 +22,15 @@ void TimerTable::KillAllOf(HWND window) {
   while (it != timers_.end() && it->first.first == window) it = timers_.erase(it);
 }
 
-std::vector<TimerKey> TimerTable::Due(double now) const {
-  if (now < Earliest()) return {};
-  std::vector<std::pair<std::pair<double, std::uint64_t>, TimerKey>> due;
+void TimerTable::Due(double now, std::vector<TimerKey>& keys) const {
+  keys.clear();
+  if (now < Earliest()) return;
+  due_.clear();
   for (const auto& [key, timer] : timers_) {
-    if (timer.due <= now) due.push_back({{timer.due, timer.order}, key});
+    if (timer.due <= now) due_.push_back({{timer.due, timer.order}, key});
   }
-  std::sort(due.begin(), due.end());
-  std::vector<TimerKey> keys;
-  keys.reserve(due.size());
-  for (const auto& entry : due) keys.push_back(entry.second);
-  return keys;
+  std::sort(due_.begin(), due_.end());
+  for (const auto& entry : due_) keys.push_back(entry.second);
 }
 
 bool TimerTable::AnyDue(double now) const {

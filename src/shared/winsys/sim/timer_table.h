@@ -26,8 +26,9 @@ class TimerTable {
   bool Kill(HWND window, std::uintptr_t id);
   void KillAllOf(HWND window);
 
-  // The due timers, earliest first (ties in the order they were set).
-  std::vector<TimerKey> Due(double now) const;
+  // The due timers, earliest first (ties in the order they were set), into keys (emptied first):
+  // the loop asks at every turn, and a list it keeps costs no allocation.
+  void Due(double now, std::vector<TimerKey>& keys) const;
   bool AnyDue(double now) const;
   // The same, counting only the timers of windows that take messages now.
   bool AnyDue(double now, const std::function<bool(HWND)>& takes) const;
@@ -58,6 +59,8 @@ class TimerTable {
     HWND window = 0;
   };
   mutable std::optional<EarliestTimer> earliest_;
+  // Due's sorting room, kept between calls.
+  mutable std::vector<std::pair<std::pair<double, std::uint64_t>, TimerKey>> due_;
 };
 
 }  // namespace winsys::sim
