@@ -188,8 +188,7 @@ std::string CheckLine(const ServingFacts& facts, const aolsim::ChatLine& line, B
                      body->size() - middle - kFindMiddle.size() - kFindEnding.size());
     const bool backed =
         backing.Take(at, backing.index().NewMails(), [&](const aolsim::Delivery& d) {
-          return d.kind == aolsim::DeliveryKind::kNewMail && IsSearchSubject(d.subject, words) &&
-                 HasRecipient(d, requester);
+          return IsSearchSubject(d.subject, words) && HasRecipient(d, requester);
         });
     return backed ? std::string() : "no search-results mail to " + requester + " before it";
   }
@@ -200,10 +199,8 @@ std::string CheckLine(const ServingFacts& facts, const aolsim::ChatLine& line, B
     const std::string field = RecipientField(ShownNames(head.substr(0, blank)));
     for (const std::string& list : facts.list_subjects) {
       const bool backed =
-          backing.Take(at, backing.index().Forwards(list), [&](const aolsim::Delivery& d) {
-            return d.kind == aolsim::DeliveryKind::kForward && d.stored_subject == list &&
-                   d.recipients_text == field;
-          });
+          backing.Take(at, backing.index().Forwards(list),
+                       [&](const aolsim::Delivery& d) { return d.recipients_text == field; });
       if (!backed) return "no forward of the list \"" + list + "\" to " + field + " before it";
     }
     return {};
@@ -217,10 +214,8 @@ std::string CheckLine(const ServingFacts& facts, const aolsim::ChatLine& line, B
   const std::optional<std::string> title = TitleOf(facts, item);
   if (!title) return "item " + std::string(item) + " names no stored mail";
   const bool backed =
-      backing.Take(at, backing.index().Forwards(*title), [&](const aolsim::Delivery& d) {
-        return d.kind == aolsim::DeliveryKind::kForward && d.stored_subject == *title &&
-               d.recipients_text == field;
-      });
+      backing.Take(at, backing.index().Forwards(*title),
+                   [&](const aolsim::Delivery& d) { return d.recipients_text == field; });
   return backed ? std::string() : "no forward of \"" + *title + "\" to " + field + " before it";
 }
 
@@ -262,6 +257,7 @@ class Answers {
 
   const DeliveryIndex& index() const { return index_; }
 
+  // The first delivery of places that fits and names the requester among those not yet counted.
   template <typename Fits>
   bool TakeDelivery(std::string_view requester, const DeliveryIndex::Places& places, Fits fits) {
     for (const std::size_t i : places) {
@@ -275,6 +271,10 @@ class Answers {
       return true;
     }
     return false;
+  }
+
+  bool TakeDelivery(std::string_view requester, const DeliveryIndex::Places& places) {
+    return TakeDelivery(requester, places, [](const aolsim::Delivery&) { return true; });
   }
 
   bool TakeLine(const std::string& wanted) {
@@ -331,11 +331,7 @@ bool Answered(const ServingFacts& facts, const AdmittedRequest& request, Answers
   switch (request.queue) {
     case QueueKind::kItem: {
       const std::optional<std::string> title = TitleOf(facts, parts.rest);
-      if (title && answers.TakeDelivery(parts.requester, answers.index().Forwards(*title),
-                                        [&](const aolsim::Delivery& d) {
-                                          return d.kind == aolsim::DeliveryKind::kForward &&
-                                                 d.stored_subject == *title;
-                                        })) {
+      if (title && answers.TakeDelivery(parts.requester, answers.index().Forwards(*title))) {
         return true;
       }
       return answers.TakeNameInLine(parts.requester, " " + parts.rest + " could not be sent");
@@ -343,22 +339,15 @@ bool Answered(const ServingFacts& facts, const AdmittedRequest& request, Answers
     case QueueKind::kList: {
       bool all = !facts.list_subjects.empty();
       for (const std::string& list : facts.list_subjects) {
-        all = answers.TakeDelivery(parts.requester, answers.index().Forwards(list),
-                                   [&](const aolsim::Delivery& d) {
-                                     return d.kind == aolsim::DeliveryKind::kForward &&
-                                            d.stored_subject == list;
-                                   }) &&
-              all;
+        all = answers.TakeDelivery(parts.requester, answers.index().Forwards(list)) && all;
       }
       return all || answers.TakeNameInLine(parts.requester, " the lists could not be sent");
     }
     case QueueKind::kFind: {
       const std::string quoted = "\"" + Lower(Trimmed(parts.rest)) + "\"";
-      if (answers.TakeDelivery(parts.requester, answers.index().NewMails(),
-                               [&](const aolsim::Delivery& d) {
-                                 return d.kind == aolsim::DeliveryKind::kNewMail &&
-                                        IsSearchSubject(d.subject, quoted);
-                               })) {
+      if (answers.TakeDelivery(
+              parts.requester, answers.index().NewMails(),
+              [&](const aolsim::Delivery& d) { return IsSearchSubject(d.subject, quoted); })) {
         return true;
       }
       // A search that found nothing is answered in the room, with no mail, in the room's escapes.

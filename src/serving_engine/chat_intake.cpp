@@ -54,6 +54,11 @@ bool EntriesReadBackTo(const std::string& sender) {
   return RequesterOf(sender + kEntrySeparator) == sender;
 }
 
+// The entry of an item number asked for in a list or a range: the number as a plain number.
+std::string ItemEntry(const std::string& sender, std::int64_t number) {
+  return sender + kEntrySeparator + std::to_string(number);
+}
+
 bool IsControl(char c) {
   const auto code = static_cast<unsigned char>(c);
   return code < 0x20 || code == 0x7F;
@@ -209,8 +214,9 @@ bool ChatIntake::TakeListNumber(const std::string& sender, const std::string& to
   if (!IsWholeNumber(token)) return false;
   const std::int64_t value = WholeNumberValue(token);
   if (value > sources_.MailCount() - 1) return true;
-  if (queues_.requests.Contains(sender + kEntrySeparator + std::to_string(value))) return true;
-  if (sources_.IsValidNumber(value)) AppendItem(sender, value);
+  std::string entry = ItemEntry(sender, value);
+  if (queues_.requests.Contains(entry)) return true;
+  if (sources_.IsValidNumber(value)) queues_.requests.Append(std::move(entry));
   return true;
 }
 
@@ -222,21 +228,24 @@ bool ChatIntake::TakeRange(const std::string& sender, const std::string& token) 
   if (CompareWholeNumbers(first, last) > 0) return false;
   // No number above the mail list's last can be valid, so the walk ends there.
   const std::int64_t end = std::min(WholeNumberValue(last), sources_.MailCount() - 1);
+  const std::int64_t start = WholeNumberValue(first);
   // Queued together, so that the count is shown once for the range, not once for each entry.
+  // Every entry counts against the sender's limit: the line was taken only because its entries
+  // read back to its sender.
   std::int64_t room = sources_.ItemRequestLimit() - queues_.requests.PendingFor(sender);
   std::vector<std::string> entries;
-  entries.reserve(static_cast<std::size_t>(
-      std::clamp<std::int64_t>(std::min(room, end - WholeNumberValue(first) + 1), 0, end + 1)));
+  entries.reserve(
+      static_cast<std::size_t>(std::max<std::int64_t>(0, std::min(room, end - start + 1))));
   bool under_limit = true;
-  for (std::int64_t k = WholeNumberValue(first); k <= end; ++k) {
+  for (std::int64_t k = start; k <= end; ++k) {
     if (room <= 0) {
       under_limit = false;
       break;
     }
     // Numbers from a range are not tested for duplicates.
     if (!sources_.IsValidNumber(k)) continue;
-    entries.push_back(sender + kEntrySeparator + std::to_string(k));
-    if (RequesterOf(entries.back()) == sender) --room;
+    entries.push_back(ItemEntry(sender, k));
+    --room;
   }
   queues_.requests.AppendAll(std::move(entries));
   return under_limit;
@@ -248,10 +257,6 @@ bool ChatIntake::UnderItemLimit(const std::string& sender) const {
 
 bool ChatIntake::UnderFindLimit(const std::string& sender) const {
   return queues_.finds.PendingFor(sender) < sources_.FindRequestLimit();
-}
-
-void ChatIntake::AppendItem(const std::string& sender, std::int64_t number) {
-  queues_.requests.Append(sender + kEntrySeparator + std::to_string(number));
 }
 
 }  // namespace serving_engine

@@ -95,7 +95,6 @@ class ChatIntake {
   bool TakeRange(const std::string& sender, const std::string& token);
   bool UnderItemLimit(const std::string& sender) const;
   bool UnderFindLimit(const std::string& sender) const;
-  void AppendItem(const std::string& sender, std::int64_t number);
 
   RequestQueues queues_;
   IntakeSources& sources_;

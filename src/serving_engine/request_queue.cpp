@@ -113,8 +113,8 @@ void RequestQueue::RefreshCaption() {
   if (frame_ != nullptr) frame_->set_caption(label_ + std::to_string(Count()));
 }
 
-RequestQueue::RequesterCounts::value_type& RequestQueue::Count(RequesterCounts& counts,
-                                                               std::string_view key) {
+RequestQueue::TextCounts::value_type& RequestQueue::Count(TextCounts& counts,
+                                                          std::string_view key) {
   const auto found = counts.find(key);
   if (found != counts.end()) {
     ++found->second;
@@ -123,7 +123,7 @@ RequestQueue::RequesterCounts::value_type& RequestQueue::Count(RequesterCounts& 
   return *counts.emplace(std::string(key), 1).first;
 }
 
-void RequestQueue::Uncount(RequesterCounts& counts, std::string_view key) {
+void RequestQueue::Uncount(TextCounts& counts, std::string_view key) {
   const auto found = counts.find(key);
   if (found == counts.end()) return;
   if (--found->second == 0) counts.erase(found);

@@ -76,19 +76,20 @@ class RequestQueue {
   ui::ListBox& list_for_events() { return list_; }
 
  private:
-  // Looked up by the requester's text without copying it.
+  // Looked up by a text without copying it.
   struct TextHash {
     using is_transparent = void;
     std::size_t operator()(std::string_view text) const {
       return std::hash<std::string_view>{}(text);
     }
   };
-  using RequesterCounts = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
+  // How many entries have each text (a requester, or a whole entry without an item).
+  using TextCounts = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
   // Every entry has a key that grows with its place in the queue, spaced so that an entry put
   // back between two others can take one between theirs; the keys are given anew when no gap is
   // left. An item's entries are found by their keys, oldest first.
-  using Key = std::uint64_t;
   using Keys = EntryKeys;
+  using Key = Keys::Key;
   using ItemKeys = std::unordered_map<std::string, Keys, TextHash, std::equal_to<>>;
   static constexpr Key kKeySpacing = Key{1} << 20;
   // Items written as a plain number below this are found by their number, without hashing: a
@@ -101,8 +102,8 @@ class RequestQueue {
   void ForgetIfNone(std::string_view item) const;
 
   void AppendUnshown(std::string entry);
-  static RequesterCounts::value_type& Count(RequesterCounts& counts, std::string_view key);
-  static void Uncount(RequesterCounts& counts, std::string_view key);
+  static TextCounts::value_type& Count(TextCounts& counts, std::string_view key);
+  static void Uncount(TextCounts& counts, std::string_view key);
   void IndexEntry(std::string_view entry, Key key) const;
   void UnindexEntry(std::string_view entry, Key key) const;
   // A key between the entries at index - 1 and index, giving every entry a new key first when
@@ -121,13 +122,13 @@ class RequestQueue {
   ui::Frame* frame_ = nullptr;
   ui::ListBox list_;
   std::string label_;
-  mutable RequesterCounts per_requester_;
+  mutable TextCounts per_requester_;
   // The requester counted last: a range line counts one requester thousands of times.
-  mutable RequesterCounts::value_type* last_requester_ = nullptr;
+  mutable TextCounts::value_type* last_requester_ = nullptr;
   mutable std::vector<Keys> per_numbered_item_;
   mutable ItemKeys per_item_;
-  mutable RequesterCounts without_item_;  // the entries without " - ", by their whole text
-  mutable winsys::BlockList<Key> keys_;   // the key of every entry, in the list's order
+  mutable TextCounts without_item_;      // the entries without " - ", by their whole text
+  mutable winsys::BlockList<Key> keys_;  // the key of every entry, in the list's order
   std::uint64_t changes_ = 0;
 };
 
