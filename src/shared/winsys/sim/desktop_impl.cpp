@@ -319,10 +319,11 @@ HWND SimDesktop::Impl::FindWindowEx(HWND parent, HWND child_after, const char* c
   for (; position != list->end(); ++position) {
     const SimWindow* candidate = tree_.Find(*position);
     if (candidate == nullptr) continue;
-    // A caption of another length rules a window out before its class is compared.
+    // A class or caption of another length rules a window out before any text is compared.
+    if (class_name != nullptr && candidate->class_name.size() != class_asked.size()) continue;
     if (caption != nullptr && candidate->caption.size() != caption_asked.size()) continue;
     // Searches mostly spell a class as it was registered: those compare as bytes.
-    if (class_name != nullptr && candidate->class_name != class_asked &&
+    if (class_name != nullptr && !SameBytes(candidate->class_name, class_asked) &&
         !MatchesFoldedKey(candidate->class_key, class_asked)) {
       continue;
     }

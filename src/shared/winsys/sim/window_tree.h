@@ -76,8 +76,10 @@ class WindowTree {
   static constexpr HWND kHandleStep = 2;
   // Where the window with this handle is kept, or nothing for a handle never given out.
   std::unique_ptr<SimWindow>* SlotOf(HWND handle) const {
-    if (handle <= kFirstHandle || (handle - kFirstHandle) % kHandleStep != 0) return nullptr;
-    const std::size_t slot = (handle - kFirstHandle) / kHandleStep - 1;
+    // Below the first handle the difference wraps round to a number past every slot.
+    const HWND from_first = handle - (kFirstHandle + kHandleStep);
+    if (from_first % kHandleStep != 0) return nullptr;
+    const std::size_t slot = from_first / kHandleStep;
     return slot < windows_.size() ? &windows_[slot] : nullptr;
   }
 
