@@ -1,6 +1,8 @@
 #include "serving_engine/chat_intake.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -56,7 +58,18 @@ bool EntriesReadBackTo(const std::string& sender) {
 
 // The entry of an item number asked for in a list or a range: the number as a plain number.
 std::string ItemEntry(const std::string& sender, std::int64_t number) {
-  return sender + kEntrySeparator + std::to_string(number);
+  // Written in place: a range line makes one for each of up to 32,767 numbers.
+  const std::string_view separator = kEntrySeparator;
+  std::array<char, 24> digits{};
+  const char* const digits_end =
+      std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+  std::string entry(
+      sender.size() + separator.size() + static_cast<std::size_t>(digits_end - digits.data()),
+      '\0');
+  char* out = std::copy(sender.begin(), sender.end(), entry.data());
+  out = std::copy(separator.begin(), separator.end(), out);
+  std::copy(static_cast<const char*>(digits.data()), digits_end, out);
+  return entry;
 }
 
 bool IsControl(char c) {

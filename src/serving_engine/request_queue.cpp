@@ -13,15 +13,19 @@ constexpr ui::TwipsRect kHiddenPosition{0, 0, 1215, 255};
 
 }  // namespace
 
-std::string_view RequesterOf(std::string_view entry) {
+EntryParts SplitEntry(std::string_view entry) {
   const auto separator = entry.find(kEntrySeparator);
-  return separator == std::string_view::npos ? entry : entry.substr(0, separator);
+  if (separator == std::string_view::npos) return {entry, std::nullopt};
+  return {entry.substr(0, separator),
+          entry.substr(separator + std::string_view(kEntrySeparator).size())};
+}
+
+std::string_view RequesterOf(std::string_view entry) {
+  return SplitEntry(entry).requester;
 }
 
 std::optional<std::string_view> ItemOf(std::string_view entry) {
-  const auto separator = entry.find(kEntrySeparator);
-  if (separator == std::string_view::npos) return std::nullopt;
-  return entry.substr(separator + std::string_view(kEntrySeparator).size());
+  return SplitEntry(entry).item;
 }
 
 RequestQueue::RequestQueue(ui::Frame& frame, std::string name, const ui::TwipsRect& position,
@@ -155,7 +159,11 @@ RequestQueue::Keys* RequestQueue::KeysOf(std::string_view item) const {
 
 RequestQueue::Keys& RequestQueue::KeysFor(std::string_view item) const {
   if (const auto number = PlainNumber(item, kNumberedItems)) {
-    if (*number >= per_numbered_item_.size()) per_numbered_item_.resize(*number + 1);
+    // Grown by halves at least: a range line asks for every number in turn.
+    const std::size_t size = per_numbered_item_.size();
+    if (*number >= size) {
+      per_numbered_item_.resize(std::min(kNumberedItems, std::max(*number + 1, size + size / 2)));
+    }
     return per_numbered_item_[*number];
   }
   auto found = per_item_.find(item);
@@ -170,13 +178,12 @@ void RequestQueue::ForgetIfNone(std::string_view item) const {
 }
 
 void RequestQueue::IndexEntry(std::string_view entry, Key key) const {
-  const std::string_view requester = RequesterOf(entry);
+  const auto [requester, item] = SplitEntry(entry);
   if (last_requester_ != nullptr && last_requester_->first == requester) {
     ++last_requester_->second;
   } else {
     last_requester_ = &Count(per_requester_, requester);
   }
-  const auto item = ItemOf(entry);
   if (!item) {
     Count(without_item_, entry);
     return;
@@ -210,7 +217,7 @@ bool RequestQueue::Contains(std::string_view text) const {
 RequestQueue::Key RequestQueue::KeyBefore(int index) {
   const auto at = static_cast<std::size_t>(index);
   const auto gap = [&]() -> std::pair<Key, Key> {
-    const Key low = at == 0 ? 0 : keys_[at - 1];
+    const Key low = at == 0 ? 0 : at == keys_.size() ? keys_.back() : keys_[at - 1];
     const Key high = at == keys_.size() ? low + 2 * kKeySpacing : keys_[at];
     return {low, high};
   };

@@ -26,6 +26,12 @@ namespace serving_engine {
 // The separator between requester and item number or search text.
 inline constexpr char kEntrySeparator[] = " - ";
 
+// An entry's requester and item, found with one search for the separator.
+struct EntryParts {
+  std::string_view requester;
+  std::optional<std::string_view> item;
+};
+EntryParts SplitEntry(std::string_view entry);
 // The requester part of an entry: the text before the first " - ", or the whole entry.
 std::string_view RequesterOf(std::string_view entry);
 // The item part of an entry: the text after the first " - "; nothing when it has none.

@@ -90,6 +90,12 @@ class BlockList {
 
   // Before index; index size() appends.
   void insert(std::size_t index, T value) {
+    // Appending is what the lists mostly do, a range line 32,767 times in a row.
+    if (index == size_ && !blocks_.empty() && blocks_.back().size() < kBlockSize) {
+      blocks_.back().push_back(std::move(value));
+      ++size_;
+      return;
+    }
     if (blocks_.empty() || (index == size_ && blocks_.back().size() >= kBlockSize)) {
       blocks_.emplace_back().reserve(kBlockSize);
       starts_.push_back(size_);
