@@ -235,7 +235,7 @@ bool Runner::Execute(const Command& command) {
     case Verb::kProgramRestart:
       log_->Write(EventKind::kAction, "program restart");
       world_->RestartProgram();
-      watched_.clear();
+      watched_.fill(winsys::kNoWindow);
       running_ = true;
       // What the new program loads of the pending requests was admitted before the crash.
       restoring_ = true;

@@ -10,6 +10,7 @@
 // are answered the moment they are the program's newest modal window, with the next queued answer
 // or, when none waits, their default (first) button.
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
@@ -163,7 +164,8 @@ class Runner : public winsys::sim::DesktopObserver {
   std::size_t dialog_cursor_ = 0;
 
   std::unique_ptr<RoomTraffic> traffic_;
-  std::map<QueueKind, winsys::HWND> watched_;
+  // By queue kind; looked at on every idle turn of the loop.
+  std::array<winsys::HWND, 3> watched_{};
   std::vector<AdmittedRequest> admitted_;
   // Entries the program took out of a queue, and when: one that comes back soon is a retry, not
   // a new request.

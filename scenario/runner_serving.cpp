@@ -61,8 +61,9 @@ void Runner::WatchQueues() {
   serving_engine::ServerForm& server = world_->program().serverFrm();
   for (const QueueKind kind : kQueues) {
     const winsys::HWND list = QueueOf(server, kind).list().hwnd();
-    if (list == winsys::kNoWindow || watched_[kind] == list) continue;
-    watched_[kind] = list;
+    winsys::HWND& watched = watched_[static_cast<std::size_t>(kind)];
+    if (list == winsys::kNoWindow || watched == list) continue;
+    watched = list;
     winsys::WindowSystem& ws = world_->program_process();
     auto previous = std::make_shared<winsys::WindowProc>();
     *previous = ws.SubclassWindow(list, [this, kind, previous](

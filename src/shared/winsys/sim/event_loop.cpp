@@ -49,6 +49,7 @@ int EventLoop::ScheduleAt(double when, std::function<void()> action) {
   NoteActivity();
   const int id = ++next_scheduled_id_;
   scheduled_[id] = Scheduled{when, std::make_shared<std::function<void()>>(std::move(action))};
+  earliest_scheduled_ = std::min(earliest_scheduled_, when);
   return id;
 }
 
@@ -118,6 +119,7 @@ bool EventLoop::DispatchPosted() {
 
 bool EventLoop::RunDueScheduled() {
   const double now = clock_.Now();
+  if (now < earliest_scheduled_) return false;
   std::vector<std::pair<double, int>> due;
   for (const auto& [id, event] : scheduled_) {
     if (event.when <= now) due.emplace_back(event.when, id);
@@ -133,6 +135,7 @@ bool EventLoop::RunDueScheduled() {
     ran = true;
     (*action)();
   }
+  earliest_scheduled_ = NextScheduled();
   return ran;
 }
 
@@ -185,6 +188,7 @@ bool EventLoop::SomethingDue() const {
   const auto responds = [this](HWND window) { return Responds(window); };
   if (queue_.Any(responds) || timers_.AnyDue(now, responds)) return true;
   if (responsiveness_.any_woken && responsiveness_.any_woken()) return true;
+  if (now < earliest_scheduled_) return false;
   return std::any_of(scheduled_.begin(), scheduled_.end(),
                      [now](const auto& entry) { return entry.second.when <= now; });
 }

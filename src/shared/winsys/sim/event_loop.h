@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -102,6 +103,9 @@ class EventLoop {
   std::deque<std::vector<TimerKey>> due_timers_;
   std::size_t fire_depth_ = 0;
   std::map<int, Scheduled> scheduled_;
+  // Never later than the earliest of scheduled_ (a cancelled or run event may leave it early),
+  // so that the loop's every turn need not walk them all to learn that none is due.
+  double earliest_scheduled_ = std::numeric_limits<double>::infinity();
   std::map<int, std::shared_ptr<std::function<void()>>> idle_hooks_;
   int next_scheduled_id_ = 0;
   int next_hook_id_ = 0;
