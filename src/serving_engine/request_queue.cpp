@@ -45,7 +45,7 @@ void RequestQueue::AppendAll(std::vector<std::string> entries) {
   if (!entries.empty()) RefreshCaption();
 }
 
-void RequestQueue::AppendUnshown(std::string entry) {
+void RequestQueue::AppendUnshown(std::string&& entry) {
   ResyncIfListChanged();
   const Key key = KeyBefore(Count());
   IndexEntry(entry, key);

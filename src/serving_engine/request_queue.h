@@ -107,7 +107,7 @@ class RequestQueue {
   Keys& KeysFor(std::string_view item) const;
   void ForgetIfNone(std::string_view item) const;
 
-  void AppendUnshown(std::string entry);
+  void AppendUnshown(std::string&& entry);
   static TextCounts::value_type& Count(TextCounts& counts, std::string_view key);
   static void Uncount(TextCounts& counts, std::string_view key);
   void IndexEntry(std::string_view entry, Key key) const;

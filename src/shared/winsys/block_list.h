@@ -86,10 +86,13 @@ class BlockList {
   T& back() { return blocks_.back().back(); }
   const T& back() const { return blocks_.back().back(); }
 
-  void push_back(T value) { insert(size_, std::move(value)); }
+  void push_back(T&& value) { insert(size_, std::move(value)); }
+  void push_back(const T& value) { insert(size_, T(value)); }
+  void insert(std::size_t index, const T& value) { insert(index, T(value)); }
 
   // Before index; index size() appends.
-  void insert(std::size_t index, T value) {
+  // Takes the value by reference: a list of texts moves each one at most once on its way in.
+  void insert(std::size_t index, T&& value) {
     // Appending is what the lists mostly do, a range line 32,767 times in a row.
     if (index == size_ && !blocks_.empty() && blocks_.back().size() < kBlockSize) {
       blocks_.back().push_back(std::move(value));

@@ -21,17 +21,32 @@ class ControlStateTable {
   // The window's state, made on first use (WM_CREATE, or the first message a superclass passes on
   // when it kept WM_CREATE to itself). created tells whether it was made now.
   std::shared_ptr<State> Get(HWND window, bool* created = nullptr) {
+    // Messages mostly come in runs to one control (a list filled entry by entry).
+    if (window == last_window_ && window != kNoWindow) {
+      if (created != nullptr) *created = false;
+      return last_state_;
+    }
     auto [it, inserted] = states_.try_emplace(window);
     if (inserted) it->second = std::make_shared<State>();
     if (created != nullptr) *created = inserted;
+    last_window_ = window;
+    last_state_ = it->second;
     return it->second;
   }
 
   // Forgets the window (WM_NCDESTROY).
-  void Forget(HWND window) { states_.erase(window); }
+  void Forget(HWND window) {
+    states_.erase(window);
+    if (window == last_window_) {
+      last_window_ = kNoWindow;
+      last_state_.reset();
+    }
+  }
 
  private:
   std::unordered_map<HWND, std::shared_ptr<State>> states_;
+  HWND last_window_ = kNoWindow;
+  std::shared_ptr<State> last_state_;
 };
 
 }  // namespace winsys::sim

@@ -27,7 +27,7 @@ int ItemList::Insert(int index, std::string text) {
   return index;
 }
 
-void ItemList::InsertAt(int index, std::string text) {
+void ItemList::InsertAt(int index, std::string&& text) {
   items_.insert(static_cast<std::size_t>(index), Item{std::move(text), 0});
   if (selected_ != kNone && index <= selected_) ++selected_;
 }

@@ -46,7 +46,7 @@ class ItemList {
 
  private:
   bool IsValid(int index) const { return index >= 0 && index < Count(); }
-  void InsertAt(int index, std::string text);
+  void InsertAt(int index, std::string&& text);
 
   // In blocks, so that taking items off the head or the middle moves few of the others: a queue
   // that is served from there loses items again and again.
