@@ -7,19 +7,24 @@ namespace winsys::sim {
 bool ClassRegistry::Register(DWORD process, std::string_view name, WindowProc procedure) {
   if (name.empty() || !procedure) return false;
   std::string key = FoldCase(name);
-  auto slot = std::make_pair(process, key);
-  if (classes_.count(slot) != 0) return false;
-  classes_.emplace(std::move(slot),
-                   WindowClass{std::string(name), std::move(key), process,
-                               std::make_shared<const WindowProc>(std::move(procedure))});
+  std::vector<WindowClass>& of_name = classes_[key];
+  for (const WindowClass& known : of_name) {
+    if (known.process == process) return false;
+  }
+  of_name.push_back(WindowClass{std::string(name), std::move(key), process,
+                                std::make_shared<const WindowProc>(std::move(procedure))});
   return true;
 }
 
 const WindowClass* ClassRegistry::Find(DWORD process, std::string_view name) const {
-  const std::string key = FoldCase(name);
-  auto found = classes_.find(std::make_pair(process, key));
-  if (found == classes_.end()) found = classes_.find(std::make_pair(system_process_, key));
-  return found == classes_.end() ? nullptr : &found->second;
+  const auto found = classes_.find(FoldCase(name));
+  if (found == classes_.end()) return nullptr;
+  const WindowClass* system_class = nullptr;
+  for (const WindowClass& known : found->second) {
+    if (known.process == process) return &known;
+    if (known.process == system_process_) system_class = &known;
+  }
+  return system_class;
 }
 
 }  // namespace winsys::sim

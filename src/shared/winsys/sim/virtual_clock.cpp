@@ -62,7 +62,14 @@ LocalTime VirtualClock::Local() const {
   const std::int64_t day_offset = FloorDivide(total_ms, kMillisecondsPerDay);
   std::int64_t ms_of_day = total_ms - day_offset * kMillisecondsPerDay;
   LocalTime t;
-  CivilFromDays(start_day_number_ + static_cast<long>(day_offset), t.year, t.month, t.day);
+  const long day_number = start_day_number_ + static_cast<long>(day_offset);
+  if (day_number != last_date_.day_number) {
+    last_date_.day_number = day_number;
+    CivilFromDays(day_number, last_date_.year, last_date_.month, last_date_.day);
+  }
+  t.year = last_date_.year;
+  t.month = last_date_.month;
+  t.day = last_date_.day;
   t.hour = static_cast<int>(ms_of_day / 3'600'000);
   ms_of_day %= 3'600'000;
   t.minute = static_cast<int>(ms_of_day / 60'000);
