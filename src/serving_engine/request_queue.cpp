@@ -230,7 +230,7 @@ RequestQueue::Key RequestQueue::KeyBefore(int index) {
 }
 
 int RequestQueue::IndexOfKey(Key key) const {
-  return static_cast<int>(std::lower_bound(keys_.begin(), keys_.end(), key) - keys_.begin());
+  return static_cast<int>(keys_.lower_bound_index(key));
 }
 
 void RequestQueue::Reindex() const {

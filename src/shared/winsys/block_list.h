@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -101,10 +102,11 @@ class BlockList {
     }
     if (blocks_.empty() || (index == size_ && blocks_.back().size() >= kBlockSize)) {
       blocks_.emplace_back().reserve(kBlockSize);
-      starts_.push_back(size_);
+      starts_.push_back(Kept(size_));
     }
-    auto [block, offset] =
-        index == size_ ? std::pair{blocks_.size() - 1, index - starts_.back()} : Locate(index);
+    auto [block, offset] = index == size_
+                               ? std::pair{blocks_.size() - 1, index - StartOf(blocks_.size() - 1)}
+                               : Locate(index);
     if (blocks_[block].size() >= kBlockSize) {
       Split(block);
       if (offset > kBlockSize / 2) {
@@ -115,7 +117,7 @@ class BlockList {
     blocks_[block].insert(blocks_[block].begin() + static_cast<std::ptrdiff_t>(offset),
                           std::move(value));
     ++size_;
-    for (std::size_t after = block + 1; after < starts_.size(); ++after) ++starts_[after];
+    ShiftStartsFrom(block + 1, 1);
   }
 
   void erase(std::size_t index) {
@@ -126,24 +128,55 @@ class BlockList {
     if (elements.empty()) {
       blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
       starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(block));
-      for (std::size_t after = block; after < starts_.size(); ++after) --starts_[after];
+      ShiftStartsFrom(block, -1);
       return;
     }
-    for (std::size_t after = block + 1; after < starts_.size(); ++after) --starts_[after];
+    ShiftStartsFrom(block + 1, -1);
+  }
+
+  // For a list kept in order: the index of the first element not less than value, found by a
+  // search over the blocks' last elements and then one within a block, not by a search whose
+  // every step finds its block anew.
+  std::size_t lower_bound_index(const T& value) const {
+    const auto block = std::partition_point(
+        blocks_.begin(), blocks_.end(),
+        [&](const std::vector<T>& elements) { return elements.back() < value; });
+    if (block == blocks_.end()) return size_;
+    const auto within = std::lower_bound(block->begin(), block->end(), value) - block->begin();
+    return StartOf(static_cast<std::size_t>(block - blocks_.begin())) +
+           static_cast<std::size_t>(within);
   }
 
   void clear() {
     blocks_.clear();
     starts_.clear();
+    shift_ = 0;
     size_ = 0;
   }
 
  private:
+  // A block's start as kept: its first index plus shift_.
+  using KeptStart = std::int64_t;
+  KeptStart Kept(std::size_t start) const { return static_cast<KeptStart>(start) + shift_; }
+  std::size_t StartOf(std::size_t block) const {
+    return block == 0 ? 0 : static_cast<std::size_t>(starts_[block] - shift_);
+  }
+  // Moves the starts of the blocks from first on by the given count. The first block always
+  // starts at 0, so a change in it moves every other block: that is one change of shift_, and
+  // taking entries from the head, as the queues do, costs nothing however many blocks follow.
+  void ShiftStartsFrom(std::size_t first, KeptStart by) {
+    if (first <= 1) {
+      shift_ -= by;
+      return;
+    }
+    for (std::size_t block = first; block < starts_.size(); ++block) starts_[block] += by;
+  }
+
   // The block holding index and its place there; index must be in range.
   std::pair<std::size_t, std::size_t> Locate(std::size_t index) const {
-    const auto after = std::upper_bound(starts_.begin(), starts_.end(), index);
+    const auto after = std::upper_bound(starts_.begin() + 1, starts_.end(), Kept(index));
     const auto block = static_cast<std::size_t>(after - starts_.begin()) - 1;
-    return {block, index - starts_[block]};
+    return {block, index - StartOf(block)};
   }
 
   void Split(std::size_t block) {
@@ -153,13 +186,15 @@ class BlockList {
     const auto half = full.begin() + static_cast<std::ptrdiff_t>(kBlockSize / 2);
     second.assign(std::make_move_iterator(half), std::make_move_iterator(full.end()));
     full.erase(half, full.end());
-    const std::size_t second_start = starts_[block] + full.size();
+    const KeptStart second_start = Kept(StartOf(block) + full.size());
     blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(second));
     starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(block) + 1, second_start);
   }
 
   std::vector<std::vector<T>> blocks_;
-  std::vector<std::size_t> starts_;  // the index of each block's first element
+  // Each block's first index, as kept (the first block's is never read: it starts at 0).
+  std::vector<KeptStart> starts_;
+  KeptStart shift_ = 0;
   std::size_t size_ = 0;
 };
 
