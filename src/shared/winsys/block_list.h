@@ -1,13 +1,13 @@
 #pragma once
-// A sequence kept in blocks of at most 128 elements, with where each block starts, so that
-// inserting or removing anywhere moves at most one block's elements and the starts after it,
-// and reaching an index is a binary search over the starts. The program's list boxes hold up to
-// 32,767 entries and lose them from the head and the middle as the queues are served; a vector
-// or a deque would move half of them for a removal from the middle.
+// A sequence kept in blocks of at most 128 elements, with the blocks' sizes in a Fenwick tree, so
+// that inserting or removing anywhere moves at most one block's elements and updates a few sums,
+// and reaching an index is a descent of the tree. The program's list boxes hold up to 32,767
+// entries and lose them from the head and the middle as the queues are served; a vector or a
+// deque would move half of them for a removal from the middle, and a list of block starts would
+// move every start after it.
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdint>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -98,15 +98,15 @@ class BlockList {
     if (index == size_ && !blocks_.empty() && blocks_.back().size() < kBlockSize) {
       blocks_.back().push_back(std::move(value));
       ++size_;
+      Grow(blocks_.size() - 1, 1);
       return;
     }
     if (blocks_.empty() || (index == size_ && blocks_.back().size() >= kBlockSize)) {
       blocks_.emplace_back().reserve(kBlockSize);
-      starts_.push_back(Kept(size_));
+      AddEmptyLastBlockSize();
     }
-    auto [block, offset] = index == size_
-                               ? std::pair{blocks_.size() - 1, index - StartOf(blocks_.size() - 1)}
-                               : Locate(index);
+    auto [block, offset] =
+        index == size_ ? std::pair{blocks_.size() - 1, blocks_.back().size()} : Locate(index);
     if (blocks_[block].size() >= kBlockSize) {
       Split(block);
       if (offset > kBlockSize / 2) {
@@ -117,7 +117,7 @@ class BlockList {
     blocks_[block].insert(blocks_[block].begin() + static_cast<std::ptrdiff_t>(offset),
                           std::move(value));
     ++size_;
-    ShiftStartsFrom(block + 1, 1);
+    Grow(block, 1);
   }
 
   void erase(std::size_t index) {
@@ -127,11 +127,10 @@ class BlockList {
     --size_;
     if (elements.empty()) {
       blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
-      starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(block));
-      ShiftStartsFrom(block, -1);
+      RebuildSizes();
       return;
     }
-    ShiftStartsFrom(block + 1, -1);
+    Grow(block, -1);
   }
 
   // For a list kept in order: the index of the first element not less than value, found by a
@@ -149,34 +148,55 @@ class BlockList {
 
   void clear() {
     blocks_.clear();
-    starts_.clear();
-    shift_ = 0;
+    sizes_.clear();
     size_ = 0;
   }
 
  private:
-  // A block's start as kept: its first index plus shift_.
-  using KeptStart = std::int64_t;
-  KeptStart Kept(std::size_t start) const { return static_cast<KeptStart>(start) + shift_; }
-  std::size_t StartOf(std::size_t block) const {
-    return block == 0 ? 0 : static_cast<std::size_t>(starts_[block] - shift_);
-  }
-  // Moves the starts of the blocks from first on by the given count. The first block always
-  // starts at 0, so a change in it moves every other block: that is one change of shift_, and
-  // taking entries from the head, as the queues do, costs nothing however many blocks follow.
-  void ShiftStartsFrom(std::size_t first, KeptStart by) {
-    if (first <= 1) {
-      shift_ -= by;
-      return;
+  // The Fenwick tree of the blocks' sizes, one-based: sizes_[i] holds the sizes of the blocks
+  // from i - lowbit(i) to i - 1. Made anew when a block comes or goes (once in 64 changes at
+  // most), updated in place otherwise.
+  static std::size_t LowBit(std::size_t i) { return i & (~i + 1); }
+  void RebuildSizes() {
+    sizes_.assign(blocks_.size() + 1, 0);
+    for (std::size_t i = 1; i < sizes_.size(); ++i) {
+      sizes_[i] += blocks_[i - 1].size();
+      const std::size_t parent = i + LowBit(i);
+      if (parent < sizes_.size()) sizes_[parent] += sizes_[i];
     }
-    for (std::size_t block = first; block < starts_.size(); ++block) starts_[block] += by;
+  }
+  // The node of a block added empty at the end sums the blocks its range covers before it.
+  void AddEmptyLastBlockSize() {
+    if (sizes_.empty()) sizes_.push_back(0);
+    const std::size_t node = sizes_.size();
+    sizes_.push_back(StartOf(node - 1) - StartOf(node - LowBit(node)));
+  }
+  void Grow(std::size_t block, int by) {
+    for (std::size_t i = block + 1; i < sizes_.size(); i += LowBit(i)) {
+      sizes_[i] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(sizes_[i]) + by);
+    }
+  }
+  // The index of the block's first element: the sizes of the blocks before it.
+  std::size_t StartOf(std::size_t block) const {
+    std::size_t start = 0;
+    for (std::size_t i = block; i > 0; i -= LowBit(i)) start += sizes_[i];
+    return start;
   }
 
   // The block holding index and its place there; index must be in range.
   std::pair<std::size_t, std::size_t> Locate(std::size_t index) const {
-    const auto after = std::upper_bound(starts_.begin() + 1, starts_.end(), Kept(index));
-    const auto block = static_cast<std::size_t>(after - starts_.begin()) - 1;
-    return {block, index - StartOf(block)};
+    std::size_t block = 0;  // blocks passed, whose sizes sum to at most index
+    std::size_t rest = index;
+    std::size_t step = 1;
+    while (step * 2 < sizes_.size()) step *= 2;
+    for (; step > 0; step /= 2) {
+      const std::size_t next = block + step;
+      if (next < sizes_.size() && sizes_[next] <= rest) {
+        block = next;
+        rest -= sizes_[next];
+      }
+    }
+    return {block, rest};
   }
 
   void Split(std::size_t block) {
@@ -186,15 +206,12 @@ class BlockList {
     const auto half = full.begin() + static_cast<std::ptrdiff_t>(kBlockSize / 2);
     second.assign(std::make_move_iterator(half), std::make_move_iterator(full.end()));
     full.erase(half, full.end());
-    const KeptStart second_start = Kept(StartOf(block) + full.size());
     blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(second));
-    starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(block) + 1, second_start);
+    RebuildSizes();
   }
 
   std::vector<std::vector<T>> blocks_;
-  // Each block's first index, as kept (the first block's is never read: it starts at 0).
-  std::vector<KeptStart> starts_;
-  KeptStart shift_ = 0;
+  std::vector<std::size_t> sizes_;
   std::size_t size_ = 0;
 };
 
