@@ -98,12 +98,7 @@ std::vector<std::string> RequestQueue::TakeForItem(std::string_view item_text, i
 
 void RequestQueue::Clear() {
   list_.clear();
-  per_requester_.clear();
-  last_requester_ = nullptr;
-  per_numbered_item_.clear();
-  per_item_.clear();
-  without_item_.clear();
-  keys_.clear();
+  Reindex();  // of an empty list: every index emptied
   ++changes_;
 }
 
@@ -193,8 +188,8 @@ void RequestQueue::IndexEntry(std::string_view entry, Key key) const {
 
 void RequestQueue::UnindexEntry(std::string_view entry, Key key) const {
   last_requester_ = nullptr;  // its count may go, and the element with it
-  Uncount(per_requester_, RequesterOf(entry));
-  const auto item = ItemOf(entry);
+  const auto [requester, item] = SplitEntry(entry);
+  Uncount(per_requester_, requester);
   if (!item) {
     Uncount(without_item_, entry);
     return;

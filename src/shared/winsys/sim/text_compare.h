@@ -41,6 +41,12 @@ constexpr std::array<char, 256> FoldTable() {
 
 inline constexpr std::array<char, 256> kFolded = FoldTable();
 
+inline std::uint64_t WordAt(std::string_view text, std::size_t at) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, text.data() + at, sizeof word);
+  return word;
+}
+
 }  // namespace text_compare_detail
 
 // The comparisons are here, not out of line: the desktop's searches make one for every window
@@ -57,16 +63,6 @@ inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   }
   return true;
 }
-
-namespace text_compare_detail {
-
-inline std::uint64_t WordAt(std::string_view text, std::size_t at) {
-  std::uint64_t word = 0;
-  std::memcpy(&word, text.data() + at, sizeof word);
-  return word;
-}
-
-}  // namespace text_compare_detail
 
 // Whether two texts of the same length are the same bytes, eight at a time: a search makes this
 // comparison at most of the windows it passes, and class names are mostly 8 to 16 bytes long.

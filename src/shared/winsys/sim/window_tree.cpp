@@ -6,7 +6,7 @@ namespace winsys::sim {
 
 SimWindow& WindowTree::Add(std::unique_ptr<SimWindow> window, ZPlacement placement) {
   SimWindow& added = *window;
-  const std::size_t slot = (added.handle - kFirstHandle) / kHandleStep - 1;
+  const std::size_t slot = SlotIndex(added.handle);
   if (slot >= windows_.size()) windows_.resize(slot + 1);
   windows_[slot] = std::move(window);
   ++live_windows_;

@@ -76,11 +76,14 @@ class WindowTree {
   static constexpr HWND kHandleStep = 2;
   // Where the window with this handle is kept, or nothing for a handle never given out.
   std::unique_ptr<SimWindow>* SlotOf(HWND handle) const {
-    // Below the first handle the difference wraps round to a number past every slot.
-    const HWND from_first = handle - (kFirstHandle + kHandleStep);
-    if (from_first % kHandleStep != 0) return nullptr;
-    const std::size_t slot = from_first / kHandleStep;
+    const std::size_t slot = SlotIndex(handle);
     return slot < windows_.size() ? &windows_[slot] : nullptr;
+  }
+  // The slot of a handle NewHandle gave out; past every slot for any other handle (below the
+  // first one the difference wraps round).
+  static std::size_t SlotIndex(HWND handle) {
+    const HWND from_first = handle - (kFirstHandle + kHandleStep);
+    return from_first % kHandleStep != 0 ? static_cast<std::size_t>(-1) : from_first / kHandleStep;
   }
 
   // Indexed by handle: every handle comes from NewHandle, in steps from the first, and finding a
